@@ -1,0 +1,5 @@
+#pragma once
+
+// Carries out the command of a menu item, toolbar button or shortcut; identifiers
+// without a command are ignored.
+void DispatchCommand(int command);

@@ -1,0 +1,24 @@
+#include "organs/current_organ.h"
+
+#include "organs/organ_table.h"
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "shell/app_state.h"
+#include "shell/identifiers.h"
+
+void UpdateCurrentOrgan() {
+  App().shownOrgan = OrganOfHour(platform::Now().hour);
+  ShowOrgan();
+}
+
+void ShowOrgan() {
+  const int organ = App().shownOrgan;
+  if (organ >= 1 && organ <= kOrganCount) {
+    const OrganRow& row = OrganRowOf(organ);
+    platform::SetControlPicture(kCtlOrganPicture, kPictureFirstOrgan + organ - 1);
+    platform::SetControlText(kCtlMainPeriod, row.periodText);
+    platform::SetControlText(kCtlSmallPeriod, row.periodText);
+    // A tray icon that is already shown keeps the tooltip it was given.
+    App().tooltipText = OrganTooltipText(organ);
+  }
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The organ on screen: its picture, period text and tray tooltip text.
+
+// Makes the organ of the present hour the shown organ and shows it.
+void UpdateCurrentOrgan();
+// Puts the shown organ's picture and texts into both windows and loads its text.
+void ShowOrgan();

@@ -1,0 +1,89 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <csignal>
+#include <cstdlib>
+
+#include "platform/events.h"
+#include "platform/registry.h"
+
+namespace platform {
+namespace {
+
+QApplication* g_app = nullptr;
+volatile std::sig_atomic_t g_terminate = 0;
+
+extern "C" void OnTerminationSignal(int) { g_terminate = 1; }
+
+void PreferX11OnWayland() {
+  if (std::getenv("QT_QPA_PLATFORM")) return;
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  const char* x11 = std::getenv("DISPLAY");
+  if (wayland && *wayland && x11 && *x11) setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
+void InstallFontStandIns() {
+  // Metric-compatible free fonts stand in for the Windows faces the program names.
+  QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+  QFont::insertSubstitutions("Arial Black", {"Liberation Sans", "DejaVu Sans"});
+  QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue", "Liberation Sans"});
+  QFont::insertSubstitutions("MS Shell Dlg 2", {"Liberation Sans", "DejaVu Sans"});
+}
+
+void LoadGermanTranslations(QApplication& app) {
+  static QTranslator qtbase;
+  const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (qtbase.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_", dir))
+    app.installTranslator(&qtbase);
+}
+
+}  // namespace
+
+void InitPlatform(int& argc, char** argv) {
+  if (g_app) return;
+  PreferX11OnWayland();
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  g_app = new QApplication(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setApplicationName("organclock");
+  LoadGermanTranslations(*g_app);
+  InstallFontStandIns();
+  struct sigaction sa {};
+  sa.sa_handler = OnTerminationSignal;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGTERM, &sa, nullptr);
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGHUP, &sa, nullptr);
+  QObject::connect(g_app, &QGuiApplication::commitDataRequest, [] { g_terminate = 1; });
+}
+
+bool IsPlatformReady() { return g_app != nullptr; }
+
+bool TerminationRequested() { return g_terminate != 0; }
+
+}  // namespace platform
+
+#include "platform/fonts.h"
+#include "platform/pictures.h"
+#include "platform/ui_driver.h"
+#include "platform/windows.h"
+
+namespace platform {
+
+void ReleaseAllObjects() {
+  RemoveAllTrayIcons();
+  std::vector<int> windows;
+  for (const auto& [id, entry] : Windows()) windows.push_back(id);
+  for (int id : windows) DestroyWindow(id);
+  Menus().clear();
+  ClearEvents();
+  FreeAllPictures();
+  FreeAllFonts();
+}
+
+}  // namespace platform

@@ -1,0 +1,18 @@
+#pragma once
+// Start and end of the window system, sound and the other facilities.
+
+namespace platform {
+
+// Creates the application object: German texts in standard dialogs, German dates,
+// the font stand-ins. Prefers X11 (XWayland) on Wayland unless a platform was chosen,
+// since a Wayland client can neither stay on top nor raise or place its windows.
+void InitPlatform(int& argc, char** argv);
+bool IsPlatformReady();
+
+// Releases every window, control, menu, picture, font and tray icon.
+void ReleaseAllObjects();
+
+// True once SIGTERM, SIGINT or SIGHUP arrived or the desktop session is ending.
+bool TerminationRequested();
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+// The local clock. Program code never reads the time any other way, so tests can
+// script it.
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace platform {
+
+LocalTime Now();
+// Milliseconds from an arbitrary start; never goes backwards.
+uint64_t TickMs();
+
+// A local time for the given day and time of day, with its weekday filled in.
+LocalTime MakeLocalTime(int year, int month, int day, int hour, int minute, int second = 0);
+// The same moment moved by whole seconds (may cross days, months and years).
+LocalTime AddSeconds(const LocalTime& t, long long seconds);
+
+// Test seam: from now on Now() answers `t` until the next call; UseRealClock() undoes it.
+// Safe to call while other threads read the clock.
+void SetScriptedClock(const LocalTime& t);
+void UseRealClock();
+bool IsClockScripted();
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+#pragma once
+// Child controls of the windows, addressed by their fixed numbers. Setting a control's
+// content from the program never reports a control event; only the user's input does.
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace platform {
+
+enum class ControlKind {
+  Label,          // text, left-aligned
+  CentredLabel,   // text, centred
+  RightLabel,     // text, right-aligned
+  Frame,          // group frame; the text is its caption (may be empty)
+  Picture,        // shows a picture
+  RichText,       // multi-line text field with scroll bars; Return inserts a line break
+  MonthCalendar,  // month calendar with bold days
+  DateField,      // date in dd.mm.yyyy form with a drop-down calendar
+  DropDownList,   // non-editable drop-down list
+  OptionButton,   // option (radio) button; all of one window form one group
+  LineEdit,       // one-line text field
+  ReportList,     // list with columns, grid lines, whole-row selection, one row at a time
+};
+
+// Creates control `control` in window `window` at client position (x, y) with size
+// width x height. False if the window does not exist.
+bool CreateControl(int window, int control, ControlKind kind, int x, int y, int width, int height,
+                   const std::string& text = {});
+bool ControlExists(int control);
+
+void SetControlFont(int control, int font);
+void SetControlText(int control, const std::string& text);
+std::string ControlText(int control);
+void SetControlTextColour(int control, Rgb colour);
+Rgb ControlTextColour(int control);
+void SetControlBackground(int control, Rgb colour);
+Rgb ControlBackground(int control);
+void EnableControl(int control, bool enabled);
+bool IsControlEnabled(int control);
+void SetControlTooltip(int control, const std::string& text);
+std::string ControlTooltip(int control);
+// Geometry in client pixels, for checks.
+bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
+
+// Picture controls. SetControlPicture runs on the main thread; HandPictureToControl may
+// be called from any thread: it copies the picture and shows it in the control on the
+// main thread, if the control exists by then.
+void SetControlPicture(int control, int picture);
+void HandPictureToControl(int control, int picture);
+int ControlPictureId(int control);   // last picture set with SetControlPicture, -1 if none
+Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows
+
+// Drop-down lists.
+void ClearListItems(int control);
+void AddListItem(int control, const std::string& text);
+int ListItemCount(int control);
+std::string ListItemText(int control, int index);
+void SelectListItem(int control, int index);  // -1: none
+int SelectedListItem(int control);            // -1: none
+
+// Option buttons.
+void SetOptionChecked(int control, bool checked);
+bool IsOptionChecked(int control);
+
+// Date field.
+void SetDateFieldDate(int control, Date date);
+void SetDateFieldMinimum(int control, Date date);
+Date DateFieldDate(int control);
+
+// Month calendar.
+void SetCalendarDayBold(int control, Date date, bool bold);
+bool IsCalendarDayBold(int control, Date date);
+Date CalendarSelectedDay(int control);
+void SetCalendarSelectedDay(int control, Date date);
+
+// Report list.
+void AddReportColumn(int control, const std::string& title, int width);
+void ClearReportRows(int control);
+void AddReportRow(int control, const std::vector<std::string>& cells);
+int ReportRowCount(int control);
+std::string ReportCell(int control, int row, int column);
+int SelectedReportRow(int control);           // -1: none
+void SelectReportRow(int control, int row);   // -1: deselect
+
+}  // namespace platform

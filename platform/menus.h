@@ -1,0 +1,40 @@
+#pragma once
+// Menu bars and their items, addressed by menu number and command identifier. Items
+// are appended in call order; a chosen item reaches the main loop as a Command event.
+#include <string>
+#include <vector>
+
+namespace platform {
+
+bool CreateMenuBar(int menu, int window);
+// A new drop-down title on the bar; the following items go under it.
+void AddMenuTitle(int menu, const std::string& label);
+// Opens a sub-menu under the current drop-down; EndSubmenu returns to the enclosing one.
+void BeginSubmenu(int menu, const std::string& label);
+void EndSubmenu(int menu);
+void AddMenuItem(int menu, int item, const std::string& label);
+void AddMenuSeparator(int menu);
+
+void SetMenuItemEnabled(int menu, int item, bool enabled);
+bool IsMenuItemEnabled(int menu, int item);
+void SetMenuItemChecked(int menu, int item, bool checked);
+bool IsMenuItemChecked(int menu, int item);
+bool MenuItemExists(int menu, int item);
+
+// The menu tree as text lines, one per entry, indented by two blanks per level:
+// "Uhr", "  13 Klein", "  ---", ... (labels in Windows-1252).
+std::vector<std::string> DescribeMenu(int menu);
+
+// Toolbar of a window, placed at the top of its client area.
+enum class ToolPicture { NewDocument, OpenFolder, Properties, Save, Delete };
+bool CreateToolbar(int window);
+void AddToolButton(int window, int command, ToolPicture picture, const std::string& tooltip);
+void AddToolButtonWithPicture(int window, int command, int picture, const std::string& tooltip);
+void EnableToolButton(int command, bool enabled);
+bool IsToolButtonEnabled(int command);
+std::string ToolButtonTooltip(int command);
+
+// The Return key in `window` delivers `command`.
+void AddReturnKeyCommand(int window, int command);
+
+}  // namespace platform

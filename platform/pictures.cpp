@@ -1,0 +1,135 @@
+#include "platform/pictures.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QPainter>
+#include <QPalette>
+
+#include <map>
+
+#include "platform/jpeg_decoder.h"
+#include "platform/registry.h"
+#include "resources/resource_names.h"
+
+namespace platform {
+namespace {
+
+struct PictureEntry {
+  QImage image;
+  QIcon icon;  // all sizes of an icon picture
+};
+
+std::map<int, PictureEntry>& Pictures() {
+  static std::map<int, PictureEntry> pictures;
+  return pictures;
+}
+
+bool ReadResource(const char* name, QByteArray& data) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  data = file.readAll();
+  return true;
+}
+
+}  // namespace
+
+QImage* FindPicture(int picture) {
+  auto it = Pictures().find(picture);
+  return it == Pictures().end() ? nullptr : &it->second.image;
+}
+
+QIcon PictureIcon(int picture) {
+  auto it = Pictures().find(picture);
+  if (it == Pictures().end()) return {};
+  if (!it->second.icon.isNull()) return it->second.icon;
+  return QIcon(QPixmap::fromImage(it->second.image));
+}
+
+bool DecodeJpegPicture(int picture, const std::string& jpegBytes) {
+  DecodedJpeg decoded;
+  Pictures().erase(picture);
+  if (!DecodeJpeg(jpegBytes, decoded)) return false;
+  QImage image(decoded.width, decoded.height, QImage::Format_RGB888);
+  for (int y = 0; y < decoded.height; ++y)
+    memcpy(image.scanLine(y), decoded.rgb.data() + static_cast<size_t>(y) * decoded.width * 3,
+           static_cast<size_t>(decoded.width) * 3);
+  Pictures()[picture].image = image.convertToFormat(QImage::Format_RGB32);
+  return true;
+}
+
+bool DecodeEmbeddedPicture(int picture) {
+  const char* name = EmbeddedPictureName(picture);
+  QByteArray data;
+  if (!name || !ReadResource(name, data)) {
+    Pictures().erase(picture);
+    return false;
+  }
+  const QString path = QString::fromLatin1(name);
+  if (path.endsWith(".jpg"))
+    return DecodeJpegPicture(picture, std::string(data.constData(), static_cast<size_t>(data.size())));
+  Pictures().erase(picture);
+  PictureEntry entry;
+  if (path.endsWith(".ico")) {
+    entry.icon = QIcon(path);
+    if (entry.icon.isNull()) return false;
+    entry.image = entry.icon.pixmap(48, 48).toImage();
+  } else {
+    entry.image = QImage::fromData(data);
+    if (entry.image.isNull()) return false;
+  }
+  Pictures()[picture] = entry;
+  return true;
+}
+
+bool CreateBlankPicture(int picture, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  Pictures()[picture] = PictureEntry{image, {}};
+  return true;
+}
+
+bool PictureExists(int picture) { return FindPicture(picture) != nullptr; }
+int PictureWidth(int picture) { return FindPicture(picture) ? FindPicture(picture)->width() : 0; }
+int PictureHeight(int picture) { return FindPicture(picture) ? FindPicture(picture)->height() : 0; }
+void FreePicture(int picture) { Pictures().erase(picture); }
+void FreeAllPictures() { Pictures().clear(); }
+
+void FillPictureRect(int picture, int x, int y, int width, int height, Rgb colour) {
+  QImage* image = FindPicture(picture);
+  if (!image) return;
+  QPainter painter(image);
+  painter.fillRect(x, y, width, height, QColor(colour.r, colour.g, colour.b));
+}
+
+int TextWidth(int font, const std::string& text) {
+  const QFont* f = FindFont(font);
+  QFontMetrics metrics(f ? *f : QApplication::font());
+  return metrics.horizontalAdvance(ToQt(text));
+}
+
+void DrawPictureText(int picture, int font, int x, int y, Rgb colour, const std::string& text) {
+  QImage* image = FindPicture(picture);
+  if (!image) return;
+  QPainter painter(image);
+  const QFont* f = FindFont(font);
+  painter.setFont(f ? *f : QApplication::font());
+  painter.setPen(QColor(colour.r, colour.g, colour.b));
+  const QFontMetrics metrics(painter.font());
+  painter.drawText(x, y + metrics.ascent(), ToQt(text));
+}
+
+Rgb PicturePixel(int picture, int x, int y) {
+  QImage* image = FindPicture(picture);
+  if (!image || !image->valid(x, y)) return {};
+  const QColor c = image->pixelColor(x, y);
+  return {c.red(), c.green(), c.blue()};
+}
+
+Rgb ButtonFaceColour() {
+  const QColor c = QApplication::palette().color(QPalette::Active, QPalette::Button);
+  return {c.red(), c.green(), c.blue()};
+}
+
+}  // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+// Off-screen pictures addressed by number: the embedded ones decoded at start-up and
+// blank ones the program draws into.
+#include <string>
+
+#include "platform/types.h"
+
+namespace platform {
+
+// Decodes embedded picture `picture` (JPEG through libjpeg; bitmaps and icons through
+// the window system). False if it is missing or cannot be decoded.
+bool DecodeEmbeddedPicture(int picture);
+// Decodes a JPEG held in memory into picture `picture`.
+bool DecodeJpegPicture(int picture, const std::string& jpegBytes);
+bool CreateBlankPicture(int picture, int width, int height);
+bool PictureExists(int picture);
+int PictureWidth(int picture);
+int PictureHeight(int picture);
+void FreePicture(int picture);
+void FreeAllPictures();
+
+// Drawing. One thread draws into a given picture at a time.
+void FillPictureRect(int picture, int x, int y, int width, int height, Rgb colour);
+// Pixel width of `text` in font `font` (the system font if it is missing).
+int TextWidth(int font, const std::string& text);
+// Draws `text` with a transparent background, its top-left corner at (x, y).
+void DrawPictureText(int picture, int font, int x, int y, Rgb colour, const std::string& text);
+Rgb PicturePixel(int picture, int x, int y);
+
+// The colour the windows' background is painted with (faces of buttons and dialogs).
+Rgb ButtonFaceColour();
+
+}  // namespace platform

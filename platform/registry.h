@@ -1,0 +1,65 @@
+#pragma once
+// Internal bookkeeping of the platform layer: which Qt object stands behind which of
+// the program's fixed numbers. Only platform/*.cpp include this.
+#include <QAction>
+#include <QButtonGroup>
+#include <QFont>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QIcon>
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <map>
+#include <string>
+
+#include "platform/cp1252.h"
+#include "platform/types.h"
+
+
+namespace platform {
+
+struct WindowEntry {
+  QPointer<QWidget> window;   // the top-level window
+  QPointer<QWidget> client;   // parent of the controls (below the menu bar)
+  QPointer<QToolBar> toolbar;
+  QPointer<QButtonGroup> optionGroup;
+};
+
+struct MenuEntry {
+  QPointer<QMenuBar> bar;
+  std::vector<QPointer<QMenu>> stack;  // current drop-down and open sub-menus
+  std::map<int, QPointer<QAction>> items;
+  std::map<int, bool> checked;
+};
+
+struct ControlEntry {
+  QPointer<QWidget> widget;
+  int window = -1;
+  int kind = 0;
+  int picture = -1;      // last picture set on a picture control
+};
+
+WindowEntry* FindWindow(int window);
+ControlEntry* FindControl(int control);
+MenuEntry* FindMenu(int menu);
+
+std::map<int, WindowEntry>& Windows();
+std::map<int, ControlEntry>& Controls();
+std::map<int, MenuEntry>& Menus();
+
+// Pictures and fonts are read by the clock renderer thread too; their tables change
+// only at start-up and shutdown, while the renderer is not running.
+QImage* FindPicture(int picture);
+const QFont* FindFont(int font);
+QIcon PictureIcon(int picture);
+
+inline QString ToQt(const std::string& cp1252) { return QString::fromStdString(Utf8(cp1252)); }
+inline std::string FromQt(const QString& s) { return Cp1252(s.toStdString()); }
+
+void PostEvent(const Event& event);
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+// The notification-area icon. Its clicks reach the main loop as Tray events.
+#include <string>
+
+namespace platform {
+
+void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tooltip);
+void RemoveTrayIcon(int icon);
+bool TrayIconExists(int icon);
+std::string TrayIconTooltip(int icon);
+// Whether the desktop offers a system tray right now (it may appear after start-up).
+bool IsTrayAvailable();
+
+}  // namespace platform

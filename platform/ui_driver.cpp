@@ -1,0 +1,82 @@
+#include "platform/ui_driver.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "platform/registry.h"
+
+namespace platform {
+namespace {
+
+template <typename W>
+W* As(int control) {
+  ControlEntry* e = FindControl(control);
+  return e ? qobject_cast<W*>(e->widget.data()) : nullptr;
+}
+
+}  // namespace
+
+void TriggerMenuItem(int menu, int item) {
+  MenuEntry* m = FindMenu(menu);
+  if (!m) return;
+  auto it = m->items.find(item);
+  if (it != m->items.end() && it->second && it->second->isEnabled()) it->second->trigger();
+}
+
+void RequestWindowClose(int window) {
+  if (WindowEntry* w = FindWindow(window)) w->window->close();
+}
+
+void ClickCalendarDay(int control, Date day) {
+  if (auto* calendar = As<QCalendarWidget>(control)) {
+    if (!calendar->isEnabled()) return;
+    const QDate d(day.year, day.month, day.day);
+    calendar->setSelectedDate(d);
+    emit calendar->clicked(d);
+  }
+}
+
+void ChooseListItem(int control, int index) {
+  if (auto* combo = As<QComboBox>(control)) {
+    if (!combo->isEnabled() || index < 0 || index >= combo->count()) return;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+}
+
+void ClickOption(int control) {
+  if (auto* option = As<QRadioButton>(control))
+    if (option->isEnabled()) option->click();
+}
+
+void TypeText(int control, const std::string& text) {
+  if (auto* line = As<QLineEdit>(control)) {
+    if (!line->isEnabled()) return;
+    line->setText(ToQt(text));
+    emit line->textEdited(line->text());
+  }
+}
+
+void PickDate(int control, Date day) {
+  if (auto* edit = As<QDateEdit>(control))
+    if (edit->isEnabled()) edit->setDate(QDate(day.year, day.month, day.day));
+}
+
+void ClickReportRow(int control, int row) {
+  auto* table = As<QTableWidget>(control);
+  if (!table || !table->isEnabled()) return;
+  if (row < 0 || row >= table->rowCount()) table->clearSelection();
+  else table->selectRow(row);
+}
+
+void MoveWindowByUser(int window, int x, int y) {
+  if (WindowEntry* w = FindWindow(window)) w->window->move(x, y);
+}
+
+}  // namespace platform

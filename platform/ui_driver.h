@@ -1,0 +1,27 @@
+#pragma once
+// Acts on the real widgets the way a user would, so that the resulting events travel
+// the same path as real input. Used by the tests.
+#include <string>
+
+#include "platform/types.h"
+
+namespace platform {
+
+void TriggerMenuItem(int menu, int item);    // like choosing the item (if enabled)
+void ClickToolButton(int command);           // like clicking the toolbar button (if enabled)
+void PressReturnKey(int window);
+void RequestWindowClose(int window);         // like the close box
+void ClickTrayIcon(int icon);
+void ClickCalendarDay(int control, Date day);
+void ChooseListItem(int control, int index);
+void ClickOption(int control);
+void TypeText(int control, const std::string& text);  // replaces the text as typing would
+void PickDate(int control, Date day);
+void ClickReportRow(int control, int row);   // -1 clicks the empty area
+void MoveWindowByUser(int window, int x, int y);
+
+// -1: ask the desktop whether a tray exists; 0 or 1: pretend it does not or does.
+void SetTrayAvailableForTesting(int available);
+void RemoveAllTrayIcons();
+
+}  // namespace platform

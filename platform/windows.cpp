@@ -1,0 +1,188 @@
+#include "platform/windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/registry.h"
+
+namespace platform {
+namespace {
+
+// A top-level window that reports its close box and moves instead of acting on them.
+class ProgramWindow : public QWidget {
+ public:
+  explicit ProgramWindow(int id) : id_(id) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    PostEvent({EventKind::Close, id_, -1});
+  }
+  void moveEvent(QMoveEvent* event) override {
+    QWidget::moveEvent(event);
+    if (isVisible()) PostEvent({EventKind::Moved, id_, -1});
+  }
+
+ private:
+  int id_;
+};
+
+}  // namespace
+
+std::map<int, WindowEntry>& Windows() {
+  static std::map<int, WindowEntry> windows;
+  return windows;
+}
+
+WindowEntry* FindWindow(int window) {
+  auto it = Windows().find(window);
+  if (it == Windows().end() || !it->second.window) return nullptr;
+  return &it->second;
+}
+
+bool CreateTopWindow(int window, const WindowSpec& spec) {
+  DestroyWindow(window);
+  auto* w = new ProgramWindow(window);
+  Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
+  if (spec.minimiseBox) flags |= Qt::WindowMinimizeButtonHint;
+  if (spec.maximiseBox) flags |= Qt::WindowMaximizeButtonHint;
+  w->setWindowFlags(flags);
+  w->setWindowTitle(ToQt(spec.title));
+  auto* layout = new QVBoxLayout(w);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* client = new QWidget(w);
+  layout->addWidget(client, 1);
+  if (spec.resizable) {
+    w->resize(spec.clientWidth, spec.clientHeight);
+  } else {
+    w->setFixedSize(spec.clientWidth, spec.clientHeight);
+  }
+  if (spec.centred) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      w->move(area.center() - QPoint(spec.clientWidth / 2, spec.clientHeight / 2));
+    }
+  } else {
+    w->move(spec.x, spec.y);
+  }
+  Windows()[window] = WindowEntry{w, client, nullptr, nullptr};
+  return true;
+}
+
+void DestroyWindow(int window) {
+  auto it = Windows().find(window);
+  if (it == Windows().end()) return;
+  QWidget* w = it->second.window;
+  Windows().erase(it);
+  for (auto c = Controls().begin(); c != Controls().end();) {
+    if (c->second.window == window) c = Controls().erase(c);
+    else ++c;
+  }
+  if (w) {
+    w->hide();
+    delete w;
+  }
+}
+
+bool WindowExists(int window) { return FindWindow(window) != nullptr; }
+
+void ShowWindow(int window) {
+  WindowEntry* e = FindWindow(window);
+  if (!e) return;
+  if (e->window->isMinimized()) e->window->showMinimized();
+  else e->window->show();
+  e->window->activateWindow();
+}
+
+void ShowWindowMinimised(int window) {
+  if (WindowEntry* e = FindWindow(window)) e->window->showMinimized();
+}
+
+void HideWindow(int window) {
+  if (WindowEntry* e = FindWindow(window)) e->window->hide();
+}
+
+bool IsWindowVisible(int window) {
+  WindowEntry* e = FindWindow(window);
+  return e && e->window->isVisible();
+}
+
+bool IsWindowMinimised(int window) {
+  WindowEntry* e = FindWindow(window);
+  return e && e->window->isMinimized();
+}
+
+void SetWindowTitle(int window, const std::string& title) {
+  if (WindowEntry* e = FindWindow(window)) e->window->setWindowTitle(ToQt(title));
+}
+
+std::string WindowTitle(int window) {
+  WindowEntry* e = FindWindow(window);
+  return e ? FromQt(e->window->windowTitle()) : std::string();
+}
+
+void SetWindowIcon(int window, int picture) {
+  if (WindowEntry* e = FindWindow(window)) e->window->setWindowIcon(PictureIcon(picture));
+}
+
+void SetWindowOnTop(int window, bool onTop) {
+  WindowEntry* e = FindWindow(window);
+  if (!e) return;
+  if (e->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  const bool visible = e->window->isVisible();
+  // Changing the flags re-creates the native window, which hides it.
+  e->window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (visible) e->window->show();
+}
+
+bool IsWindowOnTop(int window) {
+  WindowEntry* e = FindWindow(window);
+  return e && e->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void BringWindowToFront(int window) {
+  WindowEntry* e = FindWindow(window);
+  if (!e) return;
+  e->window->raise();
+  e->window->activateWindow();
+}
+
+bool WindowOuterPosition(int window, int& x, int& y) {
+  WindowEntry* e = FindWindow(window);
+  if (!e) return false;
+  const QPoint p = e->window->pos();  // frame position of a top-level window
+  x = p.x();
+  y = p.y();
+  return true;
+}
+
+void MoveWindowOuter(int window, int x, int y) {
+  if (WindowEntry* e = FindWindow(window)) e->window->move(x, y);
+}
+
+bool IsPositionOnScreen(int x, int y, int width, int height) {
+  const QRect rect(x, y, width, height);
+  for (QScreen* screen : QGuiApplication::screens()) {
+    // At least the title bar must be reachable.
+    const QRect visible = rect.intersected(screen->availableGeometry());
+    if (visible.width() >= 40 && visible.height() >= 20) return true;
+  }
+  return QGuiApplication::screens().isEmpty();
+}
+
+void PrimaryScreenOrigin(int& x, int& y) {
+  x = y = 0;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    x = screen->availableGeometry().x();
+    y = screen->availableGeometry().y();
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+#include "resources/resource_names.h"
+
+const char* EmbeddedPictureName(int picture) {
+  switch (picture) {
+    case 0: return ":/pictures/decoration.jpg";
+    case 1: return ":/pictures/organ01.jpg";
+    case 2: return ":/pictures/organ02.jpg";
+    case 3: return ":/pictures/organ03.jpg";
+    case 4: return ":/pictures/organ04.jpg";
+    case 5: return ":/pictures/organ05.jpg";
+    case 6: return ":/pictures/organ06.jpg";
+    case 7: return ":/pictures/organ07.jpg";
+    case 8: return ":/pictures/organ08.jpg";
+    case 9: return ":/pictures/organ09.jpg";
+    case 10: return ":/pictures/organ10.bmp";  // 8-bit palette bitmap
+    case 11: return ":/pictures/organ11.jpg";
+    case 12: return ":/pictures/organ12.jpg";
+    case 20: return ":/pictures/appointment_button.bmp";
+    case 110: return ":/pictures/organclock.ico";
+    default: return nullptr;
+  }
+}

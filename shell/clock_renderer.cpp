@@ -1,0 +1,108 @@
+#include "shell/clock_renderer.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/pictures.h"
+#include "shell/identifiers.h"
+
+namespace {
+
+struct ClockPicture {
+  int picture, width, height, font, offset, control;
+};
+
+constexpr ClockPicture kLargeClock{kPictureLargeClock, 300, 95, kFontLargeClock, -4, kCtlLargeClock};
+constexpr ClockPicture kSmallClock{kPictureSmallClock, 190, 50, kFontSmallClock, -5, kCtlSmallClock};
+constexpr platform::Rgb kBlack{0, 0, 0};
+
+std::thread g_thread;
+std::mutex g_mutex;
+std::condition_variable g_wake;
+bool g_stop = false;
+bool g_nudged = false;
+std::atomic<long> g_drawCount{0};
+
+void DrawClockPicture(const ClockPicture& p, platform::Rgb background, const std::string& text) {
+  if (!platform::PictureExists(p.picture)) return;
+  platform::FillPictureRect(p.picture, 0, 0, p.width, p.height, background);
+  const int textWidth = platform::TextWidth(p.font, text);
+  const int x = (p.width - textWidth) / 2 + p.offset;
+  platform::DrawPictureText(p.picture, p.font, x, 0, kBlack, text);
+  // The control shows the new picture once it exists (the small window comes later).
+  platform::HandPictureToControl(p.control, p.picture);
+}
+
+// Milliseconds until just after the next second boundary of the local clock.
+int MillisecondsToNextSecond() {
+  const platform::LocalTime now = platform::Now();
+  return 1000 - now.millisecond + 1;
+}
+
+void RenderLoop(platform::Rgb background) {
+  std::string lastDrawn;
+  for (;;) {
+    const std::string text = FormatClockText(platform::Now());
+    if (text != lastDrawn) {
+      DrawClockPicture(kLargeClock, background, text);
+      DrawClockPicture(kSmallClock, background, text);
+      lastDrawn = text;
+      ++g_drawCount;
+    }
+    // Sleep until the second changes instead of polling: an idle program should wake
+    // the processor as rarely as possible.
+    std::unique_lock<std::mutex> lock(g_mutex);
+    g_wake.wait_for(lock, std::chrono::milliseconds(MillisecondsToNextSecond()),
+                    [] { return g_stop || g_nudged; });
+    if (g_stop) return;
+    g_nudged = false;
+  }
+}
+
+}  // namespace
+
+std::string FormatClockText(const platform::LocalTime& t) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d:%02d.%02d", t.hour % 100, t.minute % 100, t.second % 100);
+  return buffer;
+}
+
+void StartClockRenderer() {
+  if (g_thread.joinable()) return;
+  {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_stop = false;
+    g_nudged = false;
+  }
+  // Read on the main thread: the window background the clocks blend into.
+  const platform::Rgb background = platform::ButtonFaceColour();
+  g_thread = std::thread(RenderLoop, background);
+}
+
+void StopClockRenderer() {
+  if (!g_thread.joinable()) return;
+  {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_stop = true;
+  }
+  g_wake.notify_all();
+  g_thread.join();
+}
+
+bool IsClockRendererRunning() { return g_thread.joinable(); }
+
+void WakeClockRenderer() {
+  {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_nudged = true;
+  }
+  g_wake.notify_all();
+}
+
+long ClockRendererDrawCount() { return g_drawCount.load(); }

@@ -1,0 +1,88 @@
+#include "commands/dispatch.h"
+#include "organs/current_organ.h"
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "shell/app_state.h"
+#include "shell/date_text.h"
+#include "shell/identifiers.h"
+#include "shell/program.h"
+#include "shell/views.h"
+
+namespace {
+
+constexpr platform::Rgb kSundayRed{255, 0, 0};
+
+void RunDateStep() {
+  const platform::LocalTime now = platform::Now();
+  const std::string date = FormatDateText(now.date());
+  if (date == App().lastDate) return;
+  App().lastDate = date;
+  App().weekdayLabel = WeekdayLabel(now.weekday);
+  const std::string line = App().weekdayLabel + date;
+  platform::SetControlText(kCtlMainDate, line);
+  platform::SetControlText(kCtlSmallDate, line);
+  platform::SetControlTextColour(kCtlMainDate,
+                                 App().weekdayLabel == "So. " ? kSundayRed : App().mainDateColour);
+}
+
+void RunHourStep() {
+  const int hour = platform::Now().hour;
+  if (hour == App().lastHour) return;
+  // While the user is busy the organ change is skipped, not deferred.
+  if (!App().busy) {
+    UpdateCurrentOrgan();
+    if (App().settings.viewInterval >= 1) HourlyPopUp();
+  }
+  App().lastHour = hour;
+}
+
+void RunMinuteStep() {
+  const int minute = platform::Now().minute;
+  if (minute == App().lastMinute) return;
+  App().lastMinute = minute;
+}
+
+void HandleEvent(const platform::Event& event) {
+  switch (event.kind) {
+    case platform::EventKind::Close:
+      if (event.window == kMainWindow) OnMainWindowClose();
+      else if (event.window == kSmallWindow) OnSmallWindowClose();
+      break;
+    case platform::EventKind::Moved:
+      OnWindowMoved();
+      break;
+    case platform::EventKind::Command:
+      DispatchCommand(event.item);
+      break;
+    case platform::EventKind::Tray:
+      OnTrayIconClicked();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void RunMainLoopPass(int waitMs) {
+  RunDateStep();
+  RunHourStep();
+  RunMinuteStep();
+  RunViewSteps();
+  platform::Event event;
+  if (platform::WaitEvent(waitMs, event)) HandleEvent(event);
+}
+
+int RunMainLoop() {
+  while (!App().exitRequested) {
+    if (platform::TerminationRequested()) {
+      // The session is ending or we were asked to stop: keep what the user has.
+      ExitProgram();
+      break;
+    }
+    RunMainLoopPass();
+  }
+  return 0;
+}

@@ -1,0 +1,44 @@
+#include "commands/menus.h"
+#include "platform/controls.h"
+#include "platform/windows.h"
+#include "shell/app_state.h"
+#include "shell/identifiers.h"
+#include "shell/windows_build.h"
+
+using platform::ControlKind;
+
+void BuildMainWindow() {
+  platform::WindowSpec spec;
+  spec.title = "Korvala Organuhr";
+  spec.clientWidth = 604;
+  spec.clientHeight = 385;
+  spec.centred = true;
+  spec.resizable = true;
+  spec.minimiseBox = true;
+  spec.maximiseBox = false;
+  if (!platform::CreateTopWindow(kMainWindow, spec)) return;
+  platform::SetWindowIcon(kMainWindow, kPictureProgramIcon);
+  BuildMainMenu();
+
+  platform::CreateControl(kMainWindow, kCtlLargeClock, ControlKind::Picture, 300, 10, 300, 95);
+  platform::CreateControl(kMainWindow, kCtlMainDate, ControlKind::CentredLabel, 300, 110, 300, 40,
+                          "Do. 06.12.2007");
+  platform::SetControlFont(kCtlMainDate, kFontMainDate);
+  App().mainDateColour = platform::ControlTextColour(kCtlMainDate);
+  platform::CreateControl(kMainWindow, kCtlOrganFrame, ControlKind::Frame, 5, 5, 285, 355);
+  platform::SetControlFont(kCtlOrganFrame, kFontOrganFrame);
+  platform::CreateControl(kMainWindow, kCtlOrganText, ControlKind::RichText, 10, 245, 275, 110);
+  platform::SetControlBackground(kCtlOrganText, {255, 255, 255});
+  platform::CreateControl(kMainWindow, kCtlDecoration, ControlKind::Picture, 525, 165, 71, 196);
+  platform::SetControlPicture(kCtlDecoration, kPictureDecoration);
+  platform::CreateControl(kMainWindow, kCtlCalendarFrame, ControlKind::Frame, 300, 160, 220, 200,
+                          "Terminkalender:");
+  platform::CreateControl(kMainWindow, kCtlCalendar, ControlKind::MonthCalendar, 305, 180, 210, 160);
+  platform::SetControlTooltip(
+      kCtlCalendar, "Klicken Sie auf die Fettgedruckten Tage, um die enthaltenen Termine anzuzeigen");
+  platform::CreateControl(kMainWindow, kCtlOrganPicture, ControlKind::Picture, 35, 30, 225, 187);
+  platform::SetControlPicture(kCtlOrganPicture, kPictureFirstOrgan);
+  platform::CreateControl(kMainWindow, kCtlMainPeriod, ControlKind::CentredLabel, 10, 225, 275, 20,
+                          "03:00 - 05:00 Uhr");
+  platform::SetControlFont(kCtlMainPeriod, kFontMainPeriod);
+}

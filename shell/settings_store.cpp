@@ -1,0 +1,18 @@
+#include "shell/settings_store.h"
+
+#include "platform/dialogs.h"
+#include "platform/file_slot.h"
+#include "shell/app_state.h"
+
+bool ReadSettings() {
+  std::string bytes;
+  if (!platform::ReadWholeFile(kSettingsFileName, bytes)) return false;
+  App().settings = DecodeSettings(bytes);
+  return true;
+}
+
+void SaveSettings() {
+  if (!platform::WriteWholeFile(kSettingsFileName, EncodeSettings(App().settings)))
+    platform::ShowMessageBox("Fehler!", "Konfiguration konnte nicht gespeichert werden!",
+                             platform::MessageIcon::Error);
+}

@@ -1,0 +1,66 @@
+#include "commands/menus.h"
+#include "platform/fonts.h"
+#include "platform/menus.h"
+#include "platform/pictures.h"
+#include "shell/app_state.h"
+#include "shell/clock_renderer.h"
+#include "shell/identifiers.h"
+#include "shell/program.h"
+#include "shell/settings_store.h"
+#include "shell/views.h"
+#include "shell/windows_build.h"
+
+namespace {
+
+void LoadFonts() {
+  platform::LoadFont(kFontLargeClock, "Arial Black", 48, platform::kWeightNormal);
+  platform::LoadFont(kFontMainDate, "Arial", 28, platform::kWeightNormal);
+  platform::LoadFont(kFontOrganFrame, "Arial", 14, platform::kWeightBold);
+  platform::LoadFont(kFontMainPeriod, "Arial", 12, platform::kWeightBold);
+  platform::LoadFont(kFontSmallClock, "Arial Black", 26, platform::kWeightNormal);
+  platform::LoadFont(kFontSmallDate, "Arial Black", 14, platform::kWeightNormal);
+  platform::LoadFont(kFontSmallPeriod, "Arial", 10, platform::kWeightBold);
+}
+
+void LoadPictures() {
+  // A picture that fails to decode leaves its control empty; nothing is reported.
+  for (int picture = kPictureDecoration; picture <= kPictureFirstOrgan + 11; ++picture)
+    platform::DecodeEmbeddedPicture(picture);
+  platform::DecodeEmbeddedPicture(kPictureReminderButton);
+  platform::CreateBlankPicture(kPictureLargeClock, 300, 95);
+  platform::CreateBlankPicture(kPictureSmallClock, 190, 50);
+  platform::DecodeEmbeddedPicture(kPictureProgramIcon);
+}
+
+void ReadSettingsOrCreateFirstRunFiles() {
+  if (ReadSettings()) return;
+  App().settings = DefaultSettings();
+  SaveSettings();
+}
+
+}  // namespace
+
+void RunStartup() {
+  ResetAppState();
+  App().versionText = "Version: 1.2";
+  App().Appointments.clear();
+  LoadFonts();
+  LoadPictures();
+  App().lastDate.clear();
+  App().lastHour = kNone;
+  App().lastMinute = kNone;
+  App().busy = false;
+  App().EditorModified = false;
+  App().lastAppliedInterval = -1;
+  ReadSettingsOrCreateFirstRunFiles();
+  BuildMainWindow();
+  StartClockRenderer();
+  BuildSmallWindow();
+  ApplySavedSmallWindowMode();
+  platform::SetMenuItemEnabled(kMainMenu, kCmdOpenAppointments, true);
+  platform::SetMenuItemEnabled(kMainMenu, kCmdSaveOrganText, false);
+  platform::SetMenuItemEnabled(kMainMenu, kCmdCancelOrganText, false);
+  platform::SetMenuItemEnabled(kMainMenu, kCmdRestoreOrganText, false);
+  ApplySettingsToMenus();
+  ApplySavedViewInterval();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Which of the two windows or the tray icon the user sees, and when that changes.
+
+bool IsTrayMode();          // small window mode 10 or more
+bool IsSmallWindowOnTopPart();
+
+void AddTrayIconIfMissing();
+void RemoveTrayIconIfPresent();
+void SetSmallWindowOnTop(bool onTop);
+
+void ToTray();
+void ToSmall();
+void ToMain();
+
+// The hour step's pop-up of the main window.
+void HourlyPopUp();
+// Once per pass: the permanent small view and the switch-over at the chosen minute.
+void RunViewSteps();
+
+// Start-up: always-on-top, tray icon and the check marks of menu 1.
+void ApplySavedSmallWindowMode();
+// Start-up: check marks of items 5-12 and the first window to show.
+void ApplySavedViewInterval();
+
+// Close boxes and the tray icon.
+void OnMainWindowClose();
+void OnSmallWindowClose();
+void OnTrayIconClicked();
+void OnWindowMoved();

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/file_slot.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileSlotTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = fs::current_path();
+    char pattern[] = "/tmp/organclock-files-XXXXXX";
+    dir_ = mkdtemp(pattern);
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir_);
+  }
+  static std::string Content(const std::string& name) {
+    std::string bytes;
+    EXPECT_TRUE(platform::ReadWholeFile(name, bytes));
+    return bytes;
+  }
+  fs::path dir_, previous_;
+};
+
+TEST_F(FileSlotTest, NamesAreMatchedWithoutRegardToCase) {
+  ASSERT_TRUE(platform::WriteWholeFile("org1.dat", "Leber"));
+  EXPECT_EQ(Content("Org1.dat"), "Leber");
+  EXPECT_TRUE(platform::FileExists("ORG1.DAT"));
+  // Writing under another spelling replaces the same file instead of adding one.
+  ASSERT_TRUE(platform::WriteWholeFile("ORG1.dat", "neu"));
+  EXPECT_EQ(Content("org1.dat"), "neu");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(FileSlotTest, BinaryContentIsKeptByteForByte) {
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+  ASSERT_TRUE(platform::WriteWholeFile("Term.dat", bytes));
+  EXPECT_EQ(Content("term.DAT"), bytes);
+}
+
+TEST_F(FileSlotTest, MissingFileCannotBeRead) {
+  std::string bytes = "old";
+  EXPECT_FALSE(platform::ReadWholeFile("nichtda.dat", bytes));
+  EXPECT_FALSE(platform::FileExists("nichtda.dat"));
+}
+
+TEST_F(FileSlotTest, FailedWriteLeavesTheOldFileAndNoLeftovers) {
+  ASSERT_TRUE(platform::WriteWholeFile("konfig.set", "alt"));
+  fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
+  EXPECT_FALSE(platform::WriteWholeFile("konfig.set", "neu"));
+  EXPECT_EQ(Content("konfig.set"), "alt");
+}
+
+TEST_F(FileSlotTest, WriteIntoMissingDirectoryFails) {
+  EXPECT_FALSE(platform::WriteWholeFile("gibtsnicht/konfig.set", "x"));
+}
+
+TEST_F(FileSlotTest, CopyReplacesTheTarget) {
+  ASSERT_TRUE(platform::WriteWholeFile("org2.bak", "Original\r\n"));
+  ASSERT_TRUE(platform::WriteWholeFile("org2.dat", "anders"));
+  ASSERT_TRUE(platform::CopyWholeFile("org2.bak", "org2.dat"));
+  EXPECT_EQ(Content("org2.dat"), "Original\r\n");
+  EXPECT_FALSE(platform::CopyWholeFile("org3.bak", "org3.dat"));
+  EXPECT_FALSE(platform::FileExists("org3.dat"));
+}
+
+TEST_F(FileSlotTest, ReplacingKeepsTheFilePermissions) {
+  ASSERT_TRUE(platform::WriteWholeFile("Term.dat", "a"));
+  fs::permissions("Term.dat", fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(platform::WriteWholeFile("Term.dat", "b"));
+  EXPECT_EQ(fs::status("Term.dat").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(FileSlotTest, ALinkedFileIsWrittenThroughTheLink) {
+  ASSERT_TRUE(platform::WriteWholeFile("real.set", "alt"));
+  fs::create_symlink("real.set", "konfig.set");
+  ASSERT_TRUE(platform::WriteWholeFile("konfig.set", "neu"));
+  EXPECT_TRUE(fs::is_symlink("konfig.set"));
+  EXPECT_EQ(Content("real.set"), "neu");
+}
+
+}  // namespace

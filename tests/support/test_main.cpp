@@ -1,0 +1,15 @@
+// Test entry point: the real window system on Qt's offscreen platform and SDL's dummy
+// sound driver, unless the caller chose otherwise.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/application.h"
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  ::testing::InitGoogleTest(&argc, argv);
+  platform::InitPlatform(argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package organclock and organsaver need to build, run and test.
+# Idempotent: packages already present are skipped. Runs as root, or through sudo.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-translations-l10n qt6-qpa-plugins
+  libjpeg62-turbo-dev
+  libsdl2-dev libsdl2-mixer-dev
+  libgtest-dev googletest
+  fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
+  xvfb x11-utils xauth imagemagick
+  libx11-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
