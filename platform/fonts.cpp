@@ -30,10 +30,11 @@ const QFont* FindFont(int font) {
 }
 
 bool LoadFont(int font, const std::string& face, int points, int weight) {
-  QFont f(ToQt(face));
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * ScreenDpi() / 72.0))));
-  // "Arial Black" is a heavy face of its own; its stand-in is the heaviest weight.
+  // "Arial Black" is the heaviest cut of Arial; its free stand-in is Liberation Sans
+  // (metric-compatible with Arial) at its heaviest weight.
   const bool black = face == "Arial Black";
+  QFont f(black ? QStringLiteral("Arial") : ToQt(face));
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * ScreenDpi() / 72.0))));
   f.setWeight(black ? QFont::Black : (weight >= 700 ? QFont::Bold : QFont::Normal));
   f.setStyleStrategy(QFont::PreferAntialias);
   Fonts()[font] = f;
