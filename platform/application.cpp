@@ -66,6 +66,8 @@ bool IsPlatformReady() { return g_app != nullptr; }
 
 bool TerminationRequested() { return g_terminate != 0; }
 
+void ClearTerminationRequest() { g_terminate = 0; }
+
 }  // namespace platform
 
 #include "platform/fonts.h"

@@ -14,5 +14,6 @@ void ReleaseAllObjects();
 
 // True once SIGTERM, SIGINT or SIGHUP arrived or the desktop session is ending.
 bool TerminationRequested();
+void ClearTerminationRequest();
 
 }  // namespace platform

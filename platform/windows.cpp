@@ -185,4 +185,10 @@ void PrimaryScreenOrigin(int& x, int& y) {
   }
 }
 
+bool SaveWindowPicture(int window, const std::string& path) {
+  WindowEntry* e = FindWindow(window);
+  if (!e) return false;
+  return e->window->grab().save(QString::fromStdString(path), "PNG");
+}
+
 }  // namespace platform

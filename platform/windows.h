@@ -47,4 +47,7 @@ bool IsPositionOnScreen(int x, int y, int width, int height);
 // The top-left corner of the primary screen's available area.
 void PrimaryScreenOrigin(int& x, int& y);
 
+// Saves what the window shows (client area with menu bar) as a PNG file.
+bool SaveWindowPicture(int window, const std::string& path);
+
 }  // namespace platform

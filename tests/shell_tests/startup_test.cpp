@@ -1,3 +1,6 @@
+#include <csignal>
+
+#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/menus.h"
@@ -21,7 +24,7 @@ TEST_F(StartupTest, FirstRunWritesDefaultSettings) {
 }
 
 TEST_F(StartupTest, ExistingEmptySettingsFileIsReadNotReplaced) {
-  WriteFile("konfig.set", "");
+  PrepareEarlierRun("");
   Start();
   EXPECT_EQ(App().settings.viewInterval, 0);
   EXPECT_EQ(App().settings.smallWindowMode, 0);
@@ -35,11 +38,13 @@ TEST_F(StartupTest, ExistingEmptySettingsFileIsReadNotReplaced) {
 TEST_F(StartupTest, GarbageSettingsFileDoesNotStopTheProgram) {
   std::string garbage;
   for (int i = 0; i < 300; ++i) garbage += static_cast<char>((i * 97 + 13) & 0xFF);
-  WriteFile("konfig.set", garbage);
+  PrepareEarlierRun(garbage);
   Start();
   AdvanceMinutes(90);
   EXPECT_TRUE(platform::WindowExists(kMainWindow));
   EXPECT_EQ(ReadFile("konfig.set"), garbage);
+  // Odd values may make a chime unloadable; that is reported, nothing else is.
+  for (const auto& box : TakeBoxes()) EXPECT_EQ(box.icon, platform::MessageIcon::Error);
 }
 
 TEST_F(StartupTest, MainWindowControlsStandWhereTheyBelong) {
@@ -119,6 +124,16 @@ TEST_F(StartupTest, ExitWritesSettingsWithTheSmallWindowPosition) {
   EXPECT_EQ(x, 333);
   EXPECT_EQ(y, 222);
   EXPECT_FALSE(platform::WindowExists(kMainWindow));
+}
+
+TEST_F(StartupTest, TerminationSignalRunsTheOrderlyExit) {
+  Start();
+  App().settings.smallWindowMode = 0;  // changed in memory only
+  std::raise(SIGTERM);
+  EXPECT_EQ(RunMainLoop(), 0);
+  platform::ClearTerminationRequest();
+  EXPECT_TRUE(App().exitRequested);
+  EXPECT_EQ(DecodeSettings(ReadFile("konfig.set")).smallWindowMode, 0);
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ void ProgramTest::SetUp() {
   char pattern[] = "/tmp/organclock-test-XXXXXX";
   dir_ = mkdtemp(pattern);
   fs::current_path(dir_);
+  // A working directory as it is delivered: organ text backups and the two sounds.
+  CopyDeliveredFiles();
   SetTime(2026, 12, 7, 10, 2, 0);  // a Monday
   platform::SetTrayAvailableForTesting(1);
   platform::SetMessageBoxResponder([this](const platform::MessageBoxRecord& box) {
@@ -82,6 +84,16 @@ void ProgramTest::CopyDeliveredFiles() {
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(data, ec))
     fs::copy_file(entry.path(), dir_ / entry.path().filename(), fs::copy_options::overwrite_existing, ec);
+}
+
+void ProgramTest::PrepareEarlierRun(const std::string& settingsBytes) {
+  WriteFile("konfig.set", settingsBytes);
+  if (!Exists("Term.dat")) WriteFile("Term.dat", "");
+  for (int n = 1; n <= 12; ++n) {
+    const std::string name = "org" + std::to_string(n) + ".dat";
+    if (!Exists(name) && Exists("org" + std::to_string(n) + ".bak"))
+      WriteFile(name, ReadFile("org" + std::to_string(n) + ".bak"));
+  }
 }
 
 void ProgramTest::SetTime(int year, int month, int day, int hour, int minute, int second) {

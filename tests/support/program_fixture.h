@@ -12,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/types.h"
 
+// Each test starts in a fresh directory holding the delivered files.
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -22,8 +23,14 @@ class ProgramTest : public ::testing::Test {
   std::string ReadFile(const std::string& name) const;
   bool Exists(const std::string& name) const;
   std::filesystem::path Dir() const { return dir_; }
-  // Puts the delivered files (org*.bak, gong.wav, hockey.wav) into the directory.
+  // Puts the delivered files (org*.bak, gong.wav, hockey.wav) into the directory;
+  // SetUp does this for every test.
   void CopyDeliveredFiles();
+
+  // A directory as an earlier run left it: konfig.set with these bytes, plus the
+  // files the first run creates (empty Term.dat, org1.dat-org12.dat from the backups)
+  // where they are missing.
+  void PrepareEarlierRun(const std::string& settingsBytes);
 
   void SetTime(int year, int month, int day, int hour, int minute, int second = 0);
   platform::LocalTime Time() const { return time_; }

@@ -16,7 +16,7 @@ class ViewTest : public ProgramTest {
     s.chimeChoice = 0;  // no chime: these tests are about windows
     s.viewInterval = static_cast<int8_t>(viewInterval);
     s.smallWindowMode = static_cast<int8_t>(smallWindowMode);
-    WriteFile("konfig.set", EncodeSettings(s));
+    PrepareEarlierRun(EncodeSettings(s));
     SetTime(2026, 12, 7, hour, minute);
     Start();
   }
@@ -205,7 +205,7 @@ TEST_F(ViewTest, SmallWindowSavedOffScreenIsPlacedOnScreen) {
   s.smallWindowX = -30000;
   s.smallWindowY = 40000;
   s.viewInterval = 0;
-  WriteFile("konfig.set", EncodeSettings(s));
+  PrepareEarlierRun(EncodeSettings(s));
   Start();
   int x = 0, y = 0;
   ASSERT_TRUE(platform::WindowOuterPosition(kSmallWindow, x, y));
@@ -229,7 +229,7 @@ TEST_P(MenuStateTest, MirrorsTheSettings) {
   s.smallWindowMode = static_cast<int8_t>(c.smallWindowMode);
   s.chimeChoice = static_cast<int8_t>(c.chimeChoice);
   s.reminderSound = static_cast<int8_t>(c.reminderSound);
-  WriteFile("konfig.set", EncodeSettings(s));
+  PrepareEarlierRun(EncodeSettings(s));
   CopyDeliveredFiles();
   Start();
   TakeBoxes();  // chime choice 2 has no sound file and says so

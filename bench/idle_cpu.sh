@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Idle cost of a running organclock: CPU time and voluntary context switches per second
+# over a quiet period (default 30 s) on a virtual X display. Prints the figures.
+#
+#   bench/idle_cpu.sh [seconds]   (after building in build/)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-30}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$top"/data/* "$work"/
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  cd "$1"
+  "$2/build/organclock" &
+  pid=$!
+  sleep 5
+  ticks() { awk "{print \$14 + \$15}" /proc/$pid/stat; }
+  switches() { cat /proc/$pid/task/*/status | awk "/^voluntary_ctxt_switches/ {s += \$2} END {print s}"; }
+  t0=$(ticks); s0=$(switches)
+  sleep "$3"
+  t1=$(ticks); s1=$(switches)
+  hz=$(getconf CLK_TCK)
+  awk -v t="$((t1 - t0))" -v hz="$hz" -v n="$3" -v s="$((s1 - s0))" "BEGIN {
+    printf \"idle CPU time over %d s: %.2f s (%.2f%% of one core)\n\", n, t / hz, 100 * t / hz / n
+    printf \"voluntary context switches: %.1f per second\n\", s / n }"
+  kill -TERM $pid
+  wait $pid
+' _ "$work" "$top" "$seconds"
