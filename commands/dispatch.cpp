@@ -1,12 +1,26 @@
 #include "commands/dispatch.h"
 
+#include "appointments/appointment_editor.h"
 #include "commands/about.h"
+#include "organs/organ_edit.h"
 #include "shell/identifiers.h"
 #include "shell/program.h"
 #include "shell/view_commands.h"
+#include "sound/sound_commands.h"
 
 void DispatchCommand(int command) {
   switch (command) {
+    case kCmdNewAppointment:
+    case kCmdOpenAppointments:
+    case kCmdReturnKey:
+    case kCmdToolNew:
+    case kCmdToolOpen:
+    case kCmdToolSave:
+    case kCmdToolDelete:
+    case kCmdToolLeave:
+    case kCmdToolStopReminding:
+      HandleAppointmentCommand(command);
+      break;
     case kCmdExit:
     case kCmdQuitFromSmall:
       ExitProgram();
@@ -31,6 +45,27 @@ void DispatchCommand(int command) {
     case kCmdHide:
       ChooseHide();
       break;
+    case kCmdReminderSound:
+      ToggleReminderSound();
+      break;
+    case kCmdChimeGong:
+      ChooseChimeGong();
+      break;
+    case kCmdChimeMp3:
+      ChooseChimeFileCommand();
+      break;
+    case kCmdChimeOff:
+      ChooseChimeOff();
+      break;
+    case kCmdSaveOrganText:
+      SaveOrganText();
+      break;
+    case kCmdCancelOrganText:
+      CancelOrganEdit();
+      break;
+    case kCmdRestoreOrganText:
+      RestoreOrganText();
+      break;
     case kCmdHomePage:
       OpenHomePage();
       break;
@@ -50,6 +85,8 @@ void DispatchCommand(int command) {
       ToggleTrayMode();
       break;
     default:
-      break;  // identifiers without a command do nothing
+      if (command >= kCmdFirstOrganEdit && command <= kCmdLastOrganEdit)
+        BeginOrganEdit(command - kCmdFirstOrganEdit + 1);
+      break;  // other identifiers without a command do nothing
   }
 }

@@ -1,6 +1,7 @@
 #include "organs/current_organ.h"
 
 #include "organs/organ_table.h"
+#include "organs/organ_texts.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "shell/app_state.h"
@@ -21,4 +22,5 @@ void ShowOrgan() {
     // A tray icon that is already shown keeps the tooltip it was given.
     App().tooltipText = OrganTooltipText(organ);
   }
+  LoadOrganText();
 }

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTextCharFormat>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolTip>
 
@@ -199,8 +200,15 @@ std::string ControlText(int control) {
   if (auto* label = qobject_cast<QLabel*>(w)) return FromQt(label->text());
   if (auto* box = qobject_cast<QGroupBox*>(w)) return FromQt(box->title());
   if (auto* edit = qobject_cast<QTextEdit*>(w)) {
-    // The field's line breaks are CR LF, as the text files have them.
-    return FromQt(edit->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")));
+    // The field's line breaks are CR LF, as the text files have them. toPlainText would
+    // turn a no-break space (byte A0) into a blank, so the raw text is taken and only
+    // its block and line separators become line breaks.
+    QString text = edit->document()->toRawText();
+    for (QChar& c : text) {
+      const char16_t u = c.unicode();
+      if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1) c = u'\n';
+    }
+    return FromQt(text.replace(QChar('\n'), QStringLiteral("\r\n")));
   }
   if (auto* line = qobject_cast<QLineEdit*>(w)) return FromQt(line->text());
   if (auto* option = qobject_cast<QRadioButton*>(w)) return FromQt(option->text());

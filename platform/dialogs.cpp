@@ -1,6 +1,8 @@
 #include "platform/dialogs.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -71,8 +73,13 @@ std::string ShowOpenFileDialog(const FileDialogRequest& request) {
     dialog.selectNameFilter(filters[request.selectedFilter]);
   if (!request.startFolder.empty()) dialog.setDirectory(ToQt(request.startFolder));
   if (!request.proposedName.empty()) dialog.selectFile(ToQt(request.proposedName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return FromQt(dialog.selectedFiles().first());
+  // The data files are opened by relative names: whatever the dialog does, the working
+  // directory must be the same afterwards.
+  const QString workingDirectory = QDir::currentPath();
+  const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  if (QDir::currentPath() != workingDirectory) QDir::setCurrent(workingDirectory);
+  if (!accepted) return {};
+  return FromQt(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
 }
 
 void OpenWebAddress(const std::string& address) {

@@ -18,6 +18,7 @@ struct AppState {
   int lastAppliedInterval = -1;  // view interval whose switch-over was done; -1 none
   bool busy = false;             // a new appointment or an organ text is being edited
   int shownOrgan = 0;
+  int editedOrgan = 0;           // organ whose text is being edited; 0 none
   std::string tooltipText;
   std::string versionText;
   platform::Rgb mainDateColour;  // text colour control 1 was created with

@@ -1,18 +1,22 @@
+#include "appointments/appointment_list.h"
 #include "platform/application.h"
 #include "shell/app_state.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
 #include "shell/settings_store.h"
 #include "shell/views.h"
+#include "sound/release_sounds.h"
 
 void ReleaseProgram() {
   StopClockRenderer();
+  ReleaseSounds();
   platform::ReleaseAllObjects();
 }
 
 void ExitProgram() {
   OnWindowMoved();  // the small window's position goes into the settings
   SaveSettings();
+  SaveAppointments();
   ReleaseProgram();
   App().exitRequested = true;
 }

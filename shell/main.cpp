@@ -1,9 +1,12 @@
 // organclock: the organ clock of traditional Chinese medicine on the desktop.
 #include "platform/application.h"
+#include "platform/single_instance.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
   platform::InitPlatform(argc, argv);
+  // A second start in the same directory only brings the running one forward.
+  if (!platform::ClaimSingleInstance()) return 0;
   RunStartup();
   return RunMainLoop();
 }

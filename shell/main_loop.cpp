@@ -1,14 +1,18 @@
+#include "appointments/appointment_editor.h"
+#include "appointments/reminders.h"
 #include "commands/dispatch.h"
 #include "organs/current_organ.h"
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/events.h"
+#include "platform/single_instance.h"
 #include "shell/app_state.h"
 #include "shell/date_text.h"
 #include "shell/identifiers.h"
 #include "shell/program.h"
 #include "shell/views.h"
+#include "sound/chime.h"
 
 namespace {
 
@@ -25,6 +29,7 @@ void RunDateStep() {
   platform::SetControlText(kCtlSmallDate, line);
   platform::SetControlTextColour(kCtlMainDate,
                                  App().weekdayLabel == "So. " ? kSundayRed : App().mainDateColour);
+  if (!App().busy) RunDayCheck();
 }
 
 void RunHourStep() {
@@ -34,6 +39,7 @@ void RunHourStep() {
   if (!App().busy) {
     UpdateCurrentOrgan();
     if (App().settings.viewInterval >= 1) HourlyPopUp();
+    PlayChime();
   }
   App().lastHour = hour;
 }
@@ -41,6 +47,7 @@ void RunHourStep() {
 void RunMinuteStep() {
   const int minute = platform::Now().minute;
   if (minute == App().lastMinute) return;
+  if (!App().busy) RunMinuteCheck();
   App().lastMinute = minute;
 }
 
@@ -49,12 +56,16 @@ void HandleEvent(const platform::Event& event) {
     case platform::EventKind::Close:
       if (event.window == kMainWindow) OnMainWindowClose();
       else if (event.window == kSmallWindow) OnSmallWindowClose();
+      else if (event.window == kAppointmentWindow) HandleAppointmentWindowClose();
       break;
     case platform::EventKind::Moved:
       OnWindowMoved();
       break;
     case platform::EventKind::Command:
       DispatchCommand(event.item);
+      break;
+    case platform::EventKind::Control:
+      HandleAppointmentControl(event.item);
       break;
     case platform::EventKind::Tray:
       OnTrayIconClicked();
@@ -71,6 +82,7 @@ void RunMainLoopPass(int waitMs) {
   RunHourStep();
   RunMinuteStep();
   RunViewSteps();
+  if (platform::TakeRaiseRequest()) OnRaiseRequest();
   platform::Event event;
   if (platform::WaitEvent(waitMs, event)) HandleEvent(event);
 }

@@ -1,4 +1,6 @@
+#include "appointments/appointment_list.h"
 #include "commands/menus.h"
+#include "organs/organ_texts.h"
 #include "platform/fonts.h"
 #include "platform/menus.h"
 #include "platform/pictures.h"
@@ -9,6 +11,8 @@
 #include "shell/settings_store.h"
 #include "shell/views.h"
 #include "shell/windows_build.h"
+#include "sound/chime.h"
+#include "sound/reminder_sound.h"
 
 namespace {
 
@@ -35,6 +39,8 @@ void LoadPictures() {
 void ReadSettingsOrCreateFirstRunFiles() {
   if (ReadSettings()) return;
   App().settings = DefaultSettings();
+  RestoreMissingOrganTexts();
+  if (!AppointmentFileReadable()) SaveAppointments();  // the empty list: a 0-byte file
   SaveSettings();
 }
 
@@ -42,6 +48,7 @@ void ReadSettingsOrCreateFirstRunFiles() {
 
 void RunStartup() {
   ResetAppState();
+  InitSounds();  // reports its own failure; start-up goes on
   App().versionText = "Version: 1.2";
   App().Appointments.clear();
   LoadFonts();
@@ -57,10 +64,14 @@ void RunStartup() {
   StartClockRenderer();
   BuildSmallWindow();
   ApplySavedSmallWindowMode();
+  LoadReminderSound();
+  LoadChime();
   platform::SetMenuItemEnabled(kMainMenu, kCmdOpenAppointments, true);
   platform::SetMenuItemEnabled(kMainMenu, kCmdSaveOrganText, false);
   platform::SetMenuItemEnabled(kMainMenu, kCmdCancelOrganText, false);
   platform::SetMenuItemEnabled(kMainMenu, kCmdRestoreOrganText, false);
+  LoadAppointments();
+  PrepareAppointmentsAtStart();
   ApplySettingsToMenus();
   ApplySavedViewInterval();
 }

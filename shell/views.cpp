@@ -131,3 +131,9 @@ void OnWindowMoved() {
     App().settings.smallWindowY = y;
   }
 }
+
+void OnRaiseRequest() {
+  RemoveTrayIconIfPresent();
+  platform::ShowWindow(kMainWindow);
+  platform::BringWindowToFront(kMainWindow);
+}

@@ -27,3 +27,5 @@ void OnMainWindowClose();
 void OnSmallWindowClose();
 void OnTrayIconClicked();
 void OnWindowMoved();
+// A second start in the same directory asked for the main window.
+void OnRaiseRequest();

@@ -11,6 +11,8 @@ PACKAGES=(
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
   xvfb x11-utils xauth imagemagick
+  appstream desktop-file-utils dpkg-dev
+  clang libclang-rt-14-dev
   libx11-dev
 )
 

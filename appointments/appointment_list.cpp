@@ -1,0 +1,101 @@
+#include "appointments/appointment_list.h"
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include "appointments/appointment_file.h"
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "platform/file_slot.h"
+#include "shell/app_state.h"
+#include "shell/date_text.h"
+#include "shell/identifiers.h"
+
+namespace {
+
+// Decimal number at the start of `text`: leading blanks skipped, reading stops at the
+// first non-digit, nothing readable is 0.
+int LeadingNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  int value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > 1000000) break;  // far beyond any year; keeps the sum from overflowing
+  }
+  return value;
+}
+
+void ShowFileError(const char* utf8Text) {
+  platform::ShowMessageBox("Fehler!", platform::Cp1252(utf8Text), platform::MessageIcon::Error);
+}
+
+}  // namespace
+
+void LoadAppointments() {
+  App().Appointments.clear();
+  std::string bytes;
+  if (!platform::ReadWholeFile(kAppointmentFileName, bytes)) {
+    ShowFileError("Termine nicht gefunden! Term.dat");
+    return;
+  }
+  App().Appointments = DecodeAppointments(bytes);
+}
+
+bool AppointmentFileReadable() {
+  std::string bytes;
+  return platform::ReadWholeFile(kAppointmentFileName, bytes);
+}
+
+bool SaveAppointments() {
+  // WriteWholeFile puts the new content beside the old file and swaps it in only when
+  // it is complete, so a full disk or a crash never leaves a cut Term.dat behind.
+  if (platform::WriteWholeFile(kAppointmentFileName, EncodeAppointments(App().Appointments)))
+    return true;
+  ShowFileError("Termin konnte nicht gespeichert werden!");
+  return false;
+}
+
+void SortAppointmentsByTime(AppointmentList& list) {
+  std::stable_sort(list.begin(), list.end(), [](const Appointment& a, const Appointment& b) {
+    if (a.Hour != b.Hour) return a.Hour < b.Hour;  // signed bytes, as stored
+    return a.Minute < b.Minute;
+  });
+}
+
+bool IsOldAppointment(const std::string& dateText, int month, int year) {
+  const std::string_view text(dateText);
+  const int m = text.size() > 3 ? LeadingNumber(text.substr(3, 2)) : 0;
+  const int y = LeadingNumber(text.size() > 4 ? text.substr(text.size() - 4) : text);
+  return m <= month && y < year;
+}
+
+void MarkAppointmentDay(const std::string& dateText, bool bold) {
+  platform::Date day;
+  if (ParseDateText(dateText, day)) platform::SetCalendarDayBold(kCtlCalendar, day, bold);
+}
+
+void PrepareAppointmentsAtStart() {
+  AppointmentList& list = App().Appointments;
+  if (list.size() >= 2) SortAppointmentsByTime(list);
+  const platform::LocalTime now = platform::Now();
+  // Equal date texts share their fate, so each day is marked once however many
+  // records it holds.
+  std::set<std::string> oldDays, keptDays;
+  size_t kept = 0;
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (IsOldAppointment(list[i].DateText, now.month, now.year)) {
+      oldDays.insert(list[i].DateText);
+      continue;
+    }
+    keptDays.insert(list[i].DateText);
+    if (kept != i) list[kept] = std::move(list[i]);
+    ++kept;
+  }
+  list.resize(kept);
+  for (const std::string& day : oldDays) MarkAppointmentDay(day, false);
+  for (const std::string& day : keptDays) MarkAppointmentDay(day, true);
+}

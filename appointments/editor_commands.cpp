@@ -1,0 +1,131 @@
+#include "appointments/appointment_editor.h"
+#include "appointments/appointment_list.h"
+#include "appointments/appointment_window.h"
+#include "platform/controls.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "platform/windows.h"
+#include "shell/app_state.h"
+#include "shell/date_text.h"
+#include "shell/identifiers.h"
+
+namespace {
+
+bool ValidEditIndex() {
+  return App().EditIndex >= 0 && App().EditIndex < static_cast<int>(App().Appointments.size());
+}
+
+std::string DayTitle() { return "Termine " + App().SelectedDate + ":"; }
+
+bool AskYesNo(const std::string& text) {
+  return platform::ShowMessageBox("Frage?", text, platform::MessageIcon::Question,
+                                  platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes;
+}
+
+void NewAppointment() {
+  App().EditorMode = 1;
+  App().busy = true;
+  App().SelectedDate = TodayText();
+  OpenAppointmentWindow();
+  SetAppointmentWindowTitle("Neuen Termin eingeben:");
+  FillDayList();
+  ApplyEditorSet(EditorSet::New);
+  EnableMonthCalendar(false);
+  FillTimeBoxes();
+}
+
+void OpenToday() {
+  App().SelectedDate = TodayText();
+  OpenAppointmentWindow();
+  SetAppointmentWindowTitle(DayTitle());
+  App().EditorMode = 0;
+  // A new appointment being entered in the replaced window is gone; holding back the
+  // reminders any longer would only lose them.
+  ReleaseBusyFlag();
+  FillTimeBoxes();
+  ApplyEditorSet(EditorSet::View);
+  EnableMonthCalendar(false);
+  platform::SelectReportRow(kCtlDayList, -1);
+  FillDayList();
+}
+
+void ToolNew() {
+  App().EditorMode = 1;
+  App().busy = true;
+  // A past day shown from the month calendar cannot stand in the date field, which
+  // starts at today; the new record takes the field's day, so the list shows that day.
+  App().SelectedDate = platform::ControlText(kCtlDateField);
+  SetAppointmentWindowTitle("Neuen Termin eingeben:");
+  FillDayList();
+  ApplyEditorSet(EditorSet::New);
+  FillTimeBoxes();
+}
+
+void ToolChange() {
+  App().EditorMode = 2;
+  ApplyEditorSet(EditorSet::Change);
+}
+
+void ToolLeave() {
+  if (App().EditorModified && AskYesNo(platform::Cp1252("Änderungen Speichern?"))) SaveEditor();
+  // Input that was not stored is dropped, whatever the answer.
+  ReleaseBusyFlag();
+  App().EditorModified = false;
+  App().EditorMode = 0;
+  if (platform::SelectedReportRow(kCtlDayList) >= 0) {
+    ApplyEditorSet(EditorSet::ViewWithRow);
+  } else {
+    ApplyEditorSet(EditorSet::View);
+    platform::SetControlText(kCtlAppointmentText, "");
+  }
+}
+
+void ToolDelete() {
+  App().EditorMode = 0;
+  const std::string text = platform::ControlText(kCtlAppointmentText);
+  if (!AskYesNo("Termin " + text + platform::Cp1252(" Löschen?"))) return;
+  platform::SelectReportRow(kCtlDayList, -1);
+  ApplyEditorSet(EditorSet::View);
+  platform::SetControlText(kCtlAppointmentText, "");
+  if (ValidEditIndex()) {
+    App().Appointments.erase(App().Appointments.begin() + App().EditIndex);
+    App().EditIndex = -1;  // the positions behind it have moved
+  }
+  FillDayList();
+  SaveAppointments();
+}
+
+void ToolStopReminding() {
+  if (ValidEditIndex()) App().Appointments[App().EditIndex].ReminderKind = 0;
+  App().EditorMode = 0;
+  ReleaseBusyFlag();
+  App().EditorModified = false;
+  platform::DestroyWindow(kAppointmentWindow);
+  // The window may have replaced one that had the calendar disabled; with no window
+  // left, nothing else would give the calendar back.
+  EnableMonthCalendar(true);
+  // Written at once: the user's "never again" must survive a crash or a killed session.
+  SaveAppointments();
+}
+
+}  // namespace
+
+void HandleAppointmentCommand(int command) {
+  switch (command) {
+    case kCmdNewAppointment: NewAppointment(); break;
+    case kCmdOpenAppointments: OpenToday(); break;
+    case kCmdReturnKey: break;  // exists so that Return does nothing in the window
+    default: break;
+  }
+  // The toolbar's commands only mean something while its window exists.
+  if (!AppointmentWindowOpen()) return;
+  switch (command) {
+    case kCmdToolNew: ToolNew(); break;
+    case kCmdToolOpen: ToolChange(); break;
+    case kCmdToolSave: SaveEditor(); break;
+    case kCmdToolLeave: ToolLeave(); break;
+    case kCmdToolDelete: ToolDelete(); break;
+    case kCmdToolStopReminding: ToolStopReminding(); break;
+    default: break;
+  }
+}

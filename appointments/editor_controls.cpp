@@ -1,0 +1,121 @@
+#include <cstdlib>
+
+#include "appointments/appointment_editor.h"
+#include "appointments/appointment_list.h"
+#include "appointments/appointment_window.h"
+#include "appointments/time_boxes.h"
+#include "organs/current_organ.h"
+#include "organs/organ_edit.h"
+#include "platform/controls.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "platform/windows.h"
+#include "shell/app_state.h"
+#include "shell/date_text.h"
+#include "shell/identifiers.h"
+
+namespace {
+
+std::string DayTitle() { return "Termine " + App().SelectedDate + ":"; }
+
+void CalendarDayChosen() {
+  const platform::Date day = platform::CalendarSelectedDay(kCtlCalendar);
+  App().SelectedDate = FormatDateText(day);
+  if (!platform::IsCalendarDayBold(kCtlCalendar, day)) return;  // a day without records opens nothing
+  OpenAppointmentWindow();
+  SetAppointmentWindowTitle(DayTitle());
+  // A day before today cannot stand in the field, which starts at today; the day list
+  // and the title still show the chosen day.
+  platform::SetDateFieldDate(kCtlDateField, day);
+  App().EditorMode = 0;
+  ReleaseBusyFlag();
+  FillTimeBoxes();
+  ApplyEditorSet(EditorSet::View);
+  EnableMonthCalendar(false);
+  FillDayList();
+}
+
+void DateFieldChanged() {
+  App().SelectedDate = platform::ControlText(kCtlDateField);
+  SetAppointmentWindowTitle(DayTitle());
+  if (App().EditorMode != 1) platform::SetControlText(kCtlAppointmentText, "");
+  FillTimeBoxes();
+  platform::SelectReportRow(kCtlDayList, -1);
+  if (App().EditorMode == 0) ApplyEditorToolbar(EditorSet::View);
+  FillDayList();
+}
+
+void DayListClicked() {
+  const int row = platform::SelectedReportRow(kCtlDayList);
+  if (row < 0) {
+    ApplyEditorToolbar(EditorSet::View);
+    return;
+  }
+  ApplyEditorToolbar(EditorSet::ViewWithRow);
+  FillTimeBoxes();
+  const std::string time = platform::ReportCell(kCtlDayList, row, 0);  // "hh:mm"
+  const int hour = std::atoi(time.substr(0, 2).c_str());
+  const int minute = std::atoi(time.size() >= 2 ? time.substr(time.size() - 2).c_str() : "");
+  const AppointmentList& list = App().Appointments;
+  App().EditIndex = -1;  // nothing to change or delete unless the row's record is found
+  for (size_t i = 0; i < list.size(); ++i) {
+    const Appointment& a = list[i];
+    if (a.DateText == App().SelectedDate && a.Hour == hour && a.Minute == minute) {
+      App().EditIndex = static_cast<int>(i);
+      ShowInEditor(a);
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+void HandleAppointmentControl(int control) {
+  if (control == kCtlCalendar) {
+    CalendarDayChosen();
+    return;
+  }
+  if (!AppointmentWindowOpen()) return;
+  switch (control) {
+    case kCtlDateField:
+      DateFieldChanged();
+      break;
+    case kCtlDayList:
+      DayListClicked();
+      break;
+    case kCtlHourBox:
+      App().EditorModified = true;
+      RefillMinuteBox();
+      break;
+    case kCtlMinuteBox:
+    case kCtlOptionHour:
+    case kCtlOptionDay:
+    case kCtlOptionNone:
+    // The text field reports typing only, never the program's own fills: a record shown
+    // from the day list or by a reminder therefore does not count as a change.
+    case kCtlAppointmentText:
+      App().EditorModified = true;
+      break;
+    default:
+      break;
+  }
+}
+
+void HandleAppointmentWindowClose() {
+  if (!AppointmentWindowOpen()) return;
+  if (App().EditorModified) {
+    const platform::MessageAnswer answer =
+        platform::ShowMessageBox("Frage?", platform::Cp1252("Änderungen Speichern?"), platform::MessageIcon::Question,
+                                 platform::MessageButtons::YesNoCancel);
+    if (answer == platform::MessageAnswer::Cancel) return;
+    // SaveEditor writes Term.dat at once, so what the user confirmed here survives a
+    // crash; stored or refused, the window closes.
+    if (answer == platform::MessageAnswer::Yes) SaveEditor();
+  }
+  platform::DestroyWindow(kAppointmentWindow);
+  ReleaseBusyFlag();
+  App().EditorModified = false;
+  // An organ text being edited keeps its field; the organ catches up when that ends.
+  if (!IsEditingOrganText()) UpdateCurrentOrgan();
+  EnableMonthCalendar(true);
+}

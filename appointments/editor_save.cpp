@@ -1,0 +1,58 @@
+#include "appointments/appointment_editor.h"
+#include "appointments/appointment_list.h"
+#include "appointments/appointment_window.h"
+#include "organs/organ_edit.h"
+#include "platform/controls.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "shell/app_state.h"
+#include "shell/identifiers.h"
+
+namespace {
+
+bool ValidEditIndex() {
+  return App().EditIndex >= 0 && App().EditIndex < static_cast<int>(App().Appointments.size());
+}
+
+void Refuse(const char* utf8Text) {
+  platform::ShowMessageBox("Fehler!", platform::Cp1252(utf8Text), platform::MessageIcon::Error);
+}
+
+}  // namespace
+
+void ReleaseBusyFlag() {
+  if (!IsEditingOrganText()) App().busy = false;
+}
+
+bool SaveEditor() {
+  Appointment entered = ReadEditor();
+  if (entered.Text.empty()) {  // a text of blanks is a text
+    Refuse("Termin Text: Eingabe fehlt !");
+    return false;
+  }
+  AppointmentList& list = App().Appointments;
+  const bool overwrite = App().EditorMode != 1 && ValidEditIndex();
+  // A changed record keeps its day: the date field cannot show a day before today, so
+  // for a past day it would otherwise move the record to today.
+  if (overwrite) entered.DateText = list[App().EditIndex].DateText;
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (overwrite && static_cast<int>(i) == App().EditIndex) continue;  // its own time may stay
+    const Appointment& other = list[i];
+    if (other.DateText == entered.DateText && other.Hour == entered.Hour && other.Minute == entered.Minute) {
+      Refuse("Es ist schon ein Termin um diese Uhrzeit vorhanden !");
+      return false;
+    }
+  }
+  if (overwrite) list[App().EditIndex] = entered;
+  else list.push_back(entered);
+
+  FillDayList();
+  SaveAppointments();
+  MarkAppointmentDay(entered.DateText, true);
+  platform::SelectReportRow(kCtlDayList, -1);
+  ApplyEditorSet(EditorSet::View);
+  App().EditorModified = false;
+  App().EditorMode = 0;
+  ReleaseBusyFlag();
+  return true;
+}

@@ -1,0 +1,64 @@
+#include "appointments/reminders.h"
+
+#include "appointments/appointment_editor.h"
+#include "appointments/appointment_window.h"
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/windows.h"
+#include "shell/app_state.h"
+#include "shell/date_text.h"
+#include "shell/identifiers.h"
+#include "sound/reminder_sound.h"
+
+namespace {
+
+// The position of the record to announce, or -1.
+int DueDayReminder(const std::string& today) {
+  const AppointmentList& list = App().Appointments;
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list[i].ReminderKind == 2 && list[i].DateText == today) return static_cast<int>(i);
+  return -1;
+}
+
+int DueHourReminder(const std::string& today, int hour, int minute) {
+  const AppointmentList& list = App().Appointments;
+  for (size_t i = 0; i < list.size(); ++i) {
+    const Appointment& a = list[i];
+    if (a.ReminderKind != 1 || a.Minute != minute || a.DateText != today) continue;
+    // From 23:00 "at most one hour ahead" would take in every record of today, so
+    // then only records of today at 00:mm count.
+    if (hour == 23 ? a.Hour == 0 : a.Hour <= hour + 1) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace
+
+void RunDayCheck() {
+  const int index = DueDayReminder(TodayText());
+  if (index >= 0) ShowReminder(index, true);
+}
+
+void RunMinuteCheck() {
+  const platform::LocalTime now = platform::Now();
+  const int index = DueHourReminder(FormatDateText(now.date()), now.hour, now.minute);
+  if (index >= 0) ShowReminder(index, now.hour == 23);
+}
+
+void ShowReminder(int index, bool stayOnTop) {
+  if (index < 0 || index >= static_cast<int>(App().Appointments.size())) return;
+  if (App().settings.reminderSound == 1) PlayReminderSound();
+  // Replaces an open window whatever it shows; its unsaved input is dropped.
+  OpenAppointmentWindow();
+  if (stayOnTop) platform::SetWindowOnTop(kAppointmentWindow, true);
+  const Appointment& record = App().Appointments[index];
+  App().SelectedDate = record.DateText;
+  SetAppointmentWindowTitle("Termine heute: " + App().SelectedDate);
+  ApplyEditorSet(EditorSet::Reminder);
+  App().EditIndex = index;
+  platform::Date day;
+  if (ParseDateText(record.DateText, day)) platform::SetDateFieldDate(kCtlDateField, day);
+  FillTimeBoxes();
+  ShowInEditor(record);
+  FillDayList();
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Announcing due appointments. The main loop runs the checks, only while the busy flag
+// is clear; what falls due while it is set is skipped.
+
+// Once per new day (and at the first pass): the first record of today with a day
+// reminder is announced, above all other windows.
+void RunDayCheck();
+// Once per new minute: the first record of today whose hour reminder is due at this
+// minute is announced. In the hour 23 only records of today at 00:mm count.
+void RunMinuteCheck();
+// Opens the appointment window in its reminder form for the record at `index`: sound,
+// title "Termine heute: " and the day, the record in the editor, the day's list.
+void ShowReminder(int index, bool stayOnTop);

@@ -1,0 +1,88 @@
+// Times of Term.dat with 100,000 records: load, start-up preparation (sort, drop, bold
+// marks on the real month calendar), save, and one minute check over the whole list.
+// Prints the figures only; it asserts nothing about speed.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "appointments/appointment_file.h"
+#include "appointments/appointment_list.h"
+#include "appointments/reminders.h"
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "platform/file_slot.h"
+#include "shell/app_state.h"
+#include "shell/date_text.h"
+#include "shell/windows_build.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <typename F>
+double Millis(F&& work) {
+  const auto start = Clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Records spread over three years round "today", every hour, minute and reminder kind.
+AppointmentList MakeRecords(int count) {
+  AppointmentList list;
+  list.reserve(count);
+  unsigned seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8) & 0xFFFFFF; };
+  for (int i = 0; i < count; ++i) {
+    Appointment a;
+    a.DateText = FormatDateText({2025 + static_cast<int>(next() % 3), 1 + static_cast<int>(next() % 12),
+                                 1 + static_cast<int>(next() % 28)});
+    a.Hour = static_cast<int8_t>(next() % 24);
+    a.Minute = static_cast<int8_t>(5 * (next() % 12));
+    a.ReminderKind = static_cast<int8_t>(next() % 3);
+    a.Text = platform::Cp1252("Termin Nr. ") + std::to_string(i) + platform::Cp1252(" beim Zahnärzt");
+    list.push_back(std::move(a));
+  }
+  return list;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  platform::InitPlatform(argc, argv);
+  platform::SetMessageBoxResponder([](const platform::MessageBoxRecord& box) {
+    std::printf("message: %s\n", platform::Utf8(box.text).c_str());
+    return platform::MessageAnswer::Ok;
+  });
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("appointments-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  std::filesystem::current_path(dir);
+  platform::SetScriptedClock(platform::MakeLocalTime(2026, 6, 15, 14, 3));
+  BuildMainWindow();  // the month calendar that takes the bold marks
+
+  const int count = 100000;
+  const std::string bytes = EncodeAppointments(MakeRecords(count));
+  platform::WriteWholeFile(kAppointmentFileName, bytes);
+  std::printf("Term.dat: %d records, %zu bytes\n", count, bytes.size());
+
+  const double load = Millis([] { LoadAppointments(); });
+  std::printf("LoadAppointments            %9.2f ms  (%zu records)\n", load, App().Appointments.size());
+  const double prepare = Millis([] { PrepareAppointmentsAtStart(); });
+  std::printf("PrepareAppointmentsAtStart  %9.2f ms  (%zu records kept)\n", prepare, App().Appointments.size());
+  const double save = Millis([] { SaveAppointments(); });
+  std::printf("SaveAppointments            %9.2f ms\n", save);
+  // Minute 3: no record is due, so the check walks the whole list.
+  const double check = Millis([] { RunMinuteCheck(); });
+  std::printf("minute check, nothing due   %9.3f ms\n", check);
+
+  platform::ReleaseAllObjects();
+  std::filesystem::current_path("/");
+  std::filesystem::remove_all(dir);
+  return 0;
+}

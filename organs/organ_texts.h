@@ -1,0 +1,16 @@
+#pragma once
+// The organ texts: each organ's text file, its delivered backup and the organ text
+// field (control 3) of the main window. All work on the shown organ.
+
+// Puts org<n>.dat of the shown organ into the field. A file that cannot be read is
+// reported ("Organtext Org<n>.dat nicht gefunden!") and the field keeps its text.
+void LoadOrganText();
+// Puts org<n>.bak of the shown organ into the field; reported like LoadOrganText.
+void LoadOrganBackup();
+// Writes the field to org<n>.dat of the shown organ. The new content is written
+// completely before it replaces the old file, so a failed write (reported as "Text
+// konnte nicht gespeichert werden!") leaves the old file as it was. False then.
+bool WriteOrganText();
+// First run: creates every missing org<n>.dat as a copy of org<n>.bak, reporting each
+// copy that fails. Existing text files are not touched.
+void RestoreMissingOrganTexts();

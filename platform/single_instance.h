@@ -1,0 +1,14 @@
+#pragma once
+// One organclock per working directory: two would overwrite each other's files.
+
+namespace platform {
+
+// True when this process is the only organclock working in the current directory; it
+// then listens for later starts. Otherwise it asks the running one to bring its main
+// window forward and returns false.
+bool ClaimSingleInstance();
+
+// True (once) when a later start asked this instance to come forward.
+bool TakeRaiseRequest();
+
+}  // namespace platform

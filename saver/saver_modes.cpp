@@ -1,0 +1,242 @@
+#include "saver/saver_modes.h"
+
+#include <cstdlib>
+
+#include "saver/saver_object_ids.h"
+
+namespace organsaver {
+
+namespace {
+
+constexpr std::string_view kPasswordChangeLibrary = "mpr.dll";
+constexpr std::string_view kPasswordChangeRoutine = "PwdChangePasswordA";
+constexpr std::string_view kPasswordChangeKey = "SCRSAVE";
+constexpr std::string_view kPasswordVerifyComponent = "Password.cpl";
+constexpr std::string_view kPasswordVerifyRoutine = "VerifyScreenSavePwd";
+
+QImage NewPicture(PixelSize size) {
+  if (size.width <= 0 || size.height <= 0) return {};
+  return QImage(size.width, size.height, QImage::Format_RGB32);
+}
+
+bool MovedTooFar(int now, int start) { return std::abs(now - start) > kMouseSlackPixels; }
+
+void WaitForNextFrame(FramePacer& pacer, SaverPlatform& platform) {
+  platform.IdleUntil(NextFrameDue(pacer, platform.Now()));
+}
+
+}  // namespace
+
+int RunSaver(const std::vector<std::string>& parameters, const char* xscreensaverWindow,
+             SaverPlatform& platform, const LocalClock& clock) {
+  if (const auto host = FindXScreenSaverHost(parameters, xscreensaverWindow)) {
+    RunInXScreenSaverWindow(platform, clock, *host);
+    return 0;
+  }
+  const SaverCommand command = ReadSaverCommand(parameters);
+  switch (command.mode) {
+    case SaverMode::Configure:
+      ShowConfigureNotice(platform);
+      break;
+    case SaverMode::ChangePassword:
+      ChangeSaverPassword(platform);  // the answer is of no use here
+      break;
+    case SaverMode::Preview:
+      RunPreview(platform, clock, command.previewHandle);
+      break;
+    case SaverMode::FullScreen:
+      RunFullScreen(platform, clock);
+      break;
+  }
+  return 0;
+}
+
+void ShowConfigureNotice(SaverPlatform& platform) {
+  platform.ShowInformationNotice(kNoticeTitle, kNoticeText);
+}
+
+bool ChangeSaverPassword(SaverPlatform& platform) {
+  if (!platform.LoadSystemLibrary(kPasswordChangeLibrary)) return false;
+  if (platform.LibraryHasRoutine(kPasswordChangeLibrary, kPasswordChangeRoutine)) {
+    // Owner 0: a handle given after "/a" is not used.
+    platform.CallPwdChangePassword(kPasswordChangeKey, 0, 0, 0);
+  }
+  platform.FreeSystemLibrary(kPasswordChangeLibrary);
+  return true;
+}
+
+bool VerifySaverPassword(SaverPlatform& platform, int window) {
+  const PlatformVersion version = platform.Version();
+  const bool windows9x = version.family == PlatformVersion::Family::Windows9x &&
+                         (version.minor == 0 || version.minor == 10 || version.minor == 90);
+  if (!windows9x) return true;
+
+  // Where there is no way to ask for the password, let the run end rather than
+  // lock the user out.
+  bool mayEnd = true;
+  if (platform.OpenDesktopRegistryKey(kRegistryKeyRead)) {
+    if (platform.LoadSystemLibrary(kPasswordVerifyComponent)) {
+      if (platform.LibraryHasRoutine(kPasswordVerifyComponent, kPasswordVerifyRoutine)) {
+        platform.ShowCursor(true);
+        mayEnd = platform.CallVerifyScreenSavePwd(window);
+        platform.ShowCursor(mayEnd);  // a refused password hides the pointer again
+      }
+      platform.FreeSystemLibrary(kPasswordVerifyComponent);
+    }
+    platform.CloseDesktopRegistryKey();
+  }
+  return mayEnd;
+}
+
+// ---- full-screen ----
+
+std::optional<FullScreenRun> StartFullScreenRun(SaverPlatform& platform) {
+  FullScreenRun run;
+  platform.ShowCursor(false);
+  run.startCursor = platform.CursorPosition();
+  const PixelSize display = platform.PrimaryDisplaySize();
+  run.W = display.width;
+  run.H = display.height;
+  run.picture = NewPicture(display);
+  if (!platform.OpenSaverWindow(kFullScreenWindow, display, kFullScreenTitle)) return std::nullopt;
+  platform.CreatePictureControl(kFullScreenPictureControl,
+                                {HostWindow::Kind::SaverWindow, kFullScreenWindow}, display);
+  platform.MakeWindowTopmost(kFullScreenWindow);
+  run.previousRunningFlag = platform.SetScreenSaverRunning(true);
+  platform.CatchTerminationSignals();
+  run.display = SetUpClockDisplay(run.W, run.H, FaceStyle::FullScreen,
+                                  platform.LogicalDotsPerInch(), platform.MillisecondTicks());
+  run.pacer = StartFramePacer(platform.PrimaryDisplayRefreshRate());
+  return run;
+}
+
+bool RunFullScreenFrame(FullScreenRun& run, SaverPlatform& platform, const LocalClock& clock) {
+  if (platform.TerminationRequested()) return false;
+
+  const LocalTime now = clock();
+  DrawClockFrame(run.display, run.picture, now);
+  RefreshClockTexts(run.display.texts, now);  // shows from the next frame on
+  platform.ShowPicture(kFullScreenPictureControl, run.picture);
+  MoveClockDial(run.display);
+
+  // Only a movement of more than the slack asks for the end; a refused
+  // password leaves the start position as it was, so it asks again next frame.
+  const ScreenPoint pointer = platform.CursorPosition();
+  if (MovedTooFar(pointer.x, run.startCursor.x)) {
+    if (VerifySaverPassword(platform, kFullScreenWindow)) return false;
+  } else if (MovedTooFar(pointer.y, run.startCursor.y)) {
+    if (VerifySaverPassword(platform, kFullScreenWindow)) return false;
+  }
+
+  // One message per frame. Key presses, clicks and close requests do not end the run.
+  const std::optional<SaverMessage> message = platform.TakeMessage(kFullScreenMessageWait);
+  if (message == SaverMessage::KeyRelease && VerifySaverPassword(platform, kFullScreenWindow))
+    return false;
+
+  WaitForNextFrame(run.pacer, platform);
+  return true;
+}
+
+void EndFullScreenRun(FullScreenRun& /*run*/, SaverPlatform& platform) {
+  platform.SetScreenSaverRunning(false);
+  platform.DestroyPictureControl(kFullScreenPictureControl);
+  platform.CloseSaverWindow(kFullScreenWindow);
+  // The pointer stays hidden until the process ends.
+}
+
+void RunFullScreen(SaverPlatform& platform, const LocalClock& clock) {
+  std::optional<FullScreenRun> run = StartFullScreenRun(platform);
+  if (!run) return;
+  while (RunFullScreenFrame(*run, platform, clock)) {
+  }
+  EndFullScreenRun(*run, platform);
+}
+
+// ---- preview and XScreenSaver ----
+
+namespace {
+
+HostedRun StartHostedRun(SaverPlatform& platform, HostWindow host, FaceStyle style) {
+  HostedRun run;
+  run.host = host;
+  // An unusable host reads as 0 x 0: no picture and no control, so the loop
+  // ends after its first pass without showing anything.
+  const std::optional<PixelSize> size = platform.HostClientSize(host);
+  run.hostSize = size.value_or(PixelSize{});
+  run.picture = NewPicture(run.hostSize);
+  run.controlCreated =
+      size && platform.CreatePictureControl(kPreviewPictureControl, host, run.hostSize);
+  run.display = SetUpClockDisplay(run.hostSize.width, run.hostSize.height, style,
+                                  platform.LogicalDotsPerInch(), platform.MillisecondTicks());
+  run.pacer = StartFramePacer(platform.PrimaryDisplayRefreshRate());
+  platform.CatchTerminationSignals();
+  return run;
+}
+
+}  // namespace
+
+HostedRun StartPreviewRun(SaverPlatform& platform, int64_t hostHandle) {
+  return StartHostedRun(platform, {HostWindow::Kind::ForeignHandle, hostHandle}, FaceStyle::Preview);
+}
+
+bool RunPreviewFrame(HostedRun& run, SaverPlatform& platform, const LocalClock& clock) {
+  DrawClockFrame(run.display, run.picture, clock());
+  if (!run.controlCreated || !platform.PictureControlExists(kPreviewPictureControl)) return false;
+  if (platform.TerminationRequested()) return false;
+  platform.ShowPicture(kPreviewPictureControl, run.picture);
+  platform.TakeMessage(kPreviewMessageWait);  // nothing in it ends the preview
+  WaitForNextFrame(run.pacer, platform);
+  return true;
+}
+
+void RunPreview(SaverPlatform& platform, const LocalClock& clock, int64_t hostHandle) {
+  HostedRun run = StartPreviewRun(platform, hostHandle);
+  while (RunPreviewFrame(run, platform, clock)) {
+  }
+  EndHostedRun(run, platform);
+}
+
+HostedRun StartXScreenSaverRun(SaverPlatform& platform, const XScreenSaverHost& host) {
+  const HostWindow window =
+      host.useRootWindow
+          ? HostWindow{HostWindow::Kind::DefaultRoot, 0}
+          : HostWindow{HostWindow::Kind::ForeignHandle, static_cast<int64_t>(host.windowId)};
+  return StartHostedRun(platform, window, FaceStyle::FullScreen);
+}
+
+bool RunXScreenSaverFrame(HostedRun& run, SaverPlatform& platform, const LocalClock& clock) {
+  if (!run.controlCreated || !platform.PictureControlExists(kPreviewPictureControl)) return false;
+  if (platform.TerminationRequested()) return false;
+
+  // XScreenSaver's own preview window can change size: start the face anew.
+  const std::optional<PixelSize> size = platform.HostClientSize(run.host);
+  if (!size) return false;
+  if (*size != run.hostSize) {
+    platform.DestroyPictureControl(kPreviewPictureControl);
+    run = StartHostedRun(platform, run.host, FaceStyle::FullScreen);
+    if (!run.controlCreated) return false;
+  }
+
+  const LocalTime now = clock();
+  DrawClockFrame(run.display, run.picture, now);
+  RefreshClockTexts(run.display.texts, now);
+  platform.ShowPicture(kPreviewPictureControl, run.picture);
+  MoveClockDial(run.display);
+  platform.TakeMessage(kFullScreenMessageWait);  // input is XScreenSaver's business
+  WaitForNextFrame(run.pacer, platform);
+  return true;
+}
+
+void RunInXScreenSaverWindow(SaverPlatform& platform, const LocalClock& clock,
+                             const XScreenSaverHost& host) {
+  HostedRun run = StartXScreenSaverRun(platform, host);
+  while (RunXScreenSaverFrame(run, platform, clock)) {
+  }
+  EndHostedRun(run, platform);
+}
+
+void EndHostedRun(HostedRun& run, SaverPlatform& platform) {
+  if (run.controlCreated) platform.DestroyPictureControl(kPreviewPictureControl);
+}
+
+}  // namespace organsaver

@@ -1,0 +1,4 @@
+#pragma once
+
+// Shutdown: frees sound 15 and the sound output and closes the chime.
+void ReleaseSounds();

@@ -1,0 +1,400 @@
+#include <gtest/gtest.h>
+
+#include "appointments/appointment_file.h"
+#include "organs/organ_edit.h"
+#include "platform/controls.h"
+#include "platform/menus.h"
+#include "platform/ui_driver.h"
+#include "platform/windows.h"
+#include "shell/app_state.h"
+#include "shell/identifiers.h"
+#include "tests/appointment_tests/appointment_test_support.h"
+
+namespace {
+
+using platform::MessageAnswer;
+
+class EditorTest : public AppointmentProgramTest {
+ protected:
+  // 07.12.2026 is a Monday.
+  void StartAt(int hour, int minute, const AppointmentList& records = {}) {
+    StartWith(records, 2026, 12, 7, hour, minute);
+  }
+  void Type(const std::string& text) {
+    platform::TypeText(kCtlAppointmentText, text);
+    Drain();
+  }
+  void Choose(int box, const std::string& entry) {
+    const auto entries = Entries(box);
+    const auto it = std::find(entries.begin(), entries.end(), entry);
+    ASSERT_NE(it, entries.end()) << entry;
+    platform::ChooseListItem(box, static_cast<int>(it - entries.begin()));
+    Drain();
+  }
+  void ClickDay(platform::Date day) {
+    platform::ClickCalendarDay(kCtlCalendar, day);
+    Drain();
+  }
+  void ClickRow(int row) {
+    platform::ClickReportRow(kCtlDayList, row);
+    Drain();
+  }
+  void ExpectOnlyBox(const char* utf8Text, platform::MessageIcon icon = platform::MessageIcon::Error) {
+    const auto boxes = TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, W(utf8Text));
+    EXPECT_EQ(boxes[0].icon, icon);
+  }
+  // Which of 44-49 and of the editor's controls can be used, as "44 45 | 23 34".
+  static std::string Enabled() {
+    std::string out;
+    for (int c : {44, 45, 46, 47, 48, 49})
+      if (platform::IsToolButtonEnabled(c)) out += std::to_string(c) + " ";
+    out += "|";
+    for (int c : {23, 29, 30, 31, 32, 34, 35, 36})
+      if (platform::IsControlEnabled(c)) out += " " + std::to_string(c);
+    return out;
+  }
+};
+
+constexpr platform::Date kToday{2026, 12, 7};
+constexpr platform::Date kLater{2026, 12, 9};
+
+TEST_F(EditorTest, OpenShowsTheWindowInViewForm) {
+  StartAt(10, 2, {Record("07.12.2026", 9, 5, 1, W("Frühstück")), Record("08.12.2026", 8, 0, 0, "Morgen")});
+  Menu(kCmdOpenAppointments);
+  ASSERT_TRUE(platform::IsWindowVisible(kAppointmentWindow));
+  EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Termine 07.12.2026:");
+  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_FALSE(platform::IsControlEnabled(kCtlCalendar));
+  EXPECT_EQ(DayListRows(), std::vector<std::string>{W("09:05 Frühstück")});
+  EXPECT_EQ(platform::ControlText(kCtlDateField), "07.12.2026");
+  EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionHour));
+  EXPECT_EQ(Entries(kCtlHourBox).size(), 24u);
+  EXPECT_EQ(Entries(kCtlMinuteBox).front(), "00");
+  EXPECT_EQ(Entries(kCtlMinuteBox).back(), "55");
+
+  struct Place {
+    int id, x, y, w, h;
+    const char* caption;
+  };
+  for (const Place& p : {Place{22, 5, 30, 105, 45, "Datum:"}, Place{23, 10, 45, 95, 25, nullptr},
+                         Place{24, 5, 80, 105, 60, "Zeit:"}, Place{25, 30, 95, 15, 20, "h"},
+                         Place{26, 75, 95, 25, 20, "min"}, Place{35, 10, 115, 40, 100, nullptr},
+                         Place{36, 65, 115, 40, 100, nullptr}, Place{27, 120, 30, 235, 45, "Text/Termin:"},
+                         Place{32, 125, 45, 225, 20, nullptr}, Place{28, 5, 150, 105, 90, "Erinnerung:"},
+                         Place{29, 10, 165, 95, 20, "1 Stunde"}, Place{30, 10, 185, 95, 25, "1 Tag"},
+                         Place{31, 10, 210, 95, 25, "Keine"}, Place{33, 120, 85, 235, 155, ""},
+                         Place{34, 125, 100, 225, 135, nullptr}}) {
+    int x, y, w, h;
+    ASSERT_TRUE(platform::ControlGeometry(p.id, x, y, w, h)) << p.id;
+    EXPECT_EQ(std::vector<int>({x, y, w, h}), std::vector<int>({p.x, p.y, p.w, p.h})) << p.id;
+    if (p.caption) {
+      EXPECT_EQ(platform::ControlText(p.id), p.caption) << p.id;
+    }
+  }
+  EXPECT_EQ(platform::ToolButtonTooltip(44), "Neuer Termin");
+  EXPECT_EQ(platform::ToolButtonTooltip(45), W("Öffnen/Ändern"));
+  EXPECT_EQ(platform::ToolButtonTooltip(46), "Termin Speichern");
+  EXPECT_EQ(platform::ToolButtonTooltip(47), W("Termin Löschen"));
+  EXPECT_EQ(platform::ToolButtonTooltip(48), "Neue Auswahl aus Liste");
+  EXPECT_EQ(platform::ToolButtonTooltip(49), "Termin nicht mehr melden");
+
+  // Return changes nothing.
+  const std::string before = ReadFile("Term.dat");
+  platform::PressReturnKey(kAppointmentWindow);
+  Drain();
+  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_EQ(App().Appointments.size(), 2u);
+  EXPECT_EQ(ReadFile("Term.dat"), before);
+  EXPECT_TRUE(platform::WindowExists(kAppointmentWindow));
+
+  // The date field refuses days before today.
+  platform::PickDate(kCtlDateField, {2026, 12, 6});
+  Drain();
+  EXPECT_EQ(platform::ControlText(kCtlDateField), "07.12.2026");
+}
+
+TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
+  StartAt(14, 57);
+  Menu(kCmdNewAppointment);
+  EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Neuen Termin eingeben:");
+  EXPECT_EQ(Enabled(), "46 48 | 23 29 30 31 32 35 36");
+  EXPECT_TRUE(App().busy);
+  const auto hours = Entries(kCtlHourBox);
+  ASSERT_EQ(hours.size(), 10u);
+  EXPECT_EQ(hours.front(), "14");
+  EXPECT_EQ(hours.back(), "23");
+  EXPECT_EQ(platform::SelectedListItem(kCtlHourBox), -1);
+  Choose(kCtlHourBox, "14");
+  EXPECT_TRUE(Entries(kCtlMinuteBox).empty());
+  Choose(kCtlHourBox, "15");
+  EXPECT_EQ(Entries(kCtlMinuteBox).size(), 12u) << "a later hour offers every minute";
+  Choose(kCtlMinuteBox, "30");
+  Choose(kCtlHourBox, "14");
+  Choose(kCtlHourBox, "16");
+  EXPECT_EQ(platform::ControlText(kCtlMinuteBox), "00") << "the minute box followed the empty hour";
+  Choose(kCtlHourBox, "14");
+  Type("Arzt");
+  Tool(kCmdToolSave);
+  EXPECT_TRUE(TakeBoxes().empty());
+  ASSERT_EQ(App().Appointments.size(), 1u);
+  EXPECT_EQ(App().Appointments[0].Hour, 14);
+  EXPECT_EQ(App().Appointments[0].Minute, 0) << "an empty minute box stores 0";
+  EXPECT_EQ(App().Appointments[0].ReminderKind, 1);
+  EXPECT_EQ(SavedRecords().size(), 1u) << "saving writes Term.dat";
+  EXPECT_TRUE(Bold(kToday));
+  EXPECT_FALSE(App().busy);
+  EXPECT_EQ(App().EditorMode, 0);
+  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_EQ(DayListRows(), std::vector<std::string>{"14:00 Arzt"});
+}
+
+TEST_F(EditorTest, NewAppointmentForALaterDayOffersEveryTime) {
+  StartAt(14, 57);
+  Menu(kCmdNewAppointment);
+  platform::PickDate(kCtlDateField, kLater);
+  Drain();
+  EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Termine 09.12.2026:");
+  EXPECT_EQ(Entries(kCtlHourBox).size(), 24u);
+  Choose(kCtlHourBox, "09");
+  EXPECT_EQ(Entries(kCtlMinuteBox).size(), 12u);
+  Choose(kCtlMinuteBox, "35");
+  platform::ClickOption(kCtlOptionDay);
+  Type(W("Geburtstag Jürgen"));
+  Tool(kCmdToolSave);
+  ASSERT_EQ(SavedRecords().size(), 1u);
+  const Appointment saved = SavedRecords()[0];
+  EXPECT_EQ(saved.DateText, "09.12.2026");
+  EXPECT_EQ(saved.Hour, 9);
+  EXPECT_EQ(saved.Minute, 35);
+  EXPECT_EQ(saved.ReminderKind, 2);
+  EXPECT_EQ(saved.Text, W("Geburtstag Jürgen"));
+  EXPECT_TRUE(Bold(kLater));
+}
+
+TEST_F(EditorTest, DuplicateTimeIsRefusedAndCommand48AsksAgain) {
+  StartAt(10, 2, {Record("09.12.2026", 10, 0, 1, "Zahnarzt")});
+  Menu(kCmdNewAppointment);
+  platform::PickDate(kCtlDateField, kLater);
+  Drain();
+  Choose(kCtlHourBox, "10");
+  Type("Friseur");
+  Tool(kCmdToolSave);
+  ExpectOnlyBox("Es ist schon ein Termin um diese Uhrzeit vorhanden !");
+  EXPECT_EQ(App().Appointments.size(), 1u);
+  EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Friseur") << "the input stays after a refusal";
+  EXPECT_EQ(Enabled(), "46 48 | 23 29 30 31 32 35 36");
+  EXPECT_TRUE(App().busy);
+
+  AnswerNextBox(MessageAnswer::No);
+  Tool(kCmdToolLeave);
+  ExpectOnlyBox("Änderungen Speichern?", platform::MessageIcon::Question);
+  EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "");
+  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_FALSE(App().busy);
+  EXPECT_EQ(App().Appointments.size(), 1u);
+}
+
+TEST_F(EditorTest, ChangingTextAndReminderKeepsTheRecordsOwnTime) {
+  StartAt(10, 2, {Record("09.12.2026", 10, 0, 1, "Zahnarzt"), Record("09.12.2026", 11, 30, 0, "Post")});
+  ClickDay(kLater);
+  ASSERT_TRUE(platform::WindowExists(kAppointmentWindow));
+  EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Termine 09.12.2026:");
+  EXPECT_EQ(platform::ControlText(kCtlDateField), "09.12.2026");
+  EXPECT_EQ(DayListRows(), (std::vector<std::string>{"10:00 Zahnarzt", "11:30 Post"}));
+  ClickRow(1);
+  EXPECT_EQ(Enabled(), "44 45 47 | 23 34");
+  EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Post");
+  EXPECT_EQ(platform::ControlText(kCtlHourBox), "11");
+  EXPECT_EQ(platform::ControlText(kCtlMinuteBox), "30");
+  EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionNone));
+  EXPECT_FALSE(App().EditorModified) << "showing a record is no change";
+  Tool(kCmdToolOpen);
+  EXPECT_EQ(Enabled(), "44 46 48 | 29 30 31 32 35 36");
+  Type("Post holen");
+  platform::ClickOption(kCtlOptionDay);
+  Drain();
+  Tool(kCmdToolSave);
+  EXPECT_TRUE(TakeBoxes().empty());
+  const AppointmentList saved = SavedRecords();
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_EQ(saved[1].Text, "Post holen");
+  EXPECT_EQ(saved[1].ReminderKind, 2);
+  EXPECT_EQ(saved[1].Hour, 11);
+  EXPECT_EQ(saved[1].Minute, 30);
+
+  // Moving it onto the other record's time is refused.
+  ClickRow(1);
+  Tool(kCmdToolOpen);
+  Choose(kCtlHourBox, "10");
+  Choose(kCtlMinuteBox, "00");
+  Tool(kCmdToolSave);
+  ExpectOnlyBox("Es ist schon ein Termin um diese Uhrzeit vorhanden !");
+  EXPECT_EQ(App().Appointments[1].Hour, 11);
+}
+
+TEST_F(EditorTest, ChangingARecordOfAPastDayKeepsItsDay) {
+  StartAt(10, 2, {Record("01.12.2026", 10, 0, 0, "Vorbei")});
+  ClickDay({2026, 12, 1});
+  EXPECT_EQ(DayListRows(), std::vector<std::string>{"10:00 Vorbei"});
+  ClickRow(0);
+  Tool(kCmdToolOpen);
+  Type("Vorbei, erledigt");
+  Tool(kCmdToolSave);
+  ASSERT_EQ(SavedRecords().size(), 1u);
+  EXPECT_EQ(SavedRecords()[0].DateText, "01.12.2026");
+  EXPECT_EQ(SavedRecords()[0].Text, "Vorbei, erledigt");
+}
+
+struct TextCase {
+  const char* name;
+  const char* text;
+  bool stored;
+};
+
+class EditorTextTest : public EditorTest, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(EditorTextTest, OnlyTheEmptyTextIsRefused) {
+  StartAt(10, 2);
+  Menu(kCmdNewAppointment);
+  Choose(kCtlHourBox, "12");
+  Type(GetParam().text);
+  Tool(kCmdToolSave);
+  if (GetParam().stored) {
+    EXPECT_TRUE(TakeBoxes().empty());
+    ASSERT_EQ(SavedRecords().size(), 1u);
+    EXPECT_EQ(SavedRecords()[0].Text, GetParam().text);
+  } else {
+    ExpectOnlyBox("Termin Text: Eingabe fehlt !");
+    EXPECT_TRUE(App().Appointments.empty());
+    EXPECT_EQ(ReadFile("Term.dat"), "");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Editor, EditorTextTest,
+                         ::testing::Values(TextCase{"Empty", "", false}, TextCase{"BlanksOnly", "   ", true},
+                                           TextCase{"Word", "Sport", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class DeleteTest : public EditorTest, public ::testing::WithParamInterface<MessageAnswer> {};
+
+TEST_P(DeleteTest, DeletingTheLastRecordOfADayClearsItsMark) {
+  StartAt(10, 2, {Record("09.12.2026", 10, 0, 1, "Zahnarzt"), Record("10.12.2026", 8, 0, 0, "Bleibt")});
+  EXPECT_TRUE(Bold(kLater));
+  ClickDay(kLater);
+  ClickRow(0);
+  AnswerNextBox(GetParam());
+  Tool(kCmdToolDelete);
+  const auto boxes = TakeBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Frage?");
+  EXPECT_EQ(boxes[0].text, W("Termin Zahnarzt Löschen?"));
+  EXPECT_EQ(boxes[0].buttons, platform::MessageButtons::YesNo);
+  if (GetParam() == MessageAnswer::Yes) {
+    EXPECT_FALSE(Bold(kLater));
+    EXPECT_TRUE(Bold({2026, 12, 10}));
+    ASSERT_EQ(SavedRecords().size(), 1u);
+    EXPECT_EQ(SavedRecords()[0].Text, "Bleibt");
+    EXPECT_TRUE(DayListRows().empty());
+    EXPECT_EQ(Enabled(), "44 | 23 34");
+  } else {
+    EXPECT_TRUE(Bold(kLater));
+    EXPECT_EQ(App().Appointments.size(), 2u);
+    EXPECT_EQ(SavedRecords().size(), 2u);
+    EXPECT_EQ(DayListRows().size(), 1u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Editor, DeleteTest, ::testing::Values(MessageAnswer::Yes, MessageAnswer::No),
+                         [](const auto& info) { return info.param == MessageAnswer::Yes ? "Yes" : "No"; });
+
+TEST_F(EditorTest, OpenAfterNewDropsTheNewAppointmentAndItsHold) {
+  StartAt(10, 2);
+  Menu(kCmdNewAppointment);
+  Type("halb fertig");
+  Menu(kCmdOpenAppointments);
+  EXPECT_FALSE(App().busy);
+  EXPECT_EQ(App().EditorMode, 0);
+  EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "");
+  CloseWindow();  // nothing left to ask about
+  EXPECT_TRUE(App().Appointments.empty());
+}
+
+TEST_F(EditorTest, ADayWithoutMarkOpensNothing) {
+  StartAt(10, 2, {Record("09.12.2026", 10, 0, 1, "Zahnarzt")});
+  ClickDay({2026, 12, 10});
+  EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
+  EXPECT_EQ(App().SelectedDate, "10.12.2026");
+  EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
+}
+
+class CloseTest : public EditorTest, public ::testing::WithParamInterface<MessageAnswer> {};
+
+TEST_P(CloseTest, ClosingAfterTypingAsks) {
+  StartAt(10, 2);
+  Menu(kCmdNewAppointment);
+  Choose(kCtlHourBox, "12");
+  Type("Mittag");
+  App().shownOrgan = 0;
+  AnswerNextBox(GetParam());
+  CloseWindow();
+  const auto boxes = TakeBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, W("Änderungen Speichern?"));
+  EXPECT_EQ(boxes[0].title, "Frage?");
+  EXPECT_EQ(boxes[0].buttons, platform::MessageButtons::YesNoCancel);
+  if (GetParam() == MessageAnswer::Cancel) {
+    EXPECT_TRUE(platform::WindowExists(kAppointmentWindow));
+    EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Mittag");
+    EXPECT_TRUE(App().busy);
+    EXPECT_FALSE(platform::IsControlEnabled(kCtlCalendar));
+    return;
+  }
+  EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
+  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(App().EditorModified);
+  EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
+  EXPECT_EQ(App().shownOrgan, 4) << "the organ of the hour is shown again";
+  if (GetParam() == MessageAnswer::Yes) {
+    // Written at once, not only when the program ends.
+    ASSERT_EQ(SavedRecords().size(), 1u);
+    EXPECT_EQ(SavedRecords()[0].Text, "Mittag");
+    EXPECT_TRUE(Bold(kToday));
+  } else {
+    EXPECT_TRUE(App().Appointments.empty());
+    EXPECT_EQ(ReadFile("Term.dat"), "");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Editor, CloseTest,
+                         ::testing::Values(MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel),
+                         [](const auto& info) {
+                           return info.param == MessageAnswer::Yes  ? "Yes"
+                                  : info.param == MessageAnswer::No ? "No"
+                                                                    : "Cancel";
+                         });
+
+TEST_F(EditorTest, ClosingWithoutInputAsksNothing) {
+  StartAt(10, 2, {Record("07.12.2026", 9, 0, 0, "A")});
+  Menu(kCmdOpenAppointments);
+  ClickRow(0);
+  CloseWindow();
+  EXPECT_TRUE(TakeBoxes().empty());
+  EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
+  EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
+}
+
+TEST_F(EditorTest, ClosingTheWindowLeavesAnOrganTextEditAlone) {
+  StartAt(10, 2);
+  Menu(kCmdFirstOrganEdit);  // "Lunge"
+  ASSERT_TRUE(IsEditingOrganText());
+  platform::SetControlText(kCtlOrganText, "getippt");
+  Menu(kCmdOpenAppointments);
+  CloseWindow();
+  EXPECT_TRUE(App().busy) << "the organ text is still being edited";
+  EXPECT_EQ(platform::ControlText(kCtlOrganText), "getippt");
+  EXPECT_EQ(App().shownOrgan, 1);
+}
+
+}  // namespace

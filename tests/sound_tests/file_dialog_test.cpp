@@ -1,0 +1,70 @@
+// The real file-open dialog on the offscreen platform, driven by a timer inside its
+// modal loop.
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+#include <filesystem>
+
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "tests/support/program_fixture.h"
+
+namespace {
+
+class RealFileDialogTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    platform::SetFileDialogResponder({});  // the real dialog
+  }
+  // Runs `act` on the dialog once it is up; a dialog that never shows is rejected so
+  // that the test cannot hang.
+  static void WhenDialogShows(std::function<void(QFileDialog&)> act) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        if (dialog && dialog->isVisible()) {
+          timer->stop();
+          timer->deleteLater();
+          act(*dialog);
+          return;
+        }
+      }
+      if (++*tries > 500) {
+        timer->stop();
+        timer->deleteLater();
+        ADD_FAILURE() << "the file dialog never showed";
+      }
+    });
+    timer->start(10);
+  }
+};
+
+TEST_F(RealFileDialogTest, ChoosingElsewhereLeavesTheWorkingDirectoryAlone) {
+  const std::filesystem::path elsewhere = Dir() / "Andere Klänge";
+  std::filesystem::create_directory(elsewhere);
+  const std::filesystem::path before = std::filesystem::current_path();
+  WhenDialogShows([&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.selectedNameFilter(), "Alle unterstützten Formate (*.mp3 *.wav)");
+    dialog.setDirectory(QString::fromStdString(elsewhere.string()));
+    dialog.selectFile(QString::fromStdString((elsewhere / "neu.mp3").string()));
+    static_cast<QDialog&>(dialog).accept();  // QFileDialog's own accept is protected
+  });
+  platform::FileDialogRequest request;
+  request.filters = W("MP3|*.mp3|Wave|*.wav|Alle unterstützten Formate|*.mp3;*.wav");
+  request.selectedFilter = 2;
+  request.startFolder = platform::Cp1252(Dir().string());
+  const std::string chosen = platform::ShowOpenFileDialog(request);
+  EXPECT_EQ(chosen, platform::Cp1252((elsewhere / "neu.mp3").string())) << "a file that need not exist yet";
+  EXPECT_EQ(std::filesystem::current_path(), before);
+}
+
+TEST_F(RealFileDialogTest, CancelGivesAnEmptyText) {
+  WhenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
+  EXPECT_EQ(platform::ShowOpenFileDialog({}), "");
+}
+
+}  // namespace
