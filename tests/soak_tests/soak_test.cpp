@@ -1,0 +1,125 @@
+// Eight simulated days of organclock, minute by minute, with reminders, chimes, date
+// changes, both daylight-saving changes and clock jumps as after a suspend: every
+// change of the hour chimes exactly once while nobody is busy, no reminder comes twice
+// in one minute, and memory stays flat.
+#include <fstream>
+#include <string>
+
+#include "appointments/appointment.h"
+#include "appointments/appointment_file.h"
+#include "platform/clock.h"
+#include "platform/media_commands.h"
+#include "platform/menus.h"
+#include "platform/sounds.h"
+#include "platform/ui_driver.h"
+#include "shell/app_state.h"
+#include "shell/identifiers.h"
+#include "shell/settings.h"
+#include "tests/support/program_fixture.h"
+
+namespace {
+
+long ResidentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return -1;
+}
+
+int ChimePlays() {
+  int plays = 0;
+  for (const auto& command : platform::SentMediaCommands())
+    if (command == "play MP3_16 from 0") ++plays;
+  return plays;
+}
+
+Appointment Record(const char* day, int hour, int minute, int kind, const char* text) {
+  Appointment a;
+  a.DateText = day;
+  a.Hour = static_cast<int8_t>(hour);
+  a.Minute = static_cast<int8_t>(minute);
+  a.ReminderKind = static_cast<int8_t>(kind);
+  a.Text = text;
+  return a;
+}
+
+class SoakTest : public ProgramTest {
+ protected:
+  // One step of the scripted clock: a minute, or a jump. Checks what the pass did.
+  void Step(const platform::LocalTime& next) {
+    const int hourBefore = App().lastHour;
+    const bool busy = App().busy;
+    const int chimesBefore = ChimePlays();
+    const int remindersBefore = platform::SoundPlayCount(kSoundReminder);
+    SetTime(next.year, next.month, next.day, next.hour, next.minute, next.second);
+    Pass();
+    const int expectedChimes = (next.hour != hourBefore && !busy) ? 1 : 0;
+    ASSERT_EQ(ChimePlays() - chimesBefore, expectedChimes)
+        << "at " << next.day << "." << next.month << ". " << next.hour << ":" << next.minute;
+    ASSERT_LE(platform::SoundPlayCount(kSoundReminder) - remindersBefore, 2)
+        << "a day reminder and an hour reminder at most in one pass";
+    reminders_ += platform::SoundPlayCount(kSoundReminder) - remindersBefore;
+    // A second pass in the same minute announces nothing and chimes nothing.
+    const int remindersNow = platform::SoundPlayCount(kSoundReminder);
+    Pass();
+    ASSERT_EQ(platform::SoundPlayCount(kSoundReminder), remindersNow);
+    ASSERT_EQ(ChimePlays() - chimesBefore, expectedChimes);
+  }
+  void Minute() { Step(platform::AddSeconds(Time(), 60)); }
+  // The wall clock jumps to a given time of the same or another day.
+  void JumpTo(int day, int hour, int minute) {
+    Step(platform::MakeLocalTime(Time().year, Time().month, day, hour, minute));
+  }
+  void RunUntil(int day, int hour, int minute) {
+    while (!(Time().day == day && Time().hour == hour && Time().minute == minute)) Minute();
+  }
+
+  int reminders_ = 0;
+};
+
+TEST_F(SoakTest, EightDaysStayCorrectAndFlat) {
+  Settings s = DefaultSettings();
+  s.viewInterval = 5;
+  AppointmentList list = {Record("08.12.2026", 15, 30, 1, "Zahnarzt"),
+                          Record("09.12.2026", 8, 0, 2, "Geburtstag Anna"),
+                          Record("10.12.2026", 0, 15, 1, "Nachtschicht"),
+                          Record("12.12.2026", 18, 45, 1, "Konzert"),
+                          Record("14.12.2026", 9, 0, 0, "ohne Erinnerung")};
+  WriteFile("Term.dat", EncodeAppointments(list));
+  PrepareEarlierRun(EncodeSettings(s));
+  SetTime(2026, 12, 7, 0, 0);
+  Start();
+  platform::ClearSentMediaCommands();
+
+  RunUntil(8, 8, 50);
+  // An organ text edited across 09:00: no chime, none later.
+  platform::TriggerMenuItem(kMainMenu, kCmdFirstOrganEdit);
+  Drain();
+  ASSERT_TRUE(App().busy);
+  RunUntil(8, 9, 10);
+  platform::TriggerMenuItem(kMainMenu, kCmdCancelOrganText);
+  Drain();
+  ASSERT_FALSE(App().busy);
+  const long residentAfterWarmUp = ResidentKilobytes();
+
+  // Spring forward: 01:59 is followed by 03:00.
+  RunUntil(9, 1, 59);
+  JumpTo(9, 3, 0);
+  // Fall back: 02:59 is followed by 02:00 once more; the hour value does not change.
+  RunUntil(11, 2, 59);
+  JumpTo(11, 2, 0);
+  // Back by two hours, and forward by a day, as a suspended machine wakes up.
+  RunUntil(12, 14, 30);
+  JumpTo(12, 12, 30);
+  RunUntil(13, 10, 0);
+  JumpTo(14, 10, 0);
+  RunUntil(15, 0, 0);
+
+  EXPECT_EQ(App().lastDate, "15.12.2026");
+  EXPECT_GE(reminders_, 10) << "the hour and day reminders came";
+  const long growth = ResidentKilobytes() - residentAfterWarmUp;
+  EXPECT_LT(growth, 4096) << "resident memory grew by " << growth << " KiB";
+}
+
+}  // namespace
