@@ -6,8 +6,9 @@
  * Finds the top-level window titled TITLE, then reads the region X,Y,W,H of it (window
  * coordinates; the whole window by default) with XGetImage about once a millisecond.
  * Each change of the pixels is timed against the last full second of the real-time
- * clock. After a change it rests until 20 ms before the next second, so the polling
- * costs the measured program little. Prints "SAMPLES MEDIAN P99 MAX" in milliseconds.
+ * clock (a change up to 20 ms before a second counts, negative, for that second).
+ * After a change it rests until 20 ms before the next second, so the polling costs
+ * the measured program little. Prints "SAMPLES MEDIAN P99 MAX" in milliseconds.
  *
  * The change is placed in the middle of the two reads that saw the old and the new
  * pixels, so each figure is good to about half a poll interval (reported on stderr). */
@@ -162,8 +163,12 @@ int main(int argc, char** argv) {
     XDestroyImage(image);
     if (changed) {
       const double at = (lastRead + after) / 2;
-      samples[have++] = (at - (double)(long)at) * 1000.0;
-      SleepUntilReal((double)(long)at + 1.0 - 0.020);
+      double sinceSecond = at - (double)(long)at;
+      /* Polling starts 20 ms before the second: a change seen then belongs to the
+       * coming second (drawn early, or within the poll interval of the boundary). */
+      if (sinceSecond > 0.980) sinceSecond -= 1.0;
+      samples[have++] = sinceSecond * 1000.0;
+      SleepUntilReal((double)(long)(at + 0.020) + 1.0 - 0.020);
       lastRead = RealNow();
       continue;
     }

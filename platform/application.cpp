@@ -1,6 +1,11 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+#include <QWidget>
+
+#include <fcntl.h>
+#include <unistd.h>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -17,8 +22,42 @@ namespace {
 
 QApplication* g_app = nullptr;
 volatile std::sig_atomic_t g_terminate = 0;
+int g_signalPipe[2] = {-1, -1};
 
-extern "C" void OnTerminationSignal(int) { g_terminate = 1; }
+extern "C" void OnTerminationSignal(int) {
+  g_terminate = 1;
+  // Wakes the window system even inside a modal box (self-pipe: only async-safe calls).
+  if (g_signalPipe[1] >= 0) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(g_signalPipe[1], &byte, 1);
+  }
+}
+
+// A modal box or dialog would keep the main loop from ever seeing the request; close
+// them so that the program ends in order with everything written.
+void CloseModalWindows() {
+  char buffer[64];
+  while (read(g_signalPipe[0], buffer, sizeof buffer) > 0) {
+  }
+  for (int i = 0; i < 16; ++i) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) break;
+    modal->close();
+  }
+}
+
+void WatchTerminationSignals() {
+  if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, g_app);
+    QObject::connect(notifier, &QSocketNotifier::activated, [] { CloseModalWindows(); });
+  }
+  struct sigaction sa {};
+  sa.sa_handler = OnTerminationSignal;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGTERM, &sa, nullptr);
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGHUP, &sa, nullptr);
+}
 
 void PreferX11OnWayland() {
   if (std::getenv("QT_QPA_PLATFORM")) return;
@@ -53,12 +92,7 @@ void InitPlatform(int& argc, char** argv) {
   QApplication::setApplicationName("organclock");
   LoadGermanTranslations(*g_app);
   InstallFontStandIns();
-  struct sigaction sa {};
-  sa.sa_handler = OnTerminationSignal;
-  sigemptyset(&sa.sa_mask);
-  sigaction(SIGTERM, &sa, nullptr);
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGHUP, &sa, nullptr);
+  WatchTerminationSignals();
   QObject::connect(g_app, &QGuiApplication::commitDataRequest, [] { g_terminate = 1; });
 }
 

@@ -8,6 +8,17 @@ namespace {
 
 int g_holds = 0;
 Output g_output = Output::None;
+// The device itself is closed while nothing plays: an open SDL device keeps its
+// thread waking about twenty times a second even when it only plays silence.
+bool g_suspended = false;
+
+bool OpenDevice(Output output) {
+  if (output == Output::Silent)
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+  const bool opened = Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
+  if (output == Output::Silent) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  return opened;
+}
 
 bool OpenMixer() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -31,6 +42,7 @@ bool OpenSilentMixer() {
 }  // namespace
 
 Output Acquire(bool silentFallback) {
+  if (g_holds > 0 && !Resume()) return Output::None;
   if (g_holds == 0) {
     if (OpenMixer()) {
       g_output = Output::Audible;
@@ -50,13 +62,35 @@ Output Acquire(bool silentFallback) {
 void Release() {
   if (g_holds == 0) return;
   if (--g_holds > 0) return;
-  Mix_HaltChannel(-1);
-  Mix_HaltMusic();
-  Mix_CloseAudio();
+  // SDL_mixer's channel calls must not run while the device is closed.
+  if (!g_suspended) {
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    Mix_CloseAudio();
+  }
+  g_suspended = false;
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   g_output = Output::None;
 }
+
+bool Resume() {
+  if (g_holds == 0) return false;
+  if (!g_suspended) return true;
+  // The same format as before, so loaded sounds and music play on unchanged.
+  if (!OpenDevice(g_output)) return false;
+  g_suspended = false;
+  return true;
+}
+
+void SuspendWhenIdle() {
+  if (g_holds == 0 || g_suspended) return;
+  if (Mix_Playing(-1) > 0 || Mix_PlayingMusic()) return;
+  Mix_CloseAudio();
+  g_suspended = true;
+}
+
+bool DeviceOpen() { return g_holds > 0 && !g_suspended; }
 
 Output Current() { return g_output; }
 

@@ -24,4 +24,15 @@ void Release();
 // What the open mixer plays on; None while it is closed.
 Output Current();
 
+// Opens the device again if SuspendWhenIdle closed it; call before loading or playing.
+// False when the mixer is not held or the device cannot be opened again.
+bool Resume();
+
+// Closes the device (not the mixer) when nothing plays, so that an idle program has no
+// audio thread waking it; loaded sounds and music stay. Called once per main-loop pass.
+void SuspendWhenIdle();
+
+// Whether the device itself is open now.
+bool DeviceOpen();
+
 }  // namespace platform::mixer

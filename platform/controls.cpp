@@ -24,12 +24,6 @@
 namespace platform {
 namespace {
 
-template <typename W>
-W* As(int control) {
-  ControlEntry* e = FindControl(control);
-  return e ? qobject_cast<W*>(e->widget.data()) : nullptr;
-}
-
 QDate ToQDate(Date d) { return QDate(d.year, d.month, d.day); }
 Date FromQDate(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
@@ -155,6 +149,8 @@ bool CreateControl(int window, int control, ControlKind kind, int x, int y, int 
   if (ControlEntry* old = FindControl(control)) delete old->widget.data();
   Controls().erase(control);
   QWidget* widget = MakeWidget(window, control, kind, entry->client, *entry, ToQt(text));
+  // A drop-down list is given its height with the list open; closed it is one line.
+  if (kind == ControlKind::DropDownList) height = std::min(height, widget->sizeHint().height());
   widget->setGeometry(x, y, width, height);
   widget->show();
   ControlEntry e;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "platform/application.h"
 #include "platform/registry.h"
 
 namespace platform {
@@ -25,6 +26,11 @@ void SetWebAddressResponder(WebAddressResponder responder) { g_webResponder = st
 MessageAnswer ShowMessageBox(const std::string& title, const std::string& text, MessageIcon icon,
                              MessageButtons buttons) {
   if (g_messageResponder) return g_messageResponder({title, text, icon, buttons});
+  // While the program is being ended nothing may wait for the user.
+  if (TerminationRequested())
+    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+           : buttons == MessageButtons::YesNo     ? MessageAnswer::No
+                                                  : MessageAnswer::Ok;
   QMessageBox box;
   box.setWindowTitle(ToQt(title));
   box.setText(ToQt(text));
@@ -57,6 +63,7 @@ MessageAnswer ShowMessageBox(const std::string& title, const std::string& text, 
 
 std::string ShowOpenFileDialog(const FileDialogRequest& request) {
   if (g_fileResponder) return g_fileResponder(request);
+  if (TerminationRequested()) return {};
   // "label|pattern|..." becomes Qt's "label (patterns);;..." list.
   const QStringList parts = ToQt(request.filters).split('|');
   QStringList filters;

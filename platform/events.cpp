@@ -6,6 +6,7 @@
 
 #include <deque>
 
+#include "platform/audio_mixer.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 
@@ -27,6 +28,7 @@ void ProcessPendingWork() {
 }
 
 bool WaitEvent(int timeoutMs, Event& out) {
+  mixer::SuspendWhenIdle();  // no audio thread waking an idle program
   if (QCoreApplication::instance()) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (g_queue.empty() && timeoutMs > 0) {

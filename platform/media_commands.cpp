@@ -47,6 +47,7 @@ int Play(const MediaCommand& command) {
   const auto it = g_devices.find(command.alias);
   if (it == g_devices.end()) return kMediaUnknownAlias;
   if (mixer::Current() != mixer::Output::Audible) return kMediaNoOutputDevice;
+  if (!mixer::Resume()) return kMediaPlayFailed;
   // Mix_PlayMusic stops whatever music runs, this device's own included.
   if (Mix_PlayMusic(it->second.music, 0) != 0) return kMediaPlayFailed;
   g_playingAlias = command.alias;

@@ -51,11 +51,11 @@ bool DecodeJpegPicture(int picture, const std::string& jpegBytes) {
   DecodedJpeg decoded;
   Pictures().erase(picture);
   if (!DecodeJpeg(jpegBytes, decoded)) return false;
-  QImage image(decoded.width, decoded.height, QImage::Format_RGB888);
+  QImage image(decoded.width, decoded.height, QImage::Format_RGB32);
+  const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
   for (int y = 0; y < decoded.height; ++y)
-    memcpy(image.scanLine(y), decoded.rgb.data() + static_cast<size_t>(y) * decoded.width * 3,
-           static_cast<size_t>(decoded.width) * 3);
-  Pictures()[picture].image = image.convertToFormat(QImage::Format_RGB32);
+    memcpy(image.scanLine(y), decoded.bgrx.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
+  Pictures()[picture].image = std::move(image);
   return true;
 }
 

@@ -57,6 +57,13 @@ QImage* FindPicture(int picture);
 const QFont* FindFont(int font);
 QIcon PictureIcon(int picture);
 
+// The widget behind control `control`, if it is of kind W.
+template <typename W>
+W* As(int control) {
+  ControlEntry* e = FindControl(control);
+  return e ? qobject_cast<W*>(e->widget.data()) : nullptr;
+}
+
 inline QString ToQt(const std::string& cp1252) { return QString::fromStdString(Utf8(cp1252)); }
 inline std::string FromQt(const QString& s) { return Cp1252(s.toStdString()); }
 

@@ -21,7 +21,9 @@ bool g_outputOpen = false;
 std::map<int, Sound> g_sounds;
 
 void Free(Sound& sound) {
-  if (sound.channel >= 0 && Mix_GetChunk(sound.channel) == sound.chunk) Mix_HaltChannel(sound.channel);
+  // With the device closed nothing plays, and the channel calls must not run.
+  if (mixer::DeviceOpen() && sound.channel >= 0 && Mix_GetChunk(sound.channel) == sound.chunk)
+    Mix_HaltChannel(sound.channel);
   Mix_FreeChunk(sound.chunk);
   sound.chunk = nullptr;
 }
@@ -44,7 +46,7 @@ bool LoadSound(int id, const std::string& name) {
   }
   if (!g_outputOpen) return false;
   const std::string path = ResolveFileName(Utf8(name));
-  if (!FileExists(path)) return false;
+  if (!FileExists(path) || !mixer::Resume()) return false;
   Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
   if (!chunk) return false;
   g_sounds[id].chunk = chunk;
@@ -57,6 +59,7 @@ bool PlaySound(int id) {
   const auto it = g_sounds.find(id);
   if (it == g_sounds.end()) return false;
   Sound& sound = it->second;
+  if (!mixer::Resume()) return false;
   if (sound.channel >= 0 && Mix_GetChunk(sound.channel) == sound.chunk && Mix_Playing(sound.channel))
     Mix_HaltChannel(sound.channel);
   sound.channel = Mix_PlayChannel(-1, sound.chunk, 0);

@@ -12,16 +12,6 @@
 #include "platform/registry.h"
 
 namespace platform {
-namespace {
-
-template <typename W>
-W* As(int control) {
-  ControlEntry* e = FindControl(control);
-  return e ? qobject_cast<W*>(e->widget.data()) : nullptr;
-}
-
-}  // namespace
-
 void TriggerMenuItem(int menu, int item) {
   MenuEntry* m = FindMenu(menu);
   if (!m) return;

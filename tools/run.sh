@@ -20,6 +20,8 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 shot="$top/run/screenshot.png"
 echo "No display found: starting organclock under Xvfb."
+# The virtual session has no sound device either.
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   "$1/build/organclock" &
   pid=$!

@@ -48,4 +48,22 @@ alive "$third" && fail "SIGTERM did not end the program"
 wait "$third"; rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
 [ -s konfig.set ] || fail "SIGTERM did not write the settings"
+
+# SIGTERM while a message box waits for the user still ends the program in order.
+boxdir=$(mktemp -d)
+cp "$data"/* "$boxdir"/
+rm "$boxdir/hockey.wav"   # start-up then reports the missing reminder sound
+(cd "$boxdir" && exec "$exe" >/dev/null 2>&1) &
+boxed=$!
+wait_for_file "$boxdir/konfig.set" || fail "instance with a message box did not start"
+sleep 1.5
+alive "$boxed" || fail "instance with a message box ended by itself"
+rm -f "$boxdir/konfig.set"
+kill -TERM "$boxed"
+for _ in $(seq 1 50); do alive "$boxed" || break; sleep 0.1; done
+alive "$boxed" && { kill -9 "$boxed"; rm -rf "$boxdir"; fail "SIGTERM did not end a program showing a message box"; }
+wait "$boxed"; rc=$?
+[ -s "$boxdir/konfig.set" ] || { rm -rf "$boxdir"; fail "settings not written after SIGTERM during a message box"; }
+rm -rf "$boxdir"
+[ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM during a message box"
 echo "1 passed, 0 failed"

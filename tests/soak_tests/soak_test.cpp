@@ -34,16 +34,6 @@ int ChimePlays() {
   return plays;
 }
 
-Appointment Record(const char* day, int hour, int minute, int kind, const char* text) {
-  Appointment a;
-  a.DateText = day;
-  a.Hour = static_cast<int8_t>(hour);
-  a.Minute = static_cast<int8_t>(minute);
-  a.ReminderKind = static_cast<int8_t>(kind);
-  a.Text = text;
-  return a;
-}
-
 class SoakTest : public ProgramTest {
  protected:
   // One step of the scripted clock: a minute, or a jump. Checks what the pass did.
@@ -81,11 +71,11 @@ class SoakTest : public ProgramTest {
 TEST_F(SoakTest, EightDaysStayCorrectAndFlat) {
   Settings s = DefaultSettings();
   s.viewInterval = 5;
-  AppointmentList list = {Record("08.12.2026", 15, 30, 1, "Zahnarzt"),
-                          Record("09.12.2026", 8, 0, 2, "Geburtstag Anna"),
-                          Record("10.12.2026", 0, 15, 1, "Nachtschicht"),
-                          Record("12.12.2026", 18, 45, 1, "Konzert"),
-                          Record("14.12.2026", 9, 0, 0, "ohne Erinnerung")};
+  AppointmentList list = {Appointment{"08.12.2026", 15, 30, 1, "Zahnarzt"},
+                          Appointment{"09.12.2026", 8, 0, 2, "Geburtstag Anna"},
+                          Appointment{"10.12.2026", 0, 15, 1, "Nachtschicht"},
+                          Appointment{"12.12.2026", 18, 45, 1, "Konzert"},
+                          Appointment{"14.12.2026", 9, 0, 0, "ohne Erinnerung"}};
   WriteFile("Term.dat", EncodeAppointments(list));
   PrepareEarlierRun(EncodeSettings(s));
   SetTime(2026, 12, 7, 0, 0);

@@ -8,7 +8,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "appointments/appointment_file.h"
+#include "commands/dispatch.h"
 #include "platform/application.h"
+#include "platform/cp1252.h"
+#include "platform/file_slot.h"
+#include "platform/ui_driver.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/windows.h"
@@ -31,6 +36,11 @@ int main(int argc, char** argv) {
   if (chdir(work.c_str()) != 0) return 1;
   platform::InitPlatform(argc, argv);
   platform::SetScriptedClock(platform::MakeLocalTime(2026, 12, 7, 14, 37, 21));
+  // Two appointments today, so the calendar and the appointment window have content.
+  AppointmentList list(2);
+  list[0] = {"07.12.2026", 16, 30, 1, platform::Cp1252("Zahnarzt Dr. Müller"), };
+  list[1] = {"07.12.2026", 19, 0, 0, "Qigong-Kurs"};
+  platform::WriteWholeFile("Term.dat", EncodeAppointments(list));
   RunStartup();
   RunMainLoopPass(0);
   WakeClockRenderer();
@@ -42,6 +52,10 @@ int main(int argc, char** argv) {
   ToSmall();
   platform::ProcessPendingWork();
   ok = platform::SaveWindowPicture(kSmallWindow, out + "/organclock-small.png") && ok;
+  DispatchCommand(kCmdOpenAppointments);
+  platform::ClickReportRow(kCtlDayList, 0);
+  for (int i = 0; i < 3; ++i) RunMainLoopPass(0);
+  ok = platform::SaveWindowPicture(kAppointmentWindow, out + "/organclock-appointments.png") && ok;
   ReleaseProgram();
   std::system(("rm -rf " + work).c_str());
   return ok ? 0 : 1;
