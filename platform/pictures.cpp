@@ -18,7 +18,8 @@ namespace {
 
 struct PictureEntry {
   QImage image;
-  QIcon icon;  // all sizes of an icon picture
+  QIcon icon;              // all sizes of an icon picture
+  std::string pendingJpeg; // embedded JPEG not decoded yet
 };
 
 std::map<int, PictureEntry>& Pictures() {
@@ -33,11 +34,32 @@ bool ReadResource(const char* name, QByteArray& data) {
   return true;
 }
 
+bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) {
+  DecodedJpeg decoded;
+  if (!DecodeJpeg(jpegBytes, decoded)) return false;
+  QImage image(decoded.width, decoded.height, QImage::Format_RGB32);
+  const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
+  for (int y = 0; y < decoded.height; ++y)
+    memcpy(image.scanLine(y), decoded.bgrx.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
+  entry.image = std::move(image);
+  return true;
+}
+
 }  // namespace
 
+// Embedded JPEGs are decoded when first shown: start-up then pays only for the organ of
+// the hour. Only the main thread uses them; the clock renderer's pictures are never
+// pending, and a failed decode leaves the entry empty rather than changing the table.
 QImage* FindPicture(int picture) {
   auto it = Pictures().find(picture);
-  return it == Pictures().end() ? nullptr : &it->second.image;
+  if (it == Pictures().end()) return nullptr;
+  PictureEntry& entry = it->second;
+  if (!entry.pendingJpeg.empty()) {
+    const std::string bytes = std::move(entry.pendingJpeg);
+    entry.pendingJpeg.clear();
+    DecodeInto(entry, bytes);
+  }
+  return entry.image.isNull() ? nullptr : &entry.image;
 }
 
 QIcon PictureIcon(int picture) {
@@ -48,14 +70,10 @@ QIcon PictureIcon(int picture) {
 }
 
 bool DecodeJpegPicture(int picture, const std::string& jpegBytes) {
-  DecodedJpeg decoded;
   Pictures().erase(picture);
-  if (!DecodeJpeg(jpegBytes, decoded)) return false;
-  QImage image(decoded.width, decoded.height, QImage::Format_RGB32);
-  const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
-  for (int y = 0; y < decoded.height; ++y)
-    memcpy(image.scanLine(y), decoded.bgrx.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
-  Pictures()[picture].image = std::move(image);
+  PictureEntry entry;
+  if (!DecodeInto(entry, jpegBytes)) return false;
+  Pictures()[picture] = std::move(entry);
   return true;
 }
 
@@ -67,9 +85,11 @@ bool DecodeEmbeddedPicture(int picture) {
     return false;
   }
   const QString path = QString::fromLatin1(name);
-  if (path.endsWith(".jpg"))
-    return DecodeJpegPicture(picture, std::string(data.constData(), static_cast<size_t>(data.size())));
   Pictures().erase(picture);
+  if (path.endsWith(".jpg")) {
+    Pictures()[picture].pendingJpeg.assign(data.constData(), static_cast<size_t>(data.size()));
+    return true;
+  }
   PictureEntry entry;
   if (path.endsWith(".ico")) {
     entry.icon = QIcon(path);

@@ -1,48 +1,70 @@
 #include "platform/single_instance.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QCoreApplication>
+#include <QSocketNotifier>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
 
 namespace platform {
 namespace {
 
-QLocalServer* g_server = nullptr;
 bool g_raiseRequested = false;
 
-// Derived from the directory, so instances in different directories do not meet.
-QString ServerName() {
-  const QByteArray dir = QDir::current().canonicalPath().toUtf8();
-  const QByteArray hash = QCryptographicHash::hash(dir, QCryptographicHash::Sha1).toHex().left(16);
-  return QStringLiteral("organclock-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash));
+// A Linux abstract socket: it has no file, so a killed instance leaves nothing behind
+// that could block the next start. Its name is derived from the user and the working
+// directory, so instances in different directories do not meet.
+sockaddr_un ServerAddress(socklen_t& length) {
+  std::error_code ec;
+  const std::string dir = std::filesystem::canonical(".", ec).string();
+  char name[100];
+  std::snprintf(name, sizeof name, "organclock-%u-%016zx", static_cast<unsigned>(getuid()),
+                std::hash<std::string>{}(dir));
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  address.sun_path[0] = '\0';
+  std::memcpy(address.sun_path + 1, name, std::strlen(name));
+  length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + std::strlen(name));
+  return address;
 }
 
-bool AskRunningInstance(const QString& name) {
-  QLocalSocket socket;
-  socket.connectToServer(name);
-  if (!socket.waitForConnected(1000)) return false;
-  socket.write("raise\n");
-  socket.waitForBytesWritten(1000);
-  socket.disconnectFromServer();
-  return true;
+bool AskRunningInstance(const sockaddr_un& address, socklen_t length) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const bool connected = connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
+  if (connected) {
+    [[maybe_unused]] const ssize_t sent = send(fd, "raise\n", 6, MSG_NOSIGNAL);
+  }
+  close(fd);
+  return connected;
 }
 
 }  // namespace
 
 bool ClaimSingleInstance() {
-  const QString name = ServerName();
-  if (AskRunningInstance(name)) return false;
-  // Nobody answered: a socket left by a killed instance must not block us.
-  QLocalServer::removeServer(name);
-  g_server = new QLocalServer();
-  g_server->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!g_server->listen(name)) return true;  // cannot guard; run all the same
-  QObject::connect(g_server, &QLocalServer::newConnection, [] {
-    while (QLocalSocket* socket = g_server->nextPendingConnection()) {
-      QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+  socklen_t length = 0;
+  const sockaddr_un address = ServerAddress(length);
+  if (AskRunningInstance(address, length)) return false;
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd < 0) return true;  // cannot guard; run all the same
+  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0 || listen(fd, 4) != 0) {
+    close(fd);
+    return true;
+  }
+  auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
+  QObject::connect(notifier, &QSocketNotifier::activated, [fd] {
+    for (;;) {
+      const int client = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC);
+      if (client < 0) break;
+      close(client);
       g_raiseRequested = true;
     }
   });
