@@ -62,14 +62,14 @@ int BoxValue(int box) { return std::atoi(platform::ControlText(box).c_str()); }
 }  // namespace
 
 void OpenAppointmentWindow() {
-  platform::WindowSpec spec;
-  spec.clientWidth = 364;
-  spec.clientHeight = 245;
-  spec.centred = true;
-  spec.resizable = true;
-  spec.minimiseBox = false;
-  spec.maximiseBox = false;
-  platform::CreateTopWindow(kAppointmentWindow, spec);
+  platform::WindowShape layout;
+  layout.clientWidth = 364;
+  layout.clientHeight = 245;
+  layout.centred = true;
+  layout.resizable = true;
+  layout.minimiseBox = false;
+  layout.maximiseBox = false;
+  platform::CreateTopWindow(kAppointmentWindow, layout);
   // A new window holds no input of the user; nothing is left to ask about.
   App().EditorModified = false;
 

@@ -45,32 +45,32 @@ WindowEntry* FindWindow(int window) {
   return &it->second;
 }
 
-bool CreateTopWindow(int window, const WindowSpec& spec) {
+bool CreateTopWindow(int window, const WindowShape& shape) {
   DestroyWindow(window);
   auto* w = new ProgramWindow(window);
   Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint;
-  if (spec.minimiseBox) flags |= Qt::WindowMinimizeButtonHint;
-  if (spec.maximiseBox) flags |= Qt::WindowMaximizeButtonHint;
+  if (shape.minimiseBox) flags |= Qt::WindowMinimizeButtonHint;
+  if (shape.maximiseBox) flags |= Qt::WindowMaximizeButtonHint;
   w->setWindowFlags(flags);
-  w->setWindowTitle(ToQt(spec.title));
+  w->setWindowTitle(ToQt(shape.title));
   auto* layout = new QVBoxLayout(w);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   auto* client = new QWidget(w);
   layout->addWidget(client, 1);
-  if (spec.resizable) {
-    w->resize(spec.clientWidth, spec.clientHeight);
+  if (shape.resizable) {
+    w->resize(shape.clientWidth, shape.clientHeight);
   } else {
-    w->setFixedSize(spec.clientWidth, spec.clientHeight);
+    w->setFixedSize(shape.clientWidth, shape.clientHeight);
   }
-  if (spec.centred) {
+  if (shape.centred) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
       const QRect area = screen->availableGeometry();
-      w->move(area.center() - QPoint(spec.clientWidth / 2, spec.clientHeight / 2));
+      w->move(area.center() - QPoint(shape.clientWidth / 2, shape.clientHeight / 2));
     }
   } else {
-    w->move(spec.x, spec.y);
+    w->move(shape.x, shape.y);
   }
   Windows()[window] = WindowEntry{w, client, nullptr, nullptr};
   return true;

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-struct WindowSpec {
+struct WindowShape {
   std::string title;
   int clientWidth = 0;   // client area asked for before a menu bar is attached;
   int clientHeight = 0;  // the menu bar then takes its height from it
@@ -17,7 +17,7 @@ struct WindowSpec {
 
 // Creates window `window`, hidden. A window already under that number is destroyed
 // first (with its controls).
-bool CreateTopWindow(int window, const WindowSpec& spec);
+bool CreateTopWindow(int window, const WindowShape& shape);
 void DestroyWindow(int window);
 bool WindowExists(int window);
 

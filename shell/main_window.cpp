@@ -8,15 +8,15 @@
 using platform::ControlKind;
 
 void BuildMainWindow() {
-  platform::WindowSpec spec;
-  spec.title = "Korvala Organuhr";
-  spec.clientWidth = 604;
-  spec.clientHeight = 385;
-  spec.centred = true;
-  spec.resizable = true;
-  spec.minimiseBox = true;
-  spec.maximiseBox = false;
-  if (!platform::CreateTopWindow(kMainWindow, spec)) return;
+  platform::WindowShape layout;
+  layout.title = "Korvala Organuhr";
+  layout.clientWidth = 604;
+  layout.clientHeight = 385;
+  layout.centred = true;
+  layout.resizable = true;
+  layout.minimiseBox = true;
+  layout.maximiseBox = false;
+  if (!platform::CreateTopWindow(kMainWindow, layout)) return;
   platform::SetWindowIcon(kMainWindow, kPictureProgramIcon);
   BuildMainMenu();
 

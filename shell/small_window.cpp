@@ -15,23 +15,23 @@ constexpr int kSmallClientHeight = 131;
 }  // namespace
 
 void BuildSmallWindow() {
-  platform::WindowSpec spec;
-  spec.title = "Korvala Organuhr";
-  spec.clientWidth = kSmallClientWidth;
-  spec.clientHeight = kSmallClientHeight;
-  spec.centred = false;
-  spec.x = App().settings.smallWindowX;
-  spec.y = App().settings.smallWindowY;
+  platform::WindowShape layout;
+  layout.title = "Korvala Organuhr";
+  layout.clientWidth = kSmallClientWidth;
+  layout.clientHeight = kSmallClientHeight;
+  layout.centred = false;
+  layout.x = App().settings.smallWindowX;
+  layout.y = App().settings.smallWindowY;
   // A position saved on a screen that is gone would leave the window out of reach;
   // place it on the primary screen instead and keep the saved values until it moves.
-  if (!platform::IsPositionOnScreen(spec.x, spec.y, kSmallClientWidth, kSmallClientHeight)) {
-    platform::PrimaryScreenOrigin(spec.x, spec.y);
-    spec.x += 10;
-    spec.y += 10;
+  if (!platform::IsPositionOnScreen(layout.x, layout.y, kSmallClientWidth, kSmallClientHeight)) {
+    platform::PrimaryScreenOrigin(layout.x, layout.y);
+    layout.x += 10;
+    layout.y += 10;
   }
-  spec.resizable = false;
-  spec.minimiseBox = true;
-  if (!platform::CreateTopWindow(kSmallWindow, spec)) return;
+  layout.resizable = false;
+  layout.minimiseBox = true;
+  if (!platform::CreateTopWindow(kSmallWindow, layout)) return;
   platform::SetWindowIcon(kSmallWindow, kPictureProgramIcon);
   BuildSmallWindowMenu();
 
