@@ -30,23 +30,24 @@ void ProcessPendingWork() {
 bool WaitEvent(int timeoutMs, Event& out) {
   mixer::SuspendWhenIdle();  // no audio thread waking an idle program
   if (QCoreApplication::instance()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (g_queue.empty() && timeoutMs > 0) {
-      // Sleep in the window system until something happens or the time is up; a
-      // single timer wakes us, so an idle program does not spin.
+      // Sleep in the window system until something happens or the time is up; one
+      // timer, made once, wakes us, so an idle program neither spins nor allocates.
+      static bool expired = false;
       static QTimer* timer = [] {
         auto* t = new QTimer(QCoreApplication::instance());
         t->setSingleShot(true);
         t->setTimerType(Qt::PreciseTimer);
+        QObject::connect(t, &QTimer::timeout, [] { expired = true; });
         return t;
       }();
-      bool expired = false;
-      auto connection = QObject::connect(timer, &QTimer::timeout, [&expired] { expired = true; });
+      expired = false;
       timer->start(timeoutMs);
-      while (g_queue.empty() && !expired)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      // Waiting also handles whatever the window system has pending.
+      while (g_queue.empty() && !expired) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       timer->stop();
-      QObject::disconnect(connection);
+    } else {
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
   }
   if (g_queue.empty()) return false;
