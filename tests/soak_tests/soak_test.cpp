@@ -109,7 +109,12 @@ TEST_F(SoakTest, EightDaysStayCorrectAndFlat) {
   EXPECT_EQ(App().lastDate, "15.12.2026");
   EXPECT_GE(reminders_, 10) << "the hour and day reminders came";
   const long growth = ResidentKilobytes() - residentAfterWarmUp;
+#if defined(__SANITIZE_ADDRESS__)
+  // AddressSanitizer holds freed memory in quarantine; resident size says nothing then.
+  (void)growth;
+#else
   EXPECT_LT(growth, 4096) << "resident memory grew by " << growth << " KiB";
+#endif
 }
 
 }  // namespace
