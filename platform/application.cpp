@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "platform/caret_rest.h"
 #include "platform/events.h"
 #include "platform/registry.h"
 
@@ -100,6 +101,7 @@ void InitPlatform(int& argc, char** argv) {
   LoadGermanTranslations(*g_app);
   InstallFontStandIns();
   WatchTerminationSignals();
+  InstallCaretRest();
   QObject::connect(g_app, &QGuiApplication::commitDataRequest, [] { g_terminate = 1; });
 }
 

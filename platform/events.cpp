@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "platform/audio_mixer.h"
+#include "platform/caret_rest.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 
@@ -29,6 +30,7 @@ void ProcessPendingWork() {
 
 bool WaitEvent(int timeoutMs, Event& out) {
   mixer::SuspendWhenIdle();  // no audio thread waking an idle program
+  RestCaretIfIdle(std::chrono::steady_clock::now());
   if (QCoreApplication::instance()) {
     if (g_queue.empty() && timeoutMs > 0) {
       // Sleep in the window system until something happens or the time is up; one

@@ -1,9 +1,11 @@
 #include "platform/ui_driver.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -51,6 +53,16 @@ void TypeText(int control, const std::string& text) {
     line->setText(ToQt(text));
     emit line->textEdited(line->text());
   }
+}
+
+void PressKeyIn(int control, char key) {
+  ControlEntry* e = FindControl(control);
+  if (!e || !e->widget->isEnabled()) return;
+  const QString text(QChar::fromLatin1(key));
+  QKeyEvent press(QEvent::KeyPress, QChar::fromLatin1(key).toUpper().unicode(), Qt::NoModifier, text);
+  QKeyEvent release(QEvent::KeyRelease, QChar::fromLatin1(key).toUpper().unicode(), Qt::NoModifier, text);
+  QApplication::sendEvent(e->widget, &press);
+  QApplication::sendEvent(e->widget, &release);
 }
 
 void PickDate(int control, Date day) {

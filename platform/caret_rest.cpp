@@ -1,0 +1,62 @@
+#include "platform/caret_rest.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+
+namespace platform {
+namespace {
+
+int g_desktopFlashTime = 0;  // the desktop's own setting; 0 means it never blinks
+bool g_resting = false;
+SteadyTime g_lastInput{};
+
+void Wake() {
+  g_lastInput = std::chrono::steady_clock::now();
+  if (!g_resting) return;
+  g_resting = false;
+  QApplication::setCursorFlashTime(g_desktopFlashTime);
+}
+
+class InputWatch : public QObject {
+ protected:
+  bool eventFilter(QObject* target, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::MouseButtonPress:
+      case QEvent::Wheel:
+      case QEvent::InputMethod:
+        Wake();
+        break;
+      default:
+        break;
+    }
+    return QObject::eventFilter(target, event);
+  }
+};
+
+}  // namespace
+
+void InstallCaretRest() {
+  auto* app = qApp;
+  if (!app) return;
+  static QPointer<InputWatch> watch;
+  if (watch) return;
+  watch = new InputWatch;
+  watch->setParent(app);
+  app->installEventFilter(watch);
+  g_desktopFlashTime = QApplication::cursorFlashTime();
+  g_resting = false;
+  g_lastInput = std::chrono::steady_clock::now();
+}
+
+void RestCaretIfIdle(SteadyTime now) {
+  if (g_resting || g_desktopFlashTime <= 0 || !qApp) return;
+  if (now - g_lastInput < kCaretRestDelay) return;
+  g_resting = true;
+  QApplication::setCursorFlashTime(0);
+}
+
+bool CaretBlinks() { return qApp && QApplication::cursorFlashTime() > 0; }
+
+}  // namespace platform

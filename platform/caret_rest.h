@@ -1,0 +1,22 @@
+#pragma once
+// The organ text field keeps its caret all day; a blinking caret repaints the field
+// twice a second, which is most of what an idle program costs. As GNOME desktops do,
+// the caret stops blinking (and stays visible) after some seconds without keyboard or
+// mouse input, and blinks again at the next key press or click.
+#include <chrono>
+
+namespace platform {
+
+using SteadyTime = std::chrono::steady_clock::time_point;
+
+constexpr std::chrono::seconds kCaretRestDelay{10};
+
+// Watches the input of the whole application; call once after the application exists.
+void InstallCaretRest();
+
+// Stops the blinking once kCaretRestDelay has passed since the last input.
+void RestCaretIfIdle(SteadyTime now);
+
+bool CaretBlinks();
+
+}  // namespace platform
