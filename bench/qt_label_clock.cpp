@@ -58,6 +58,7 @@ int MillisecondsToNextSecond() { return 1000 - QTime::currentTime().msec() + 1; 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
 #ifdef LABEL_CLOCK_SOUND
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // SIGTERM must still end it
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
     Mix_Init(MIX_INIT_MP3);
     Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048);

@@ -21,6 +21,9 @@ bool OpenDevice(Output output) {
 }
 
 bool OpenMixer() {
+  // SIGTERM and SIGINT end the program in order through its own handlers; SDL would
+  // otherwise take them over as quit events that nobody reads.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   Mix_Init(MIX_INIT_MP3);  // a missing MP3 decoder only makes MP3 files fail to load
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
