@@ -1,6 +1,6 @@
 #pragma once
 // The organ text field keeps its caret all day; a blinking caret repaints the field
-// twice a second, which is most of what an idle program costs. As GNOME desktops do,
+// twice a second, about a quarter of what an idle program costs. As GNOME desktops do,
 // the caret stops blinking (and stays visible) after some seconds without keyboard or
 // mouse input, and blinks again at the next key press or click.
 #include <chrono>
