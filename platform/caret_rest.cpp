@@ -38,15 +38,12 @@ class InputWatch : public QObject {
 }  // namespace
 
 void InstallCaretRest() {
-  auto* app = qApp;
-  if (!app) return;
   static QPointer<InputWatch> watch;
-  if (watch) return;
+  if (!qApp || watch) return;
   watch = new InputWatch;
-  watch->setParent(app);
-  app->installEventFilter(watch);
+  watch->setParent(qApp);
+  qApp->installEventFilter(watch);
   g_desktopFlashTime = QApplication::cursorFlashTime();
-  g_resting = false;
   g_lastInput = std::chrono::steady_clock::now();
 }
 

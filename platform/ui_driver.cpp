@@ -58,9 +58,10 @@ void TypeText(int control, const std::string& text) {
 void PressKeyIn(int control, char key) {
   ControlEntry* e = FindControl(control);
   if (!e || !e->widget->isEnabled()) return;
-  const QString text(QChar::fromLatin1(key));
-  QKeyEvent press(QEvent::KeyPress, QChar::fromLatin1(key).toUpper().unicode(), Qt::NoModifier, text);
-  QKeyEvent release(QEvent::KeyRelease, QChar::fromLatin1(key).toUpper().unicode(), Qt::NoModifier, text);
+  const QChar c = QChar::fromLatin1(key);
+  const int code = c.toUpper().unicode();  // Qt's key codes for letters are the capitals
+  QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, QString(c));
+  QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, QString(c));
   QApplication::sendEvent(e->widget, &press);
   QApplication::sendEvent(e->widget, &release);
 }
