@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "platform/controls.h"
@@ -14,8 +15,10 @@
 #include "shell/identifiers.h"
 #include "tests/support/program_fixture.h"
 
-// Run with QT_SCALE_FACTOR=2: a screen of two device pixels per logical pixel.
 namespace {
+
+// A screen of two device pixels per logical pixel, set before the window system starts.
+const bool kScaledScreen = setenv("QT_SCALE_FACTOR", "2", 1) == 0;
 
 struct DevicePicture {
   int width = 0, height = 0;
@@ -77,7 +80,8 @@ class HiDpiTest : public ProgramTest {
 };
 
 TEST_F(HiDpiTest, ClockDigitsAreDrawnAtTheScreenResolution) {
-  ASSERT_EQ(platform::ScreenPixelRatio(), 2.0) << "run with QT_SCALE_FACTOR=2";
+  ASSERT_TRUE(kScaledScreen);
+  ASSERT_EQ(platform::ScreenPixelRatio(), 2.0);
   SetTime(2026, 12, 7, 8, 48, 30);
   Start();
   const long before = ClockRendererDrawCount();
