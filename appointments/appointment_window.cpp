@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/accessibility.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
@@ -107,6 +108,14 @@ void OpenAppointmentWindow() {
   platform::CreateControl(w, kCtlDayList, ControlKind::ReportList, 125, 100, 225, 135);
   platform::AddReportColumn(kCtlDayList, "Zeit:", 45);
   platform::AddReportColumn(kCtlDayList, "Termin", 176);
+  // The fields are named by the caption beside them, so that a screen reader can tell
+  // the hour list from the minute list.
+  platform::SetControlAccessibleName(kCtlDateField, "Datum:");
+  platform::SetControlAccessibleName(kCtlHourBox, "h");
+  platform::SetControlAccessibleName(kCtlMinuteBox, "min");
+  platform::SetControlAccessibleName(kCtlAppointmentText, "Text/Termin:");
+  platform::SetControlAccessibleName(kCtlDayListFrame, "Terminkalender:");
+  platform::SetControlAccessibleName(kCtlDayList, "Terminkalender:");
   platform::ShowWindow(kAppointmentWindow);
 }
 

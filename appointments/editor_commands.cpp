@@ -1,6 +1,7 @@
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_list.h"
 #include "appointments/appointment_window.h"
+#include "appointments/reminder_notices.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -96,7 +97,10 @@ void ToolDelete() {
 }
 
 void ToolStopReminding() {
-  if (ValidEditIndex()) App().Appointments[App().EditIndex].ReminderKind = 0;
+  if (ValidEditIndex()) {
+    App().Appointments[App().EditIndex].ReminderKind = 0;
+    WithdrawReminderNotice(App().Appointments[App().EditIndex]);
+  }
   App().EditorMode = 0;
   ReleaseBusyFlag();
   App().EditorModified = false;

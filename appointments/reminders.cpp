@@ -2,6 +2,7 @@
 
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_window.h"
+#include "appointments/reminder_notices.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
@@ -61,4 +62,5 @@ void ShowReminder(int index, bool stayOnTop) {
   FillTimeBoxes();
   ShowInEditor(record);
   FillDayList();
+  NotifyReminder(record);
 }

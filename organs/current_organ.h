@@ -5,3 +5,6 @@
 void UpdateCurrentOrgan();
 // Puts the shown organ's picture and texts into both windows and loads its text.
 void ShowOrgan();
+// Names the organ frame, picture and text field for screen readers after organ
+// `organ` (1-12): its name, and "Text zu " with its name for the text field.
+void NameOrganControls(int organ);

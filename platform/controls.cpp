@@ -287,14 +287,21 @@ void SetControlPicture(int control, int picture) {
   FindControl(control)->picture = image ? picture : -1;
 }
 
-void HandPictureToControl(int control, int picture) {
+void HandPictureToControl(int control, int picture, const std::string& accessibleName) {
   QImage* image = FindPicture(picture);
   if (!image || !QCoreApplication::instance()) return;
+  // The copy keeps the picture's device pixel ratio, so the control shows it at its
+  // own size in logical pixels.
   const QImage copy = image->copy();
+  const QString name = ToQt(accessibleName);
   QMetaObject::invokeMethod(
       QCoreApplication::instance(),
-      [control, copy] {
-        if (auto* label = As<QLabel>(control)) label->setPixmap(QPixmap::fromImage(copy));
+      [control, copy, name] {
+        auto* label = As<QLabel>(control);
+        if (!label) return;
+        label->setPixmap(QPixmap::fromImage(copy));
+        // A new name is an event on the accessibility bus: only when the text changes.
+        if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
       },
       Qt::QueuedConnection);
 }
@@ -311,6 +318,11 @@ Rgb ControlPicturePixel(int control, int x, int y) {
   if (!image.valid(x, y)) return {};
   const QColor c = image.pixelColor(x, y);
   return {c.red(), c.green(), c.blue()};
+}
+
+double ControlPictureRatio(int control) {
+  auto* label = As<QLabel>(control);
+  return label && !label->pixmap().isNull() ? label->pixmap().devicePixelRatio() : 0.0;
 }
 
 void ClearListItems(int control) {

@@ -45,11 +45,13 @@ bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
 
 // Picture controls. SetControlPicture runs on the main thread; HandPictureToControl may
 // be called from any thread: it copies the picture and shows it in the control on the
-// main thread, if the control exists by then.
+// main thread, if the control exists by then, at the picture's device pixel ratio. A
+// non-empty `accessibleName` becomes the control's name there, if it differs.
 void SetControlPicture(int control, int picture);
-void HandPictureToControl(int control, int picture);
+void HandPictureToControl(int control, int picture, const std::string& accessibleName = {});
 int ControlPictureId(int control);   // last picture set with SetControlPicture, -1 if none
-Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows
+Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows, device pixel (x, y)
+double ControlPictureRatio(int control);             // its device pixel ratio; 0 if none
 
 // Drop-down lists.
 void ClearListItems(int control);

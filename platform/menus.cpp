@@ -6,7 +6,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStyle>
-#include <QToolBar>
+#include <QHBoxLayout>
+#include <QToolButton>
 
 #include "platform/registry.h"
 #include "platform/ui_driver.h"
@@ -62,8 +63,15 @@ QIcon StandardIcon(QWidget* w, ToolPicture picture) {
 void AddToolAction(int window, int command, const QIcon& icon, const std::string& tooltip) {
   WindowEntry* w = FindWindow(window);
   if (!w || !w->toolbar) return;
-  QAction* action = w->toolbar->addAction(icon, ToQt(tooltip));
+  auto* action = new QAction(icon, ToQt(tooltip), w->toolbar);
   action->setToolTip(ToQt(tooltip));
+  auto* button = new QToolButton(w->toolbar);
+  button->setDefaultAction(action);
+  button->setAutoRaise(true);
+  button->setIconSize(QSize(16, 16));
+  // In front of the stretch that keeps the buttons at the left.
+  auto* row = static_cast<QHBoxLayout*>(w->toolbar->layout());
+  row->insertWidget(row->count() - 1, button);
   QObject::connect(action, &QAction::triggered,
                    [window, command] { PostEvent({EventKind::Command, window, command}); });
   ToolActions()[command] = action;
@@ -176,10 +184,14 @@ std::vector<std::string> DescribeMenu(int menu) {
 bool CreateToolbar(int window) {
   WindowEntry* w = FindWindow(window);
   if (!w) return false;
-  auto* toolbar = new QToolBar(w->client);
-  toolbar->setMovable(false);
-  toolbar->setFloatable(false);
-  toolbar->setIconSize(QSize(16, 16));
+  // A plain row of tool buttons: a toolbar's hidden overflow button would be one more
+  // button, nameless and of no size, for screen readers to stumble over.
+  auto* toolbar = new QWidget(w->client);
+  auto* row = new QHBoxLayout(toolbar);
+  row->setContentsMargins(2, 2, 2, 2);
+  row->setSpacing(1);
+  row->addStretch(1);
+  OfferAsToolBar(toolbar);
   toolbar->setGeometry(0, 0, w->window->width(), 28);
   toolbar->show();
   w->toolbar = toolbar;

@@ -6,6 +6,9 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPalette>
+#include <QScreen>
+
+#include <cmath>
 
 #include <map>
 
@@ -94,6 +97,8 @@ bool DecodeEmbeddedPicture(int picture) {
   if (path.endsWith(".ico")) {
     entry.icon = QIcon(path);
     if (entry.icon.isNull()) return false;
+    for (const char* const* size = EmbeddedIconSizeNames(picture); *size; ++size)
+      entry.icon.addFile(QString::fromLatin1(*size));
     entry.image = entry.icon.pixmap(48, 48).toImage();
   } else {
     entry.image = QImage::fromData(data);
@@ -103,16 +108,29 @@ bool DecodeEmbeddedPicture(int picture) {
   return true;
 }
 
-bool CreateBlankPicture(int picture, int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
+bool CreateBlankPicture(int picture, int width, int height, double pixelRatio) {
+  if (!(pixelRatio >= 1.0 && pixelRatio <= 8.0)) pixelRatio = 1.0;
+  QImage image(static_cast<int>(std::ceil(width * pixelRatio)), static_cast<int>(std::ceil(height * pixelRatio)),
+               QImage::Format_RGB32);
+  image.setDevicePixelRatio(pixelRatio);
   image.fill(Qt::white);
   Pictures()[picture] = PictureEntry{image, {}};
   return true;
 }
 
 bool PictureExists(int picture) { return FindPicture(picture) != nullptr; }
-int PictureWidth(int picture) { return FindPicture(picture) ? FindPicture(picture)->width() : 0; }
-int PictureHeight(int picture) { return FindPicture(picture) ? FindPicture(picture)->height() : 0; }
+int PictureWidth(int picture) {
+  const QImage* image = FindPicture(picture);
+  return image ? static_cast<int>(std::lround(image->deviceIndependentSize().width())) : 0;
+}
+int PictureHeight(int picture) {
+  const QImage* image = FindPicture(picture);
+  return image ? static_cast<int>(std::lround(image->deviceIndependentSize().height())) : 0;
+}
+double PicturePixelRatio(int picture) {
+  const QImage* image = FindPicture(picture);
+  return image ? image->devicePixelRatio() : 0.0;
+}
 void FreePicture(int picture) { Pictures().erase(picture); }
 void FreeAllPictures() { Pictures().clear(); }
 
@@ -145,6 +163,11 @@ Rgb PicturePixel(int picture, int x, int y) {
   if (!image || !image->valid(x, y)) return {};
   const QColor c = image->pixelColor(x, y);
   return {c.red(), c.green(), c.blue()};
+}
+
+double ScreenPixelRatio() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->devicePixelRatio() : 1.0;
 }
 
 Rgb ButtonFaceColour() {

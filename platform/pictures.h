@@ -12,10 +12,13 @@ namespace platform {
 bool DecodeEmbeddedPicture(int picture);
 // Decodes a JPEG held in memory into picture `picture`.
 bool DecodeJpegPicture(int picture, const std::string& jpegBytes);
-bool CreateBlankPicture(int picture, int width, int height);
+// A blank picture of width x height logical pixels, held at `pixelRatio` device pixels
+// per logical pixel; drawing into it takes logical coordinates.
+bool CreateBlankPicture(int picture, int width, int height, double pixelRatio = 1.0);
 bool PictureExists(int picture);
-int PictureWidth(int picture);
+int PictureWidth(int picture);    // logical pixels
 int PictureHeight(int picture);
+double PicturePixelRatio(int picture);  // 0 if missing
 void FreePicture(int picture);
 void FreeAllPictures();
 
@@ -25,7 +28,11 @@ void FillPictureRect(int picture, int x, int y, int width, int height, Rgb colou
 int TextWidth(int font, const std::string& text);
 // Draws `text` with a transparent background, its top-left corner at (x, y).
 void DrawPictureText(int picture, int font, int x, int y, Rgb colour, const std::string& text);
+// The pixel at device pixel (x, y).
 Rgb PicturePixel(int picture, int x, int y);
+
+// Device pixels per logical pixel of the primary screen (2 on a 200 % desktop).
+double ScreenPixelRatio();
 
 // The colour the windows' background is painted with (faces of buttons and dialogs).
 Rgb ButtonFaceColour();

@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QIcon>
 #include <QImage>
 #include <QPointer>
@@ -25,7 +24,7 @@ namespace platform {
 struct WindowEntry {
   QPointer<QWidget> window;   // the top-level window
   QPointer<QWidget> client;   // parent of the controls (below the menu bar)
-  QPointer<QToolBar> toolbar;
+  QPointer<QWidget> toolbar;   // row of tool buttons
   QPointer<QButtonGroup> optionGroup;
 };
 
@@ -56,6 +55,8 @@ std::map<int, MenuEntry>& Menus();
 QImage* FindPicture(int picture);
 const QFont* FindFont(int font);
 QIcon PictureIcon(int picture);
+// Offers a plain widget holding tool buttons to screen readers as a toolbar.
+void OfferAsToolBar(QWidget* widget);
 
 // The widget behind control `control`, if it is of kind W.
 template <typename W>

@@ -54,6 +54,14 @@ std::string TrayIconTooltip(int icon) {
   return it == TrayIcons().end() ? std::string() : it->second.tooltip;
 }
 
+std::vector<int> TrayIconSizes(int icon) {
+  std::vector<int> sizes;
+  auto it = TrayIcons().find(icon);
+  if (it != TrayIcons().end())
+    for (const QSize& size : it->second.icon->icon().availableSizes()) sizes.push_back(size.width());
+  return sizes;
+}
+
 bool IsTrayAvailable() {
   if (g_trayOverride >= 0) return g_trayOverride == 1;
   return QSystemTrayIcon::isSystemTrayAvailable();

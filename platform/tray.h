@@ -1,6 +1,7 @@
 #pragma once
 // The notification-area icon. Its clicks reach the main loop as Tray events.
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -8,6 +9,8 @@ void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tool
 void RemoveTrayIcon(int icon);
 bool TrayIconExists(int icon);
 std::string TrayIconTooltip(int icon);
+// The pixel sizes the tray icon comes in, for checks.
+std::vector<int> TrayIconSizes(int icon);
 // Whether the desktop offers a system tray right now (it may appear after start-up).
 bool IsTrayAvailable();
 

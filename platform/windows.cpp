@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "platform/registry.h"
@@ -130,6 +129,13 @@ std::string WindowTitle(int window) {
 
 void SetWindowIcon(int window, int picture) {
   if (WindowEntry* e = FindWindow(window)) e->window->setWindowIcon(PictureIcon(picture));
+}
+
+std::vector<int> WindowIconSizes(int window) {
+  std::vector<int> sizes;
+  if (WindowEntry* e = FindWindow(window))
+    for (const QSize& size : e->window->windowIcon().availableSizes()) sizes.push_back(size.width());
+  return sizes;
 }
 
 void SetWindowOnTop(int window, bool onTop) {

@@ -1,6 +1,7 @@
 #pragma once
 // Top-level windows addressed by number.
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -32,6 +33,8 @@ bool IsWindowMinimised(int window);
 void SetWindowTitle(int window, const std::string& title);
 std::string WindowTitle(int window);
 void SetWindowIcon(int window, int picture);
+// The pixel sizes the window's icon comes in, for checks.
+std::vector<int> WindowIconSizes(int window);
 
 // Keeps the window above all windows that are not on top, or puts it back among them.
 void SetWindowOnTop(int window, bool onTop);

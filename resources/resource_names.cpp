@@ -20,3 +20,10 @@ const char* EmbeddedPictureName(int picture) {
     default: return nullptr;
   }
 }
+
+const char* const* EmbeddedIconSizeNames(int picture) {
+  static const char* const kProgramIcon[] = {":/icons/organclock-64.png", ":/icons/organclock-128.png",
+                                             ":/icons/organclock-256.png", nullptr};
+  static const char* const kNone[] = {nullptr};
+  return picture == 110 ? kProgramIcon : kNone;
+}

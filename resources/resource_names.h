@@ -4,3 +4,7 @@
 // The resource path of picture `picture` (0-12, 20, 110), or nullptr for a picture
 // that is not embedded.
 const char* EmbeddedPictureName(int picture);
+
+// Resource paths of further, larger sizes of icon picture `picture`, in rising order,
+// ended by nullptr; nullptr at once for a picture without them.
+const char* const* EmbeddedIconSizeNames(int picture);

@@ -1,6 +1,8 @@
 #pragma once
 // The one application state of organclock. Everything here belongs to the main thread;
 // the clock renderer touches none of it.
+#include <cstdint>
+#include <map>
 #include <string>
 
 #include "appointments/appointment.h"
@@ -29,6 +31,8 @@ struct AppState {
   int EditorMode = 0;            // 0 view, 1 new, 2 change
   bool EditorModified = false;
   int EditIndex = 0;
+  // Desktop notification id of each announced appointment (see reminder_notices.h).
+  std::map<std::string, uint32_t> ReminderNotices;
 
   bool ChimeLoaded = false;
   bool exitRequested = false;    // set by exit program; the main loop then returns

@@ -35,8 +35,9 @@ void DrawClockPicture(const ClockPicture& p, platform::Rgb background, const std
   const int textWidth = platform::TextWidth(p.font, text);
   const int x = (p.width - textWidth) / 2 + p.offset;
   platform::DrawPictureText(p.picture, p.font, x, 0, kBlack, text);
-  // The control shows the new picture once it exists (the small window comes later).
-  platform::HandPictureToControl(p.control, p.picture);
+  // The control shows the new picture once it exists (the small window comes later);
+  // screen readers read it as "hh:mm", which changes once a minute.
+  platform::HandPictureToControl(p.control, p.picture, text.substr(0, 5));
 }
 
 // Milliseconds until just after the next second boundary of the local clock.

@@ -1,8 +1,10 @@
 #include "commands/menus.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
 #include "shell/app_state.h"
 #include "shell/identifiers.h"
+#include "organs/current_organ.h"
 #include "shell/windows_build.h"
 
 using platform::ControlKind;
@@ -21,6 +23,8 @@ void BuildMainWindow() {
   BuildMainMenu();
 
   platform::CreateControl(kMainWindow, kCtlLargeClock, ControlKind::Picture, 300, 10, 300, 95);
+  // Read out as the time it shows; the renderer keeps the name current.
+  platform::OfferPictureAsLabel(kCtlLargeClock);
   platform::CreateControl(kMainWindow, kCtlMainDate, ControlKind::CentredLabel, 300, 110, 300, 40,
                           "Do. 06.12.2007");
   platform::SetControlFont(kCtlMainDate, kFontMainDate);
@@ -31,13 +35,16 @@ void BuildMainWindow() {
   platform::SetControlBackground(kCtlOrganText, {255, 255, 255});
   platform::CreateControl(kMainWindow, kCtlDecoration, ControlKind::Picture, 525, 165, 71, 196);
   platform::SetControlPicture(kCtlDecoration, kPictureDecoration);
+  platform::SetControlAccessibleName(kCtlDecoration, "Organuhr");
   platform::CreateControl(kMainWindow, kCtlCalendarFrame, ControlKind::Frame, 300, 160, 220, 200,
                           "Terminkalender:");
   platform::CreateControl(kMainWindow, kCtlCalendar, ControlKind::MonthCalendar, 305, 180, 210, 160);
   platform::SetControlTooltip(
       kCtlCalendar, "Klicken Sie auf die Fettgedruckten Tage, um die enthaltenen Termine anzuzeigen");
+  platform::SetControlAccessibleName(kCtlCalendar, "Terminkalender:");
   platform::CreateControl(kMainWindow, kCtlOrganPicture, ControlKind::Picture, 35, 30, 225, 187);
   platform::SetControlPicture(kCtlOrganPicture, kPictureFirstOrgan);
+  NameOrganControls(1);
   platform::CreateControl(kMainWindow, kCtlMainPeriod, ControlKind::CentredLabel, 10, 225, 275, 20,
                           "03:00 - 05:00 Uhr");
   platform::SetControlFont(kCtlMainPeriod, kFontMainPeriod);

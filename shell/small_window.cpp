@@ -1,4 +1,5 @@
 #include "commands/menus.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
 #include "shell/app_state.h"
@@ -36,6 +37,7 @@ void BuildSmallWindow() {
   BuildSmallWindowMenu();
 
   platform::CreateControl(kSmallWindow, kCtlSmallClock, ControlKind::Picture, 30, 5, 190, 50);
+  platform::OfferPictureAsLabel(kCtlSmallClock);
   platform::CreateControl(kSmallWindow, kCtlSmallDate, ControlKind::CentredLabel, 25, 55, 195, 25);
   platform::SetControlFont(kCtlSmallDate, kFontSmallDate);
   platform::CreateControl(kSmallWindow, kCtlSmallPeriod, ControlKind::CentredLabel, 5, 85, 240, 25);

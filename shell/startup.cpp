@@ -31,8 +31,11 @@ void LoadPictures() {
   for (int picture = kPictureDecoration; picture <= kPictureFirstOrgan + 11; ++picture)
     platform::DecodeEmbeddedPicture(picture);
   platform::DecodeEmbeddedPicture(kPictureReminderButton);
-  platform::CreateBlankPicture(kPictureLargeClock, 300, 95);
-  platform::CreateBlankPicture(kPictureSmallClock, 190, 50);
+  // The clocks are drawn at the screen's resolution: sharp digits on a HiDPI screen,
+  // while the controls keep their size in logical pixels.
+  const double ratio = platform::ScreenPixelRatio();
+  platform::CreateBlankPicture(kPictureLargeClock, 300, 95, ratio);
+  platform::CreateBlankPicture(kPictureSmallClock, 190, 50, ratio);
   platform::DecodeEmbeddedPicture(kPictureProgramIcon);
 }
 

@@ -14,6 +14,7 @@ PACKAGES=(
   appstream desktop-file-utils dpkg-dev
   clang libclang-rt-14-dev
   libx11-dev
+  dunst systemd dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

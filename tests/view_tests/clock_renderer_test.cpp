@@ -1,6 +1,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/accessibility.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/events.h"
@@ -107,6 +108,23 @@ TEST_F(ClockRendererTest, DrawsOnlyWhenTheSecondChanges) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   EXPECT_EQ(ClockRendererDrawCount(), count);
+}
+
+TEST_F(ClockRendererTest, ScreenReadersReadBothClocksAsLabelsWithHoursAndMinutes) {
+  SetTime(2026, 12, 7, 9, 5, 58);
+  Start();
+  long before = ClockRendererDrawCount();
+  SetTime(2026, 12, 7, 9, 5, 59);
+  ASSERT_TRUE(WaitForDrawsAbove(before));
+  for (int control : {kCtlLargeClock, kCtlSmallClock}) {
+    EXPECT_TRUE(platform::IsOfferedAsLabel(control)) << control;
+    EXPECT_EQ(platform::ControlAccessibleName(control), "09:05") << control;
+  }
+  before = ClockRendererDrawCount();
+  SetTime(2026, 12, 7, 9, 6, 0);
+  ASSERT_TRUE(WaitForDrawsAbove(before));
+  for (int control : {kCtlLargeClock, kCtlSmallClock})
+    EXPECT_EQ(platform::ControlAccessibleName(control), "09:06") << control;
 }
 
 TEST_F(ClockRendererTest, ShutdownStopsTheRendererBeforePicturesAreFreed) {
