@@ -404,4 +404,19 @@ TEST_F(EditorTest, ClosingTheWindowLeavesAnOrganTextEditAlone) {
   EXPECT_EQ(App().shownOrgan, 1);
 }
 
+TEST_F(EditorTest, EndingAnOrganTextEditLeavesANewAppointmentHoldingBackTheHour) {
+  StartAt(10, 58);
+  Menu(kCmdFirstOrganEdit);  // "Lunge"
+  Menu(kCmdNewAppointment);
+  Menu(kCmdCancelOrganText);
+  EXPECT_FALSE(IsEditingOrganText());
+  EXPECT_TRUE(IsBusy()) << "a new appointment is still being entered";
+  EXPECT_EQ(App().shownOrgan, 4);
+  AdvanceMinutes(3);  // 11:01
+  EXPECT_EQ(App().shownOrgan, 4) << "the hour step waits for the appointment";
+  CloseWindow();
+  EXPECT_FALSE(IsBusy());
+  EXPECT_EQ(App().shownOrgan, 5) << "closing the window shows the organ of the present hour";
+}
+
 }  // namespace
