@@ -15,8 +15,8 @@ void ToTrayOrSmall() {
   else ToSmall();
 }
 
-// Nothing in the menus follows the windows today; the states are derived again anyway,
-// so that no view change can leave them behind the state.
+// No menu state depends on which window shows; deriving them after each view change
+// anyway keeps a later one from being left behind.
 void ViewChanged() { UpdateMenuStates(); }
 
 }  // namespace
