@@ -19,7 +19,3 @@ void HandleAppointmentCommand(int command);
 void HandleAppointmentControl(int control);
 // The close box of window 2.
 void HandleAppointmentWindowClose();
-
-// Clears the busy flag that the editor set, unless an organ text is being edited: that
-// edit still needs the hourly organ change held back.
-void ReleaseBusyFlag();

@@ -25,7 +25,7 @@ bool AskYesNo(const std::string& text) {
 
 void NewAppointment() {
   App().EditorMode = 1;
-  App().busy = true;
+  App().enteringAppointment = true;
   App().SelectedDate = TodayText();
   OpenAppointmentWindow();
   SetAppointmentWindowTitle("Neuen Termin eingeben:");
@@ -42,7 +42,7 @@ void OpenToday() {
   App().EditorMode = 0;
   // A new appointment being entered in the replaced window is gone; holding back the
   // reminders any longer would only lose them.
-  ReleaseBusyFlag();
+  App().enteringAppointment = false;
   FillTimeBoxes();
   ApplyEditorSet(EditorSet::View);
   EnableMonthCalendar(false);
@@ -52,7 +52,7 @@ void OpenToday() {
 
 void ToolNew() {
   App().EditorMode = 1;
-  App().busy = true;
+  App().enteringAppointment = true;
   // A past day shown from the month calendar cannot stand in the date field, which
   // starts at today; the new record takes the field's day, so the list shows that day.
   App().SelectedDate = platform::ControlText(kCtlDateField);
@@ -70,7 +70,7 @@ void ToolChange() {
 void ToolLeave() {
   if (App().EditorModified && AskYesNo(platform::Cp1252("Änderungen Speichern?"))) SaveEditor();
   // Input that was not stored is dropped, whatever the answer.
-  ReleaseBusyFlag();
+  App().enteringAppointment = false;
   App().EditorModified = false;
   App().EditorMode = 0;
   if (platform::SelectedReportRow(kCtlDayList) >= 0) {
@@ -102,7 +102,7 @@ void ToolStopReminding() {
     WithdrawReminderNotice(App().Appointments[App().EditIndex]);
   }
   App().EditorMode = 0;
-  ReleaseBusyFlag();
+  App().enteringAppointment = false;
   App().EditorModified = false;
   platform::DestroyWindow(kAppointmentWindow);
   // The window may have replaced one that had the calendar disabled; with no window

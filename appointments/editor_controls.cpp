@@ -5,7 +5,6 @@
 #include "appointments/appointment_window.h"
 #include "appointments/time_boxes.h"
 #include "organs/current_organ.h"
-#include "organs/organ_edit.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -28,7 +27,7 @@ void CalendarDayChosen() {
   // and the title still show the chosen day.
   platform::SetDateFieldDate(kCtlDateField, day);
   App().EditorMode = 0;
-  ReleaseBusyFlag();
+  App().enteringAppointment = false;
   FillTimeBoxes();
   ApplyEditorSet(EditorSet::View);
   EnableMonthCalendar(false);
@@ -113,9 +112,10 @@ void HandleAppointmentWindowClose() {
     if (answer == platform::MessageAnswer::Yes) SaveEditor();
   }
   platform::DestroyWindow(kAppointmentWindow);
-  ReleaseBusyFlag();
+  App().enteringAppointment = false;
   App().EditorModified = false;
-  // An organ text being edited keeps its field; the organ catches up when that ends.
-  if (!IsEditingOrganText()) UpdateCurrentOrgan();
+  // Still busy means an organ text is being edited: it keeps its field, and the organ
+  // catches up when that edit ends.
+  if (!IsBusy()) UpdateCurrentOrgan();
   EnableMonthCalendar(true);
 }

@@ -1,7 +1,6 @@
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_list.h"
 #include "appointments/appointment_window.h"
-#include "organs/organ_edit.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -19,10 +18,6 @@ void Refuse(const char* utf8Text) {
 }
 
 }  // namespace
-
-void ReleaseBusyFlag() {
-  if (!IsEditingOrganText()) App().busy = false;
-}
 
 bool SaveEditor() {
   Appointment entered = ReadEditor();
@@ -53,6 +48,6 @@ bool SaveEditor() {
   ApplyEditorSet(EditorSet::View);
   App().EditorModified = false;
   App().EditorMode = 0;
-  ReleaseBusyFlag();
+  App().enteringAppointment = false;
   return true;
 }

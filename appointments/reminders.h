@@ -1,6 +1,6 @@
 #pragma once
-// Announcing due appointments. The main loop runs the checks, only while the busy flag
-// is clear; what falls due while it is set is skipped.
+// Announcing due appointments. The main loop runs the checks only while the program is
+// not busy; what falls due meanwhile is skipped.
 
 // Once per new day (and at the first pass): the first record of today with a day
 // reminder is announced, above all other windows.

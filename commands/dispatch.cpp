@@ -2,6 +2,7 @@
 
 #include "appointments/appointment_editor.h"
 #include "commands/about.h"
+#include "commands/menu_states.h"
 #include "organs/organ_edit.h"
 #include "shell/identifiers.h"
 #include "shell/program.h"
@@ -89,4 +90,5 @@ void DispatchCommand(int command) {
         BeginOrganEdit(command - kCmdFirstOrganEdit + 1);
       break;  // other identifiers without a command do nothing
   }
+  UpdateMenuStates();
 }

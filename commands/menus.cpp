@@ -4,7 +4,6 @@
 #include "organs/organ_table.h"
 #include "platform/cp1252.h"
 #include "platform/menus.h"
-#include "shell/app_state.h"
 #include "shell/identifiers.h"
 
 using platform::Cp1252;
@@ -58,9 +57,6 @@ void BuildMainMenu() {
   platform::AddMenuItem(m, kCmdInfo, "Info");
   platform::AddMenuItem(m, kCmdHomePage, "Korvala Home");
   platform::AddMenuItem(m, kCmdInstitutePage, kInstituteLabel);
-
-  // There is no sound file for "Dr. Vesk"; its item never becomes usable.
-  platform::SetMenuItemEnabled(m, kCmdChimeVesk, false);
 }
 
 void BuildSmallWindowMenu() {
@@ -70,13 +66,4 @@ void BuildSmallWindowMenu() {
   platform::AddMenuItem(kSmallMenu, kCmdToTray, "Ausblenden");
   platform::AddMenuItem(kSmallMenu, kCmdOpenMainWindow, Cp1252("Hauptfenster öffnen"));
   platform::AddMenuItem(kSmallMenu, kCmdQuitFromSmall, "Programm beenden");
-}
-
-void ApplySettingsToMenus() {
-  const int choice = App().settings.chimeChoice;
-  platform::SetMenuItemChecked(kMainMenu, kCmdChimeGong, choice == 1);
-  platform::SetMenuItemChecked(kMainMenu, kCmdChimeVesk, choice == 2);
-  platform::SetMenuItemChecked(kMainMenu, kCmdChimeMp3, choice == 3);
-  platform::SetMenuItemChecked(kMainMenu, kCmdChimeOff, choice == 0);
-  platform::SetMenuItemChecked(kMainMenu, kCmdReminderSound, App().settings.reminderSound == 1);
 }

@@ -6,7 +6,6 @@
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
-#include "platform/menus.h"
 #include "shell/app_state.h"
 #include "shell/identifiers.h"
 
@@ -15,46 +14,26 @@ namespace {
 constexpr platform::Rgb kEditingBackground{255, 255, 0};
 constexpr platform::Rgb kNormalBackground{255, 255, 255};
 
-void SetEditItemsEnabled(bool enabled) {
-  platform::SetMenuItemEnabled(kMainMenu, kCmdSaveOrganText, enabled);
-  platform::SetMenuItemEnabled(kMainMenu, kCmdCancelOrganText, enabled);
-  platform::SetMenuItemEnabled(kMainMenu, kCmdRestoreOrganText, enabled);
-}
-
-// Checks the item of `organ` and clears the others; 0 clears all twelve.
-void CheckOrganItem(int organ) {
-  for (int n = 1; n <= kOrganCount; ++n)
-    platform::SetMenuItemChecked(kMainMenu, kCmdFirstOrganEdit + n - 1, n == organ);
-}
-
 // The common end of "Speichern", "Abbrechen" and "Wiederherstellen". With `write` the
 // field is written first; if that fails its message has been shown and the edit mode
 // stays on with the text in the field, to be saved again or dropped.
 void LeaveOrganEdit(bool write) {
   if (!IsEditingOrganText()) return;
   if (write && !WriteOrganText()) return;
-  SetEditItemsEnabled(false);
-  CheckOrganItem(0);
   platform::SetControlBackground(kCtlOrganText, kNormalBackground);
   App().editedOrgan = 0;
-  App().busy = false;
   UpdateCurrentOrgan();
 }
 
 }  // namespace
 
-// The busy flag is shared with the appointment editor, so the edit mode is told by its
-// own mark.
 bool IsEditingOrganText() { return App().editedOrgan != 0; }
 
 void BeginOrganEdit(int organ) {
   if (organ < 1 || organ > kOrganCount) return;
   platform::EnableControl(kCtlOrganText, true);
   platform::SetControlBackground(kCtlOrganText, kEditingBackground);
-  CheckOrganItem(organ);
-  SetEditItemsEnabled(true);
   App().editedOrgan = organ;
-  App().busy = true;
   App().shownOrgan = organ;
   ShowOrgan();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Editing an organ's text ("Text zu Organe" menu). While an organ is edited the busy
-// flag holds back the hourly organ change, the field is yellow, "Speichern",
-// "Abbrechen" and "Wiederherstellen" are enabled and the organ's "Ändern" item is
-// checked. Leaving the edit mode shows the organ of the present hour again.
+// Editing an organ's text ("Text zu Organe" menu). While an organ is edited the program
+// is busy (the hourly organ change waits), the field is yellow, and the menus enable
+// "Speichern", "Abbrechen" and "Wiederherstellen" and check the organ's "Ändern" item.
+// Leaving the edit mode shows the organ of the present hour again.
 
 // "Ändern" > organ `organ` (1-12): enters the edit mode for it, or switches to it,
 // dropping unsaved changes of the organ edited before.

@@ -129,13 +129,13 @@ void AddMenuItem(int menu, int item, const std::string& label) {
       if (w.window == m->bar->parentWidget()) return id;
     return -1;
   }();
-  QObject::connect(action, &QAction::triggered, [menu, item, window] {
-    // Qt flips a checkable item by itself; the program sets check marks explicitly.
-    SetMenuItemChecked(menu, item, IsMenuItemChecked(menu, item));
+  QObject::connect(action, &QAction::triggered, [action, item, window] {
+    // Qt flips a checkable item by itself, but the program sets check marks; only a
+    // checked item is checkable, so the flip is undone by checking it again.
+    if (action->isCheckable()) action->setChecked(true);
     PostEvent({EventKind::Command, window, item});
   });
   m->items[item] = action;
-  m->checked[item] = false;
 }
 
 void AddMenuSeparator(int menu) {
@@ -155,16 +155,14 @@ bool IsMenuItemEnabled(int menu, int item) {
 void SetMenuItemChecked(int menu, int item, bool checked) {
   QAction* a = FindItem(menu, item);
   if (!a) return;
-  FindMenu(menu)->checked[item] = checked;
+  // An unchecked item is not checkable, so that it shows no empty check box.
   a->setCheckable(checked);
   a->setChecked(checked);
 }
 
 bool IsMenuItemChecked(int menu, int item) {
-  MenuEntry* m = FindMenu(menu);
-  if (!m) return false;
-  auto it = m->checked.find(item);
-  return it != m->checked.end() && it->second;
+  QAction* a = FindItem(menu, item);
+  return a && a->isChecked();
 }
 
 bool MenuItemExists(int menu, int item) { return FindItem(menu, item) != nullptr; }

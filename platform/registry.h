@@ -32,7 +32,6 @@ struct MenuEntry {
   QPointer<QMenuBar> bar;
   std::vector<QPointer<QMenu>> stack;  // current drop-down and open sub-menus
   std::map<int, QPointer<QAction>> items;
-  std::map<int, bool> checked;
 };
 
 struct ControlEntry {

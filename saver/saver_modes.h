@@ -1,6 +1,8 @@
 #pragma once
 // The saver's modes and frame loops. Each run keeps all its state in one
 // record made at start-up; one call draws and shows one frame.
+// The drawing in saver/ uses QPainter and QImage directly, as a drawing library on
+// off-screen pictures; its windows and input are reached only through platform/saver.
 
 #include <QImage>
 #include <optional>

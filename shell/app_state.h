@@ -3,6 +3,7 @@
 // the clock renderer touches none of it.
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "appointments/appointment.h"
@@ -17,10 +18,11 @@ struct AppState {
   std::string weekdayLabel;      // "So. " ... "Sa. "
   int lastHour = kNone;
   int lastMinute = kNone;
-  int lastAppliedInterval = -1;  // view interval whose switch-over was done; -1 none
-  bool busy = false;             // a new appointment or an organ text is being edited
+  std::optional<ViewInterval> lastAppliedInterval;  // whose switch-over was done; none yet
+  // The two reasons to hold back the hourly organ change, the chime and the reminders.
+  bool enteringAppointment = false;  // a new appointment is being entered
+  int editedOrgan = 0;               // organ whose text is being edited; 0 none
   int shownOrgan = 0;
-  int editedOrgan = 0;           // organ whose text is being edited; 0 none
   std::string tooltipText;
   std::string versionText;
   platform::Rgb mainDateColour;  // text colour control 1 was created with
@@ -39,5 +41,7 @@ struct AppState {
 };
 
 AppState& App();
+// A new appointment being entered or an organ text being edited.
+bool IsBusy();
 // Starts afresh with a zeroed state (start-up step 1, and between tests).
 void ResetAppState();

@@ -29,16 +29,16 @@ void RunDateStep() {
   platform::SetControlText(kCtlSmallDate, line);
   platform::SetControlTextColour(kCtlMainDate,
                                  App().weekdayLabel == "So. " ? kSundayRed : App().mainDateColour);
-  if (!App().busy) RunDayCheck();
+  if (!IsBusy()) RunDayCheck();
 }
 
 void RunHourStep() {
   const int hour = platform::Now().hour;
   if (hour == App().lastHour) return;
   // While the user is busy the organ change is skipped, not deferred.
-  if (!App().busy) {
+  if (!IsBusy()) {
     UpdateCurrentOrgan();
-    if (App().settings.viewInterval >= 1) HourlyPopUp();
+    if (App().settings.viewInterval.ComesUpHourly()) HourlyPopUp();
     PlayChime();
   }
   App().lastHour = hour;
@@ -47,7 +47,7 @@ void RunHourStep() {
 void RunMinuteStep() {
   const int minute = platform::Now().minute;
   if (minute == App().lastMinute) return;
-  if (!App().busy) RunMinuteCheck();
+  if (!IsBusy()) RunMinuteCheck();
   App().lastMinute = minute;
 }
 

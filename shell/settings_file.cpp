@@ -4,6 +4,39 @@
 
 const char* const kDefaultKeptLine = "Korvala Organuhr Einstellungen";
 
+namespace {
+
+// The small window mode byte is the always-on-top part plus 10 in tray mode; any byte
+// of 10 or more means tray mode.
+constexpr int kTrayModeStep = 10;
+
+void DecodeSmallWindowMode(int8_t stored, Settings& s) {
+  s.trayMode = stored >= kTrayModeStep;
+  s.onTopPartAsStored = static_cast<int8_t>(s.trayMode ? stored - kTrayModeStep : stored);
+  s.smallOnTop = s.onTopPartAsStored != 0;
+}
+
+int8_t EncodeSmallWindowMode(const Settings& s) {
+  const int tray = s.trayMode ? kTrayModeStep : 0;
+  const bool storedPartStillMeant = (s.onTopPartAsStored != 0) == s.smallOnTop;
+  const int kept = tray + (storedPartStillMeant ? s.onTopPartAsStored : 0);
+  // An odd stored part may not survive a change of tray mode (-3 plus 10 would read
+  // back as no tray mode); the plain value is written then.
+  if (storedPartStillMeant && kept >= INT8_MIN && kept <= INT8_MAX) {
+    Settings back;
+    DecodeSmallWindowMode(static_cast<int8_t>(kept), back);
+    if (back.trayMode == s.trayMode) return static_cast<int8_t>(kept);
+  }
+  return static_cast<int8_t>(tray + (s.smallOnTop ? 1 : 0));
+}
+
+}  // namespace
+
+void SetSmallOnTop(Settings& s, bool onTop) {
+  s.smallOnTop = onTop;
+  s.onTopPartAsStored = onTop ? 1 : 0;
+}
+
 Settings DefaultSettings() {
   Settings s;
   s.keptLine = kDefaultKeptLine;
@@ -21,8 +54,8 @@ std::string EncodeSettings(const Settings& s) {
   out += static_cast<char>(s.reminderSound);
   out += s.chimeFile;
   out += "\r\n";
-  out += static_cast<char>(s.viewInterval);
-  out += static_cast<char>(s.smallWindowMode);
+  out += static_cast<char>(s.viewInterval.Stored());
+  out += static_cast<char>(EncodeSmallWindowMode(s));
   return out;
 }
 
@@ -32,10 +65,10 @@ Settings DecodeSettings(const std::string& bytes) {
   s.keptLine = reader.ReadLine();
   s.smallWindowX = reader.ReadInt32();
   s.smallWindowY = reader.ReadInt32();
-  s.chimeChoice = reader.ReadInt8();
+  s.chimeChoice = static_cast<ChimeChoice>(reader.ReadInt8());
   s.reminderSound = reader.ReadInt8();
   s.chimeFile = reader.ReadLine();
-  s.viewInterval = reader.ReadInt8();
-  s.smallWindowMode = reader.ReadInt8();
+  s.viewInterval = ViewInterval::FromStored(reader.ReadInt8());
+  DecodeSmallWindowMode(reader.ReadInt8(), s);
   return s;
 }

@@ -1,8 +1,7 @@
 #include "appointments/appointment_list.h"
-#include "commands/menus.h"
+#include "commands/menu_states.h"
 #include "organs/organ_texts.h"
 #include "platform/fonts.h"
-#include "platform/menus.h"
 #include "platform/pictures.h"
 #include "shell/app_state.h"
 #include "shell/clock_renderer.h"
@@ -59,9 +58,10 @@ void RunStartup() {
   App().lastDate.clear();
   App().lastHour = kNone;
   App().lastMinute = kNone;
-  App().busy = false;
+  App().enteringAppointment = false;
+  App().editedOrgan = 0;
   App().EditorModified = false;
-  App().lastAppliedInterval = -1;
+  App().lastAppliedInterval.reset();
   ReadSettingsOrCreateFirstRunFiles();
   BuildMainWindow();
   StartClockRenderer();
@@ -69,12 +69,8 @@ void RunStartup() {
   ApplySavedSmallWindowMode();
   LoadReminderSound();
   LoadChime();
-  platform::SetMenuItemEnabled(kMainMenu, kCmdOpenAppointments, true);
-  platform::SetMenuItemEnabled(kMainMenu, kCmdSaveOrganText, false);
-  platform::SetMenuItemEnabled(kMainMenu, kCmdCancelOrganText, false);
-  platform::SetMenuItemEnabled(kMainMenu, kCmdRestoreOrganText, false);
   LoadAppointments();
   PrepareAppointmentsAtStart();
-  ApplySettingsToMenus();
+  UpdateMenuStates();
   ApplySavedViewInterval();
 }

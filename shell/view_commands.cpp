@@ -1,52 +1,41 @@
 #include "shell/view_commands.h"
 
-#include "platform/menus.h"
 #include "shell/app_state.h"
 #include "shell/identifiers.h"
 #include "shell/settings_store.h"
 #include "shell/views.h"
 
-namespace {
-
-constexpr int kIntervalOfItem[] = {1, 3, 5, 10, 15, 100};  // items 7-12
-
-void CheckOnlyInterval(int chosen) {
-  for (int item = kCmdInterval1; item <= kCmdIntervalPermanent; ++item)
-    platform::SetMenuItemChecked(kMainMenu, item, item == chosen);
+std::optional<ViewInterval> IntervalOfItem(int item) {
+  switch (item) {
+    case kCmdInterval1: return ViewInterval::Minutes(1);
+    case kCmdInterval3: return ViewInterval::Minutes(3);
+    case kCmdInterval5: return ViewInterval::Minutes(5);
+    case kCmdInterval10: return ViewInterval::Minutes(10);
+    case kCmdInterval15: return ViewInterval::Minutes(15);
+    case kCmdIntervalPermanent: return ViewInterval::MainOnly();
+    default: return std::nullopt;
+  }
 }
 
-}  // namespace
-
 void ChooseViewAutomatic() {
-  platform::SetMenuItemChecked(kMainMenu, kCmdViewAutomatic, true);
-  platform::SetMenuItemChecked(kMainMenu, kCmdViewSmallPermanent, false);
-  for (int item = kCmdInterval1; item <= kCmdIntervalPermanent; ++item)
-    platform::SetMenuItemEnabled(kMainMenu, item, true);
-  if (App().settings.viewInterval == 0) {
-    CheckOnlyInterval(kCmdIntervalPermanent);
-    App().settings.viewInterval = 100;
-  }
+  // Whatever does not bring the main window up hourly becomes "Dauernd" of the
+  // extended view; a chosen number of minutes stays.
+  if (!App().settings.viewInterval.ComesUpHourly()) App().settings.viewInterval = ViewInterval::MainOnly();
   SaveSettings();
 }
 
 void ChooseSmallViewPermanent() {
-  platform::SetMenuItemChecked(kMainMenu, kCmdViewAutomatic, false);
-  platform::SetMenuItemChecked(kMainMenu, kCmdViewSmallPermanent, true);
-  for (int item = kCmdInterval1; item <= kCmdIntervalPermanent; ++item) {
-    platform::SetMenuItemChecked(kMainMenu, item, false);
-    platform::SetMenuItemEnabled(kMainMenu, item, false);
-  }
   ToSmall();
-  App().settings.viewInterval = 0;
+  App().settings.viewInterval = ViewInterval::SmallOnly();
   SaveSettings();
 }
 
 void ChooseViewInterval(int item) {
-  if (item < kCmdInterval1 || item > kCmdIntervalPermanent) return;
-  CheckOnlyInterval(item);
-  App().settings.viewInterval = static_cast<int8_t>(kIntervalOfItem[item - kCmdInterval1]);
+  const std::optional<ViewInterval> interval = IntervalOfItem(item);
+  if (!interval) return;
+  App().settings.viewInterval = *interval;
   SaveSettings();
-  App().lastAppliedInterval = -1;
+  App().lastAppliedInterval.reset();
 }
 
 void ChooseSmallWindow() { ToSmall(); }
@@ -56,22 +45,14 @@ void ChooseHide() { ToTray(); }
 void ChooseOpenMainWindow() { ToMain(); }
 
 void ToggleAlwaysOnTop() {
-  const bool tray = IsTrayMode();
-  const bool onTop = !IsSmallWindowOnTopPart();
-  App().settings.smallWindowMode = static_cast<int8_t>((tray ? 10 : 0) + (onTop ? 1 : 0));
-  SetSmallWindowOnTop(onTop);
-  platform::SetMenuItemChecked(kSmallMenu, kCmdAlwaysOnTop, onTop);
+  SetSmallOnTop(App().settings, !App().settings.smallOnTop);
+  SetSmallWindowOnTop(App().settings.smallOnTop);
   SaveSettings();
 }
 
 void ToggleTrayMode() {
-  if (!IsTrayMode()) {
-    App().settings.smallWindowMode = static_cast<int8_t>(App().settings.smallWindowMode + 10);
-    platform::SetMenuItemChecked(kSmallMenu, kCmdToTray, true);
-    ToTray();
-  } else {
-    App().settings.smallWindowMode = static_cast<int8_t>(App().settings.smallWindowMode - 10);
-    platform::SetMenuItemChecked(kSmallMenu, kCmdToTray, false);
-  }
+  App().settings.trayMode = !App().settings.trayMode;
+  // Switching tray mode off leaves the windows as they are.
+  if (App().settings.trayMode) ToTray();
   SaveSettings();
 }

@@ -1,5 +1,12 @@
 #pragma once
-// The view commands of both menu bars.
+// The view commands of both menu bars. Their check marks and greyed items follow from
+// the settings (see UpdateMenuStates).
+#include <optional>
+
+#include "shell/settings.h"
+
+// The interval that an item of "Erweiterte Ansicht" stands for; none for other items.
+std::optional<ViewInterval> IntervalOfItem(int item);
 
 void ChooseViewAutomatic();        // 5 "Automatisch"
 void ChooseSmallViewPermanent();   // 6 "Dauernd" (Miniaturansicht)

@@ -1,7 +1,7 @@
 #include "shell/views.h"
 
+#include "commands/menu_states.h"
 #include "platform/clock.h"
-#include "platform/menus.h"
 #include "platform/tray.h"
 #include "platform/windows.h"
 #include "shell/app_state.h"
@@ -10,31 +10,20 @@
 
 namespace {
 
-int IntervalItem(int interval) {
-  switch (interval) {
-    case 1: return kCmdInterval1;
-    case 3: return kCmdInterval3;
-    case 5: return kCmdInterval5;
-    case 10: return kCmdInterval10;
-    case 15: return kCmdInterval15;
-    case 100: return kCmdIntervalPermanent;
-    default: return -1;
-  }
-}
-
 void ToTrayOrSmall() {
   if (IsTrayMode()) ToTray();
   else ToSmall();
 }
 
+// No menu state depends on which window shows; deriving them after each view change
+// anyway keeps a later one from being left behind.
+void ViewChanged() { UpdateMenuStates(); }
+
 }  // namespace
 
-bool IsTrayMode() { return App().settings.smallWindowMode >= 10; }
+bool IsTrayMode() { return App().settings.trayMode; }
 
-bool IsSmallWindowOnTopPart() {
-  const int mode = App().settings.smallWindowMode;
-  return (IsTrayMode() ? mode - 10 : mode) != 0;
-}
+bool IsSmallWindowOnTopPart() { return App().settings.smallOnTop; }
 
 void AddTrayIconIfMissing() {
   if (!platform::TrayIconExists(kTrayIcon))
@@ -68,60 +57,45 @@ void HourlyPopUp() {
   RemoveTrayIconIfPresent();
   ToMain();
   platform::BringWindowToFront(kMainWindow);
-  App().lastAppliedInterval = -1;
+  App().lastAppliedInterval.reset();
+  ViewChanged();
 }
 
 void RunViewSteps() {
   AppState& app = App();
-  const int interval = app.settings.viewInterval;
-  if (interval == 0 && app.lastAppliedInterval != 0) {
-    app.lastAppliedInterval = 0;
-    ToTrayOrSmall();
-  }
-  if (interval >= 1 && platform::Now().minute >= interval && app.lastAppliedInterval != interval) {
+  const ViewInterval interval = app.settings.viewInterval;
+  if (app.lastAppliedInterval == interval) return;
+  if (interval.IsSmallOnly() || interval.GivesWayAt(platform::Now().minute)) {
     app.lastAppliedInterval = interval;
     ToTrayOrSmall();
+    ViewChanged();
   }
 }
 
 void ApplySavedSmallWindowMode() {
-  if (IsTrayMode()) {
-    AddTrayIconIfMissing();
-    SetSmallWindowOnTop(IsSmallWindowOnTopPart());
-    platform::SetMenuItemChecked(kSmallMenu, kCmdAlwaysOnTop, IsSmallWindowOnTopPart());
-    platform::SetMenuItemChecked(kSmallMenu, kCmdToTray, true);
-  } else {
-    SetSmallWindowOnTop(App().settings.smallWindowMode != 0);
-    platform::SetMenuItemChecked(kSmallMenu, kCmdAlwaysOnTop, App().settings.smallWindowMode != 0);
-    platform::SetMenuItemChecked(kSmallMenu, kCmdToTray, false);
-  }
+  if (IsTrayMode()) AddTrayIconIfMissing();
+  SetSmallWindowOnTop(IsSmallWindowOnTopPart());
 }
 
 void ApplySavedViewInterval() {
-  const int interval = App().settings.viewInterval;
-  if (interval >= 1) {
-    platform::SetMenuItemChecked(kMainMenu, kCmdViewAutomatic, true);
-    for (int item = kCmdInterval1; item <= kCmdIntervalPermanent; ++item)
-      platform::SetMenuItemChecked(kMainMenu, item, item == IntervalItem(interval));
-    platform::ShowWindow(kMainWindow);
-  } else {
-    platform::SetMenuItemChecked(kMainMenu, kCmdViewSmallPermanent, true);
-    for (int item = kCmdInterval1; item <= kCmdIntervalPermanent; ++item)
-      platform::SetMenuItemEnabled(kMainMenu, item, false);
-    platform::ShowWindow(kSmallWindow);
-  }
+  platform::ShowWindow(App().settings.viewInterval.ComesUpHourly() ? kMainWindow : kSmallWindow);
 }
 
-void OnMainWindowClose() { ToTray(); }
+void OnMainWindowClose() {
+  ToTray();
+  ViewChanged();
+}
 
 void OnSmallWindowClose() {
   ToTray();
   SaveSettings();
+  ViewChanged();
 }
 
 void OnTrayIconClicked() {
   RemoveTrayIconIfPresent();
   platform::ShowWindow(kMainWindow);
+  ViewChanged();
 }
 
 void OnWindowMoved() {
@@ -136,4 +110,5 @@ void OnRaiseRequest() {
   RemoveTrayIconIfPresent();
   platform::ShowWindow(kMainWindow);
   platform::BringWindowToFront(kMainWindow);
+  ViewChanged();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Which of the two windows or the tray icon the user sees, and when that changes.
 
-bool IsTrayMode();          // small window mode 10 or more
+bool IsTrayMode();
 bool IsSmallWindowOnTopPart();
 
 void AddTrayIconIfMissing();
@@ -17,9 +17,9 @@ void HourlyPopUp();
 // Once per pass: the permanent small view and the switch-over at the chosen minute.
 void RunViewSteps();
 
-// Start-up: always-on-top, tray icon and the check marks of menu 1.
+// Start-up: always-on-top and, in tray mode, the tray icon.
 void ApplySavedSmallWindowMode();
-// Start-up: check marks of items 5-12 and the first window to show.
+// Start-up: the first window to show.
 void ApplySavedViewInterval();
 
 // Close boxes and the tray icon.

@@ -30,11 +30,12 @@ std::string ChimeCloseCommand() { return "close " + ChimeAlias(); }
 
 void LoadChime() {
   CloseChime();
-  const int choice = App().settings.chimeChoice;
-  if (choice == 1) App().ChimeLoaded = OpenChimeFile(kGongFile);
-  else if (choice == 3) App().ChimeLoaded = OpenChimeFile(App().settings.chimeFile);
-  // Choice 2 ("Dr. Vesk") has no sound file; every other value means no chime.
-  if (!App().ChimeLoaded && choice != 0)
+  const ChimeChoice choice = App().settings.chimeChoice;
+  if (choice == ChimeChoice::Gong) App().ChimeLoaded = OpenChimeFile(kGongFile);
+  else if (choice == ChimeChoice::UserFile) App().ChimeLoaded = OpenChimeFile(App().settings.chimeFile);
+  // "Dr. Vesk" has no sound file, and a stored value without a name opens nothing:
+  // both are said to be not loadable. Only "Aus" is silent by choice.
+  if (!App().ChimeLoaded && choice != ChimeChoice::Off)
     platform::ShowMessageBox("Fehler", "Sound konnte nicht geladen werden!", platform::MessageIcon::Error);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The "Sound" menu: reminder sound on or off (14) and the chime choices (32, 34, 35).
+// The "Sound" menu: reminder sound on or off and the chime choices; their check marks
+// follow from the settings (see UpdateMenuStates).
 
 void ToggleReminderSound();
 void ChooseChimeGong();

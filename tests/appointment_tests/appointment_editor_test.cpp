@@ -127,7 +127,7 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   Menu(kCmdNewAppointment);
   EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Neuen Termin eingeben:");
   EXPECT_EQ(Enabled(), "46 48 | 23 29 30 31 32 35 36");
-  EXPECT_TRUE(App().busy);
+  EXPECT_TRUE(IsBusy());
   const auto hours = Entries(kCtlHourBox);
   ASSERT_EQ(hours.size(), 10u);
   EXPECT_EQ(hours.front(), "14");
@@ -151,7 +151,7 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   EXPECT_EQ(App().Appointments[0].ReminderKind, 1);
   EXPECT_EQ(SavedRecords().size(), 1u) << "saving writes Term.dat";
   EXPECT_TRUE(Bold(kToday));
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
   EXPECT_EQ(App().EditorMode, 0);
   EXPECT_EQ(Enabled(), "44 | 23 34");
   EXPECT_EQ(DayListRows(), std::vector<std::string>{"14:00 Arzt"});
@@ -192,14 +192,14 @@ TEST_F(EditorTest, DuplicateTimeIsRefusedAndCommand48AsksAgain) {
   EXPECT_EQ(App().Appointments.size(), 1u);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Friseur") << "the input stays after a refusal";
   EXPECT_EQ(Enabled(), "46 48 | 23 29 30 31 32 35 36");
-  EXPECT_TRUE(App().busy);
+  EXPECT_TRUE(IsBusy());
 
   AnswerNextBox(MessageAnswer::No);
   Tool(kCmdToolLeave);
   ExpectOnlyBox("Änderungen Speichern?", platform::MessageIcon::Question);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "");
   EXPECT_EQ(Enabled(), "44 | 23 34");
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
   EXPECT_EQ(App().Appointments.size(), 1u);
 }
 
@@ -321,7 +321,7 @@ TEST_F(EditorTest, OpenAfterNewDropsTheNewAppointmentAndItsHold) {
   Menu(kCmdNewAppointment);
   Type("halb fertig");
   Menu(kCmdOpenAppointments);
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
   EXPECT_EQ(App().EditorMode, 0);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "");
   CloseWindow();  // nothing left to ask about
@@ -354,12 +354,12 @@ TEST_P(CloseTest, ClosingAfterTypingAsks) {
   if (GetParam() == MessageAnswer::Cancel) {
     EXPECT_TRUE(platform::WindowExists(kAppointmentWindow));
     EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Mittag");
-    EXPECT_TRUE(App().busy);
+    EXPECT_TRUE(IsBusy());
     EXPECT_FALSE(platform::IsControlEnabled(kCtlCalendar));
     return;
   }
   EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
   EXPECT_FALSE(App().EditorModified);
   EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
   EXPECT_EQ(App().shownOrgan, 4) << "the organ of the hour is shown again";
@@ -399,9 +399,24 @@ TEST_F(EditorTest, ClosingTheWindowLeavesAnOrganTextEditAlone) {
   platform::SetControlText(kCtlOrganText, "getippt");
   Menu(kCmdOpenAppointments);
   CloseWindow();
-  EXPECT_TRUE(App().busy) << "the organ text is still being edited";
+  EXPECT_TRUE(IsBusy()) << "the organ text is still being edited";
   EXPECT_EQ(platform::ControlText(kCtlOrganText), "getippt");
   EXPECT_EQ(App().shownOrgan, 1);
+}
+
+TEST_F(EditorTest, EndingAnOrganTextEditLeavesANewAppointmentHoldingBackTheHour) {
+  StartAt(10, 58);
+  Menu(kCmdFirstOrganEdit);  // "Lunge"
+  Menu(kCmdNewAppointment);
+  Menu(kCmdCancelOrganText);
+  EXPECT_FALSE(IsEditingOrganText());
+  EXPECT_TRUE(IsBusy()) << "a new appointment is still being entered";
+  EXPECT_EQ(App().shownOrgan, 4);
+  AdvanceMinutes(3);  // 11:01
+  EXPECT_EQ(App().shownOrgan, 4) << "the hour step waits for the appointment";
+  CloseWindow();
+  EXPECT_FALSE(IsBusy());
+  EXPECT_EQ(App().shownOrgan, 5) << "closing the window shows the organ of the present hour";
 }
 
 }  // namespace

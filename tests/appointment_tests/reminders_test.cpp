@@ -49,7 +49,7 @@ TEST_F(ReminderTest, HourReminderComesFromAnHourBeforeUntilTwentyTwo) {
   for (int c : {44, 45, 46, 47}) EXPECT_FALSE(platform::IsToolButtonEnabled(c)) << c;
   for (int c : {48, 49}) EXPECT_TRUE(platform::IsToolButtonEnabled(c)) << c;
   for (int c : {23, 29, 30, 31, 32, 34, 35, 36}) EXPECT_FALSE(platform::IsControlEnabled(c)) << c;
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
 
   for (int hour = 15; hour <= 23; ++hour) {
     CloseWindow();  // ends only this announcement
@@ -118,7 +118,7 @@ TEST_F(ReminderTest, SkippedWhileANewAppointmentIsEntered) {
   At(14, 31);
   EXPECT_EQ(Title(), "Neuen Termin eingeben:") << "no reminder replaced the editor";
   CloseWindow();
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
   At(14, 32);
   EXPECT_FALSE(Shown()) << "the skipped minute is not caught up";
   At(15, 30);

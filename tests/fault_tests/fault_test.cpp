@@ -79,13 +79,13 @@ TEST_F(FaultTest, MissingSoundsAreReportedAndTheProgramRunsOn) {
   EXPECT_EQ(texts[0], "Sound konnte nicht geladen werden!");
   EXPECT_EQ(texts[1], "Sound konnte nicht geladen werden!");
   ExpectRunning();
-  EXPECT_EQ(App().settings.chimeChoice, 1) << "the choice is kept";
+  EXPECT_EQ(App().settings.chimeChoice, ChimeChoice::Gong) << "the choice is kept";
 }
 
 TEST_F(FaultTest, AChimeFileThatIsNoSoundIsReportedAtStart) {
   WriteFile("notiz.mp3", "Dies ist kein Klang.\r\n");
   Settings s = DefaultSettings();
-  s.chimeChoice = 3;
+  s.chimeChoice = ChimeChoice::UserFile;
   s.chimeFile = (Dir() / "notiz.mp3").string();
   PrepareEarlierRun(EncodeSettings(s));
   Start();
@@ -104,10 +104,10 @@ TEST_F(FaultTest, AFullDiskKeepsTheOldSettingsAndSaysSo) {
   }
   EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{"Konfiguration konnte nicht gespeichert werden!"});
   EXPECT_EQ(ReadFile("konfig.set"), before);
-  EXPECT_EQ(App().settings.viewInterval, 5) << "the choice stays in memory and is written next time";
+  EXPECT_EQ(App().settings.viewInterval, ViewInterval::Minutes(5)) << "the choice stays in memory and is written next time";
   platform::TriggerMenuItem(kMainMenu, kCmdInterval10);
   Drain();
-  EXPECT_EQ(DecodeSettings(ReadFile("konfig.set")).viewInterval, 10);
+  EXPECT_EQ(DecodeSettings(ReadFile("konfig.set")).viewInterval, ViewInterval::Minutes(10));
 }
 
 TEST_F(FaultTest, AFullDiskAtExitKeepsEveryOldFile) {
@@ -115,7 +115,7 @@ TEST_F(FaultTest, AFullDiskAtExitKeepsEveryOldFile) {
   const std::string settings = ReadFile("konfig.set");
   const std::string appointments = std::string("01.01.2030\r\n\x0a\x00\x01Termin\r\n", 22);
   WriteFile("Term.dat", appointments);
-  App().settings.viewInterval = 3;
+  App().settings.viewInterval = ViewInterval::Minutes(3);
   App().Appointments.push_back(Appointment{"02.02.2030", 9, 30, 1, "Neu"});
   {
     FullDisk full(4);

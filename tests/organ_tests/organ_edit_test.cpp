@@ -14,7 +14,7 @@ class OrganEditTest : public OrganTextTest {
   // The whole visible state of the edit mode for `organ` (0: not editing).
   void ExpectEditMode(int organ) {
     const bool editing = organ != 0;
-    EXPECT_EQ(App().busy, editing);
+    EXPECT_EQ(IsBusy(), editing);
     EXPECT_EQ(platform::ControlBackground(kCtlOrganText), editing ? kYellow : kWhite);
     EXPECT_TRUE(platform::IsControlEnabled(kCtlOrganText));
     for (int command : {kCmdSaveOrganText, kCmdCancelOrganText, kCmdRestoreOrganText})

@@ -198,12 +198,12 @@ TEST_F(OrganTextTest, SaveThatFailsHalfWayKeepsTheOldFileAndTheTypedText) {
   EXPECT_EQ(NamesIn(Dir()), namesBefore) << "no half-written file is left behind";
   // The typed text is still there to be saved again.
   EXPECT_EQ(Field(), typed);
-  EXPECT_TRUE(App().busy);
+  EXPECT_TRUE(IsBusy());
   EXPECT_EQ(platform::ControlBackground(kCtlOrganText), kYellow);
   EXPECT_TRUE(platform::IsMenuItemEnabled(kMainMenu, kCmdSaveOrganText));
   Choose(kCmdSaveOrganText);
   EXPECT_EQ(ReadFile(TextFile(4)), typed + "\r\n");
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
 }
 
 TEST_F(OrganTextTest, SaveOverADirectoryIsReportedAndLeavesItAlone) {
@@ -221,7 +221,7 @@ TEST_F(OrganTextTest, SaveOverADirectoryIsReportedAndLeavesItAlone) {
   EXPECT_EQ(ReadFile(TextFile(4) + "/inside"), "keep");
   Choose(kCmdCancelOrganText);
   EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{"Organtext Org4.dat nicht gefunden!"});
-  EXPECT_FALSE(App().busy);
+  EXPECT_FALSE(IsBusy());
 }
 
 }  // namespace

@@ -26,9 +26,10 @@ TEST_F(StartupTest, FirstRunWritesDefaultSettings) {
 TEST_F(StartupTest, ExistingEmptySettingsFileIsReadNotReplaced) {
   PrepareEarlierRun("");
   Start();
-  EXPECT_EQ(App().settings.viewInterval, 0);
-  EXPECT_EQ(App().settings.smallWindowMode, 0);
-  EXPECT_EQ(App().settings.chimeChoice, 0);
+  EXPECT_EQ(App().settings.viewInterval, ViewInterval::SmallOnly());
+  EXPECT_FALSE(App().settings.trayMode);
+  EXPECT_FALSE(App().settings.smallOnTop);
+  EXPECT_EQ(App().settings.chimeChoice, ChimeChoice::Off);
   EXPECT_EQ(ReadFile("konfig.set"), "");
   // View interval 0: the small window permanently.
   EXPECT_TRUE(platform::IsWindowVisible(kSmallWindow));
@@ -128,12 +129,12 @@ TEST_F(StartupTest, ExitWritesSettingsWithTheSmallWindowPosition) {
 
 TEST_F(StartupTest, TerminationSignalRunsTheOrderlyExit) {
   Start();
-  App().settings.smallWindowMode = 0;  // changed in memory only
+  SetSmallOnTop(App().settings, false);  // changed in memory only
   std::raise(SIGTERM);
   EXPECT_EQ(RunMainLoop(), 0);
   platform::ClearTerminationRequest();
   EXPECT_TRUE(App().exitRequested);
-  EXPECT_EQ(DecodeSettings(ReadFile("konfig.set")).smallWindowMode, 0);
+  EXPECT_EQ(ReadFile("konfig.set").back(), '\0') << "the small window mode 0";
 }
 
 }  // namespace

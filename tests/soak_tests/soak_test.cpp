@@ -39,7 +39,7 @@ class SoakTest : public ProgramTest {
   // One step of the scripted clock: a minute, or a jump. Checks what the pass did.
   void Step(const platform::LocalTime& next) {
     const int hourBefore = App().lastHour;
-    const bool busy = App().busy;
+    const bool busy = IsBusy();
     const int chimesBefore = ChimePlays();
     const int remindersBefore = platform::SoundPlayCount(kSoundReminder);
     SetTime(next.year, next.month, next.day, next.hour, next.minute, next.second);
@@ -70,7 +70,7 @@ class SoakTest : public ProgramTest {
 
 TEST_F(SoakTest, EightDaysStayCorrectAndFlat) {
   Settings s = DefaultSettings();
-  s.viewInterval = 5;
+  s.viewInterval = ViewInterval::Minutes(5);
   AppointmentList list = {Appointment{"08.12.2026", 15, 30, 1, "Zahnarzt"},
                           Appointment{"09.12.2026", 8, 0, 2, "Geburtstag Anna"},
                           Appointment{"10.12.2026", 0, 15, 1, "Nachtschicht"},
@@ -86,11 +86,11 @@ TEST_F(SoakTest, EightDaysStayCorrectAndFlat) {
   // An organ text edited across 09:00: no chime, none later.
   platform::TriggerMenuItem(kMainMenu, kCmdFirstOrganEdit);
   Drain();
-  ASSERT_TRUE(App().busy);
+  ASSERT_TRUE(IsBusy());
   RunUntil(8, 9, 10);
   platform::TriggerMenuItem(kMainMenu, kCmdCancelOrganText);
   Drain();
-  ASSERT_FALSE(App().busy);
+  ASSERT_FALSE(IsBusy());
   const long residentAfterWarmUp = ResidentKilobytes();
 
   // Spring forward: 01:59 is followed by 03:00.

@@ -61,7 +61,7 @@ TEST_P(ChimeChoiceAtStart, LoadsOrSaysSo) {
   Start();
   EXPECT_EQ(App().ChimeLoaded, c.loaded);
   EXPECT_EQ(TakeBoxTexts(), c.message ? std::vector<std::string>{kNotLoaded} : std::vector<std::string>{});
-  EXPECT_EQ(App().settings.chimeChoice, c.choice) << "the choice is kept";
+  EXPECT_EQ(App().settings.chimeChoice, static_cast<ChimeChoice>(c.choice)) << "the choice is kept";
   EXPECT_EQ(App().settings.chimeFile, chimeFile);
   EXPECT_EQ(PlaysSent(), c.loaded ? 1 : 0) << "the first pass plays what is open";
   const auto& sent = Sent();
@@ -111,10 +111,10 @@ TEST_F(ChimeTest, BusyHourIsSkippedNotPlayedLate) {
   SetTime(2026, 12, 7, 8, 58);
   Start();
   EXPECT_EQ(PlaysSent(), 1);
-  App().busy = true;
+  App().enteringAppointment = true;
   AdvanceMinutes(3);  // 09:01
   EXPECT_EQ(PlaysSent(), 1);
-  App().busy = false;
+  App().enteringAppointment = false;
   AdvanceMinutes(1);
   EXPECT_EQ(PlaysSent(), 1) << "the 09:00 chime is not played late";
   AdvanceMinutes(59);  // 10:00

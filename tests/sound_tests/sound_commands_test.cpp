@@ -46,7 +46,7 @@ TEST_F(SoundCommandsTest, GongOpensItAndPlaysItOnceAsPreview) {
   EXPECT_EQ(Sent(), (std::vector<std::string>{kClose, ChimeOpenCommand("gong.wav"), kPlay}));
   EXPECT_TRUE(App().ChimeLoaded);
   EXPECT_EQ(CheckedChimeItem(), kCmdChimeGong);
-  EXPECT_EQ(SavedSettings().chimeChoice, 1);
+  EXPECT_EQ(SavedSettings().chimeChoice, ChimeChoice::Gong);
 }
 
 TEST_F(SoundCommandsTest, OffClosesTheChimeSilentlyAndWritesZero) {
@@ -57,7 +57,7 @@ TEST_F(SoundCommandsTest, OffClosesTheChimeSilentlyAndWritesZero) {
   EXPECT_FALSE(App().ChimeLoaded);
   EXPECT_EQ(platform::OpenMediaDeviceCount(), 0);
   EXPECT_EQ(CheckedChimeItem(), kCmdChimeOff);
-  EXPECT_EQ(SavedSettings().chimeChoice, 0);
+  EXPECT_EQ(SavedSettings().chimeChoice, ChimeChoice::Off);
   EXPECT_TRUE(TakeBoxes().empty());
   AdvanceMinutes(60);
   EXPECT_EQ(PlaysSent(), 0);
@@ -73,7 +73,7 @@ TEST_F(SoundCommandsTest, Mp3AsksForAFileOpensAndPlaysIt) {
   EXPECT_TRUE(App().ChimeLoaded);
   EXPECT_EQ(CheckedChimeItem(), kCmdChimeMp3);
   const Settings saved = SavedSettings();
-  EXPECT_EQ(saved.chimeChoice, 3);
+  EXPECT_EQ(saved.chimeChoice, ChimeChoice::UserFile);
   EXPECT_EQ(saved.chimeFile, path);
   EXPECT_TRUE(TakeBoxes().empty());
 }
@@ -101,7 +101,7 @@ TEST_F(SoundCommandsTest, CancelledFileDialogChangesNothing) {
   EXPECT_TRUE(Sent().empty()) << "the gong stays open and nothing plays";
   EXPECT_TRUE(App().ChimeLoaded);
   EXPECT_EQ(CheckedChimeItem(), kCmdChimeGong);
-  EXPECT_EQ(App().settings.chimeChoice, 1);
+  EXPECT_EQ(App().settings.chimeChoice, ChimeChoice::Gong);
   EXPECT_EQ(ReadFile("konfig.set"), before);
 }
 
@@ -145,7 +145,7 @@ TEST_F(SoundCommandsTest, ChosenFileThatDoesNotPlayKeepsTheChoiceAndSaysSo) {
   EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{"Sound konnte nicht geladen werden!"});
   EXPECT_FALSE(App().ChimeLoaded);
   EXPECT_EQ(CheckedChimeItem(), kCmdChimeMp3);
-  EXPECT_EQ(SavedSettings().chimeChoice, 3);
+  EXPECT_EQ(SavedSettings().chimeChoice, ChimeChoice::UserFile);
   EXPECT_EQ(PlaysSent(), 1) << "only the start-up chime";
 }
 
@@ -172,7 +172,7 @@ TEST_F(SoundCommandsTest, ReminderSoundItemTogglesAndWritesZeroAndOne) {
   Choose(kCmdReminderSound);
   EXPECT_TRUE(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound));
   EXPECT_EQ(SavedSettings().reminderSound, 1);
-  EXPECT_EQ(SavedSettings().chimeChoice, 1) << "the chime does not depend on it";
+  EXPECT_EQ(SavedSettings().chimeChoice, ChimeChoice::Gong) << "the chime does not depend on it";
 }
 
 TEST_F(SoundCommandsTest, ReminderSoundOfAnOddValueCountsAsOffAndBecomesOne) {

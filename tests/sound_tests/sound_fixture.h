@@ -37,7 +37,7 @@ class SoundTest : public ProgramTest {
     }
     if (!Exists("Term.dat")) WriteFile("Term.dat", "");
     Settings s = DefaultSettings();
-    s.chimeChoice = static_cast<int8_t>(chimeChoice);
+    s.chimeChoice = static_cast<ChimeChoice>(chimeChoice);
     s.chimeFile = chimeFile;
     s.reminderSound = static_cast<int8_t>(reminderSound);
     WriteFile("konfig.set", EncodeSettings(s));

@@ -9,13 +9,27 @@
 
 namespace {
 
+// The small window's two choices.
+struct SmallWindowChoice {
+  bool tray, onTop;
+};
+constexpr SmallWindowChoice kPlain{false, false};
+constexpr SmallWindowChoice kOnTop{false, true};
+constexpr SmallWindowChoice kTray{true, false};
+constexpr SmallWindowChoice kTrayOnTop{true, true};
+
+const ViewInterval kSmallOnly = ViewInterval::SmallOnly();
+const ViewInterval kMainOnly = ViewInterval::MainOnly();
+const ViewInterval kFiveMinutes = ViewInterval::Minutes(5);
+
 class ViewTest : public ProgramTest {
  protected:
-  void StartWith(int viewInterval, int smallWindowMode, int hour, int minute) {
+  void StartWith(ViewInterval interval, SmallWindowChoice small, int hour, int minute) {
     Settings s = DefaultSettings();
-    s.chimeChoice = 0;  // no chime: these tests are about windows
-    s.viewInterval = static_cast<int8_t>(viewInterval);
-    s.smallWindowMode = static_cast<int8_t>(smallWindowMode);
+    s.chimeChoice = ChimeChoice::Off;  // no chime: these tests are about windows
+    s.viewInterval = interval;
+    s.trayMode = small.tray;
+    SetSmallOnTop(s, small.onTop);
     PrepareEarlierRun(EncodeSettings(s));
     SetTime(2026, 12, 7, hour, minute);
     Start();
@@ -31,7 +45,7 @@ class ViewTest : public ProgramTest {
 };
 
 TEST_F(ViewTest, IntervalFiveHandsOverAtMinuteFiveEveryHour) {
-  StartWith(5, 0, 10, 2);
+  StartWith(kFiveMinutes, kPlain, 10, 2);
   EXPECT_TRUE(MainShown());
   EXPECT_FALSE(SmallShown());
   AdvanceMinutes(2);  // 10:04
@@ -49,13 +63,13 @@ TEST_F(ViewTest, IntervalFiveHandsOverAtMinuteFiveEveryHour) {
 }
 
 TEST_F(ViewTest, StartPastTheIntervalShowsTheSmallWindowAtOnce) {
-  StartWith(5, 0, 10, 7);
+  StartWith(kFiveMinutes, kPlain, 10, 7);
   EXPECT_FALSE(MainShown());
   EXPECT_TRUE(SmallShown());
 }
 
 TEST_F(ViewTest, OnlyTheFirstPassSwitchesSoTheUserMayReopenTheMainWindow) {
-  StartWith(5, 0, 10, 7);
+  StartWith(kFiveMinutes, kPlain, 10, 7);
   Choose(kSmallMenu, kCmdOpenMainWindow);
   EXPECT_TRUE(MainShown());
   AdvanceMinutes(3);
@@ -63,7 +77,7 @@ TEST_F(ViewTest, OnlyTheFirstPassSwitchesSoTheUserMayReopenTheMainWindow) {
 }
 
 TEST_F(ViewTest, IntervalFiveInTrayModeGoesToTheTrayWithTheOrgansTooltip) {
-  StartWith(5, 10, 10, 58);
+  StartWith(kFiveMinutes, kTray, 10, 58);
   EXPECT_FALSE(MainShown());
   EXPECT_FALSE(SmallShown());
   EXPECT_TRUE(TrayShown());
@@ -78,7 +92,7 @@ TEST_F(ViewTest, IntervalFiveInTrayModeGoesToTheTrayWithTheOrgansTooltip) {
 }
 
 TEST_F(ViewTest, PermanentSmallViewInTrayModeShowsOnlyTheIconUntilClicked) {
-  StartWith(0, 10, 9, 30);
+  StartWith(kSmallOnly, kTray, 9, 30);
   EXPECT_FALSE(MainShown());
   EXPECT_FALSE(SmallShown());
   EXPECT_TRUE(TrayShown());
@@ -93,7 +107,7 @@ TEST_F(ViewTest, PermanentSmallViewInTrayModeShowsOnlyTheIconUntilClicked) {
 }
 
 TEST_F(ViewTest, AutomaticFromPermanentSmallChoosesPermanentMainAtTheNextHour) {
-  StartWith(0, 0, 9, 30);
+  StartWith(kSmallOnly, kPlain, 9, 30);
   EXPECT_TRUE(SmallShown());
   Choose(kMainMenu, kCmdViewAutomatic);
   EXPECT_TRUE(platform::IsMenuItemChecked(kMainMenu, kCmdIntervalPermanent));
@@ -101,8 +115,8 @@ TEST_F(ViewTest, AutomaticFromPermanentSmallChoosesPermanentMainAtTheNextHour) {
   EXPECT_FALSE(platform::IsMenuItemChecked(kMainMenu, kCmdViewSmallPermanent));
   for (int item = kCmdInterval1; item <= kCmdIntervalPermanent; ++item)
     EXPECT_TRUE(platform::IsMenuItemEnabled(kMainMenu, item)) << item;
-  EXPECT_EQ(App().settings.viewInterval, 100);
-  EXPECT_EQ(SavedSettings().viewInterval, 100);
+  EXPECT_EQ(App().settings.viewInterval, kMainOnly);
+  EXPECT_EQ(SavedSettings().viewInterval, kMainOnly);
   EXPECT_TRUE(SmallShown());
   EXPECT_FALSE(MainShown());
   AdvanceMinutes(30);  // 10:00
@@ -112,7 +126,7 @@ TEST_F(ViewTest, AutomaticFromPermanentSmallChoosesPermanentMainAtTheNextHour) {
 }
 
 TEST_F(ViewTest, PermanentSmallViewGreysTheIntervals) {
-  StartWith(100, 0, 9, 30);
+  StartWith(kMainOnly, kPlain, 9, 30);
   Choose(kMainMenu, kCmdViewSmallPermanent);
   EXPECT_TRUE(SmallShown());
   EXPECT_FALSE(MainShown());
@@ -120,55 +134,56 @@ TEST_F(ViewTest, PermanentSmallViewGreysTheIntervals) {
     EXPECT_FALSE(platform::IsMenuItemEnabled(kMainMenu, item)) << item;
     EXPECT_FALSE(platform::IsMenuItemChecked(kMainMenu, item)) << item;
   }
-  EXPECT_EQ(SavedSettings().viewInterval, 0);
+  EXPECT_EQ(SavedSettings().viewInterval, kSmallOnly);
   AdvanceMinutes(31);
   EXPECT_FALSE(MainShown()) << "no pop-up with the small window permanently";
 }
 
 TEST_F(ViewTest, ChoosingAnIntervalWritesItAtOnceAndAppliesItThisHour) {
-  StartWith(100, 0, 9, 30);
+  StartWith(kMainOnly, kPlain, 9, 30);
   Choose(kMainMenu, kCmdInterval10);
-  EXPECT_EQ(SavedSettings().viewInterval, 10);
+  EXPECT_EQ(SavedSettings().viewInterval, ViewInterval::Minutes(10));
   EXPECT_TRUE(platform::IsMenuItemChecked(kMainMenu, kCmdInterval10));
   EXPECT_FALSE(platform::IsMenuItemChecked(kMainMenu, kCmdIntervalPermanent));
   EXPECT_TRUE(SmallShown()) << "minute 30 is past the new interval";
   Choose(kMainMenu, kCmdIntervalPermanent);
-  EXPECT_EQ(SavedSettings().viewInterval, 100);
+  EXPECT_EQ(SavedSettings().viewInterval, kMainOnly);
 }
 
 TEST_F(ViewTest, AlwaysOnTopInTrayModeKeepsTrayMode) {
-  StartWith(100, 10, 9, 30);
+  StartWith(kMainOnly, kTray, 9, 30);
   Choose(kMainMenu, kCmdSmall);
   EXPECT_TRUE(SmallShown());
   Choose(kSmallMenu, kCmdAlwaysOnTop);
-  EXPECT_EQ(App().settings.smallWindowMode, 11);
-  EXPECT_EQ(SavedSettings().smallWindowMode, 11);
+  EXPECT_TRUE(App().settings.smallOnTop);
+  EXPECT_TRUE(App().settings.trayMode);
+  EXPECT_EQ(ReadFile("konfig.set").back(), 11) << "on top in tray mode";
   EXPECT_TRUE(platform::IsWindowOnTop(kSmallWindow));
   EXPECT_TRUE(platform::IsMenuItemChecked(kSmallMenu, kCmdAlwaysOnTop));
   EXPECT_TRUE(platform::IsMenuItemChecked(kSmallMenu, kCmdToTray));
   Choose(kSmallMenu, kCmdAlwaysOnTop);
-  EXPECT_EQ(SavedSettings().smallWindowMode, 10);
+  EXPECT_EQ(ReadFile("konfig.set").back(), 10) << "tray mode only";
   EXPECT_FALSE(platform::IsWindowOnTop(kSmallWindow));
 }
 
 TEST_F(ViewTest, SmallWindowHideSwitchesTrayModeOnAndOff) {
-  StartWith(0, 1, 9, 30);
+  StartWith(kSmallOnly, kOnTop, 9, 30);
   EXPECT_TRUE(SmallShown());
   Choose(kSmallMenu, kCmdToTray);
-  EXPECT_EQ(SavedSettings().smallWindowMode, 11);
+  EXPECT_EQ(ReadFile("konfig.set").back(), 11) << "on top in tray mode";
   EXPECT_TRUE(TrayShown());
   EXPECT_FALSE(SmallShown());
   platform::ClickTrayIcon(kTrayIcon);
   Drain();
   Choose(kMainMenu, kCmdSmall);
   Choose(kSmallMenu, kCmdToTray);
-  EXPECT_EQ(SavedSettings().smallWindowMode, 1);
+  EXPECT_EQ(ReadFile("konfig.set").back(), 1) << "on top only";
   EXPECT_FALSE(platform::IsMenuItemChecked(kSmallMenu, kCmdToTray));
   EXPECT_TRUE(SmallShown()) << "switching tray mode off leaves the windows as they are";
 }
 
 TEST_F(ViewTest, CloseBoxesHideToTheTrayAndOnlyTheSmallOneSaves) {
-  StartWith(100, 0, 9, 30);
+  StartWith(kMainOnly, kPlain, 9, 30);
   const std::string before = ReadFile("konfig.set");
   platform::MoveWindowByUser(kSmallWindow, 50, 60);
   platform::RequestWindowClose(kMainWindow);
@@ -192,7 +207,7 @@ TEST_F(ViewTest, CloseBoxesHideToTheTrayAndOnlyTheSmallOneSaves) {
 
 TEST_F(ViewTest, WithoutASystemTrayTheSmallWindowStaysMinimised) {
   platform::SetTrayAvailableForTesting(0);
-  StartWith(100, 0, 9, 30);
+  StartWith(kMainOnly, kPlain, 9, 30);
   Choose(kMainMenu, kCmdHide);
   EXPECT_FALSE(MainShown());
   EXPECT_TRUE(SmallShown());
@@ -201,10 +216,10 @@ TEST_F(ViewTest, WithoutASystemTrayTheSmallWindowStaysMinimised) {
 
 TEST_F(ViewTest, SmallWindowSavedOffScreenIsPlacedOnScreen) {
   Settings s = DefaultSettings();
-  s.chimeChoice = 0;
+  s.chimeChoice = ChimeChoice::Off;
   s.smallWindowX = -30000;
   s.smallWindowY = 40000;
-  s.viewInterval = 0;
+  s.viewInterval = kSmallOnly;
   PrepareEarlierRun(EncodeSettings(s));
   Start();
   int x = 0, y = 0;
@@ -213,11 +228,14 @@ TEST_F(ViewTest, SmallWindowSavedOffScreenIsPlacedOnScreen) {
   EXPECT_EQ(App().settings.smallWindowX, -30000) << "the saved value stays until the window moves";
 }
 
-// Check marks and enabled states after start-up from different settings.
+// Check marks and enabled states after start-up from the bytes of an earlier run.
 struct MenuStateCase {
   const char* name;
-  int viewInterval, smallWindowMode, chimeChoice, reminderSound;
-  int checkedInterval;  // item checked among 7-12, -1 none
+  int storedInterval, storedMode, storedChime, storedReminder;
+  bool automatic;       // "Automatisch" checked, the minute items usable
+  int checkedInterval;  // the one item of "Erweiterte Ansicht" checked, -1 none
+  int checkedChime;     // the one item of "Organuhr" checked, -1 none
+  bool reminderChecked, trayChecked, onTopChecked;
 };
 
 class MenuStateTest : public ViewTest, public ::testing::WithParamInterface<MenuStateCase> {};
@@ -225,42 +243,42 @@ class MenuStateTest : public ViewTest, public ::testing::WithParamInterface<Menu
 TEST_P(MenuStateTest, MirrorsTheSettings) {
   const MenuStateCase& c = GetParam();
   Settings s = DefaultSettings();
-  s.viewInterval = static_cast<int8_t>(c.viewInterval);
-  s.smallWindowMode = static_cast<int8_t>(c.smallWindowMode);
-  s.chimeChoice = static_cast<int8_t>(c.chimeChoice);
-  s.reminderSound = static_cast<int8_t>(c.reminderSound);
-  PrepareEarlierRun(EncodeSettings(s));
+  s.chimeChoice = static_cast<ChimeChoice>(c.storedChime);
+  s.reminderSound = static_cast<int8_t>(c.storedReminder);
+  std::string bytes = EncodeSettings(s);
+  bytes[bytes.size() - 2] = static_cast<char>(c.storedInterval);
+  bytes[bytes.size() - 1] = static_cast<char>(c.storedMode);
+  PrepareEarlierRun(bytes);
   CopyDeliveredFiles();
   Start();
-  TakeBoxes();  // chime choice 2 has no sound file and says so
-  const bool automatic = c.viewInterval >= 1;
-  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdViewAutomatic), automatic);
-  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdViewSmallPermanent), !automatic);
+  TakeBoxes();  // "Dr. Vesk" and unnamed chimes have no sound file and say so
+  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdViewAutomatic), c.automatic);
+  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdViewSmallPermanent), !c.automatic);
   for (int item = kCmdInterval1; item <= kCmdIntervalPermanent; ++item) {
     EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, item), item == c.checkedInterval) << item;
-    EXPECT_EQ(platform::IsMenuItemEnabled(kMainMenu, item), automatic) << item;
+    EXPECT_EQ(platform::IsMenuItemEnabled(kMainMenu, item), c.automatic) << item;
   }
-  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdChimeGong), c.chimeChoice == 1);
-  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdChimeVesk), c.chimeChoice == 2);
-  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdChimeMp3), c.chimeChoice == 3);
-  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdChimeOff), c.chimeChoice == 0);
+  for (const int item : {kCmdChimeGong, kCmdChimeVesk, kCmdChimeMp3, kCmdChimeOff})
+    EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, item), item == c.checkedChime) << item;
   EXPECT_FALSE(platform::IsMenuItemEnabled(kMainMenu, kCmdChimeVesk));
-  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound), c.reminderSound == 1);
-  const bool tray = c.smallWindowMode >= 10;
-  const bool onTop = (tray ? c.smallWindowMode - 10 : c.smallWindowMode) != 0;
-  EXPECT_EQ(platform::IsMenuItemChecked(kSmallMenu, kCmdAlwaysOnTop), onTop);
-  EXPECT_EQ(platform::IsMenuItemChecked(kSmallMenu, kCmdToTray), tray);
-  EXPECT_EQ(platform::IsWindowOnTop(kSmallWindow), onTop);
+  EXPECT_EQ(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound), c.reminderChecked);
+  EXPECT_EQ(platform::IsMenuItemChecked(kSmallMenu, kCmdAlwaysOnTop), c.onTopChecked);
+  EXPECT_EQ(platform::IsMenuItemChecked(kSmallMenu, kCmdToTray), c.trayChecked);
+  EXPECT_EQ(platform::IsWindowOnTop(kSmallWindow), c.onTopChecked);
+  EXPECT_EQ(ReadFile("konfig.set"), bytes) << "start-up writes nothing back";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, MenuStateTest,
-    ::testing::Values(MenuStateCase{"defaults", 100, 1, 1, 1, kCmdIntervalPermanent},
-                      MenuStateCase{"small_permanent_tray", 0, 10, 0, 0, -1},
-                      MenuStateCase{"five_minutes_on_top_tray", 5, 11, 3, 1, kCmdInterval5},
-                      MenuStateCase{"one_minute_vesk", 1, 0, 2, 7, kCmdInterval1},
-                      MenuStateCase{"fifteen", 15, 1, 0, 1, kCmdInterval15},
-                      MenuStateCase{"unknown_interval", 42, 0, 9, 1, -1}),
+    ::testing::Values(
+        MenuStateCase{"defaults", 100, 1, 1, 1, true, kCmdIntervalPermanent, kCmdChimeGong, true, false, true},
+        MenuStateCase{"small_permanent_tray", 0, 10, 0, 0, false, -1, kCmdChimeOff, false, true, false},
+        MenuStateCase{"five_minutes_on_top_tray", 5, 11, 3, 1, true, kCmdInterval5, kCmdChimeMp3, true, true, true},
+        MenuStateCase{"one_minute_vesk", 1, 0, 2, 7, true, kCmdInterval1, kCmdChimeVesk, false, false, false},
+        MenuStateCase{"fifteen", 15, 1, 0, 1, true, kCmdInterval15, kCmdChimeOff, true, false, true},
+        MenuStateCase{"unknown_interval", 42, 0, 9, 1, true, -1, -1, true, false, false},
+        MenuStateCase{"odd_tray_mode", 3, 15, -1, 1, true, kCmdInterval3, -1, true, true, true},
+        MenuStateCase{"negative_mode_and_interval", -56, -3, 1, 1, false, -1, kCmdChimeGong, true, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
