@@ -1,6 +1,6 @@
 #pragma once
 // The appointment editor: its commands (menu "Termin", the toolbar, Return), the
-// events of its controls and of the month calendar, and the close box of window 2.
+// events of its controls and of the month calendar, and the close box of kAppointmentWindow.
 
 // Shows the records of SelectedDate in the day list, in list order; a day left without
 // records loses its bold mark.
@@ -17,5 +17,5 @@ bool SaveEditor();
 void HandleAppointmentCommand(int command);
 // Control events of the month calendar (6) and the editor (23, 29-32, 34-36).
 void HandleAppointmentControl(int control);
-// The close box of window 2.
+// The close box of kAppointmentWindow.
 void HandleAppointmentWindowClose();

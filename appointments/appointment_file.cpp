@@ -1,6 +1,6 @@
 #include "appointments/appointment_file.h"
 
-#include "shell/byte_reader.h"
+#include "shell/state/byte_reader.h"
 
 std::string EncodeAppointments(const AppointmentList& list) {
   std::string out;

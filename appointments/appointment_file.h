@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "appointments/appointment.h"
+#include "shell/state/appointment.h"
 
 std::string EncodeAppointments(const AppointmentList& list);
 // Never fails: a file cut inside a record gives a last record with 0 and empty parts,

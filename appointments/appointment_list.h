@@ -2,7 +2,7 @@
 // The appointment list in memory (App().Appointments) and Term.dat, its file.
 #include <string>
 
-#include "appointments/appointment.h"
+#include "shell/state/appointment.h"
 
 constexpr const char* kAppointmentFileName = "Term.dat";
 

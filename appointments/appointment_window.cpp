@@ -9,9 +9,9 @@
 #include "platform/cp1252.h"
 #include "platform/menus.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/date_text.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/date_text.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

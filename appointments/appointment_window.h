@@ -1,13 +1,13 @@
 #pragma once
-// The appointment window (window 2): toolbar, editor fields and the day list.
+// The appointment window (kAppointmentWindow): toolbar, editor fields and the day list.
 #include <string>
 
-#include "appointments/appointment.h"
+#include "shell/state/appointment.h"
 
 // Which toolbar buttons (44-49) and controls (23, 29-32, 34-36) can be used.
 enum class EditorSet { View, ViewWithRow, New, Change, Reminder };
 
-// Creates window 2 afresh (an open one is replaced) and shows it: date field at today,
+// Creates kAppointmentWindow afresh (an open one is replaced) and shows it: date field at today,
 // which is also its earliest day, option "1 Stunde", empty text and day list.
 void OpenAppointmentWindow();
 bool AppointmentWindowOpen();

@@ -3,8 +3,8 @@
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_list.h"
 #include "platform/controls.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

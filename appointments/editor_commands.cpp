@@ -6,9 +6,9 @@
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/date_text.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/date_text.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "platform/notifications.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The desktop notification that goes with each reminder, when the desktop has a
 // notification service: one per appointment, replaced by the next reminder of it.
-#include "appointments/appointment.h"
+#include "shell/state/appointment.h"
 
 // Summary "Termin" with the day and time, the text as body; a day reminder is of
 // normal urgency, an hour reminder critical.

@@ -5,9 +5,9 @@
 #include "appointments/time_boxes.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
-#include "shell/app_state.h"
-#include "shell/date_text.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/date_text.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

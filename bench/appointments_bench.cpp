@@ -17,8 +17,8 @@
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/file_slot.h"
-#include "shell/app_state.h"
-#include "shell/date_text.h"
+#include "shell/state/app_state.h"
+#include "shell/state/date_text.h"
 #include "shell/windows_build.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "commands/about.h"
 
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/state/app_state.h"
 
 // The maker is fictional; the addresses use the reserved .example domain.
 const char* const kInstituteLabel = "Korvala Zentrum f\xFCr Naturheilkunde";

@@ -1,7 +1,7 @@
 #pragma once
 // The "?" menu: the Info box and the maker's web pages.
 
-extern const char* const kInstituteLabel;  // label of item 37
+extern const char* const kInstituteLabel;  // label of kCmdInstitutePage
 
 void ShowInfoBox();
 void OpenHomePage();

@@ -4,7 +4,7 @@
 #include "commands/about.h"
 #include "commands/menu_states.h"
 #include "organs/organ_edit.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 #include "shell/program.h"
 #include "shell/view_commands.h"
 #include "sound/sound_commands.h"

@@ -2,9 +2,9 @@
 
 #include "organs/organ_table.h"
 #include "platform/menus.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
-#include "shell/view_commands.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
+#include "shell/state/view_interval_items.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "organs/organ_table.h"
 #include "platform/cp1252.h"
 #include "platform/menus.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 
 using platform::Cp1252;
 

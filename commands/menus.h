@@ -1,7 +1,7 @@
 #pragma once
 // The two menu bars; their check marks and greyed items are set by UpdateMenuStates.
 
-// Menu bar 0 of the main window: "Uhr", "Termin", "Einstellungen", "?".
+// Menu bar kMainMenu of the main window: "Uhr", "Termin", "Einstellungen", "?".
 void BuildMainMenu();
-// Menu bar 1 of the small window: "Ansicht".
+// Menu bar kSmallMenu of the small window: "Ansicht".
 void BuildSmallWindowMenu();

@@ -5,8 +5,8 @@
 #include "platform/accessibility.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 
 void UpdateCurrentOrgan() {
   App().shownOrgan = OrganOfHour(platform::Now().hour);

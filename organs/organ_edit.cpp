@@ -6,8 +6,8 @@
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

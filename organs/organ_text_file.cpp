@@ -1,6 +1,6 @@
 #include "organs/organ_text_file.h"
 
-#include "shell/byte_reader.h"
+#include "shell/state/byte_reader.h"
 
 std::string OrganTextFromFileBytes(std::string_view bytes) {
   // ByteReader also ends a line at a NUL byte, as every other reader of the program's

@@ -7,8 +7,8 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/file_slot.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The organ texts: each organ's text file, its delivered backup and the organ text
-// field (control 3) of the main window. All work on the shown organ.
+// field (kCtlOrganText) of the main window. All work on the shown organ.
 
 // Puts org<n>.dat of the shown organ into the field. A file that cannot be read is
 // reported ("Organtext Org<n>.dat nicht gefunden!") and the field keeps its text.

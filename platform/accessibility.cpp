@@ -10,6 +10,7 @@
 #include <QMetaEnum>
 
 #include "platform/registry.h"
+#include "platform/test_probes.h"
 
 namespace platform {
 namespace {

@@ -20,6 +20,7 @@
 #include <QToolTip>
 
 #include "platform/registry.h"
+#include "platform/test_probes.h"
 
 namespace platform {
 namespace {

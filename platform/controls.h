@@ -27,7 +27,6 @@ enum class ControlKind {
 // width x height. False if the window does not exist.
 bool CreateControl(int window, int control, ControlKind kind, int x, int y, int width, int height,
                    const std::string& text = {});
-bool ControlExists(int control);
 
 void SetControlFont(int control, int font);
 void SetControlText(int control, const std::string& text);
@@ -35,13 +34,8 @@ std::string ControlText(int control);
 void SetControlTextColour(int control, Rgb colour);
 Rgb ControlTextColour(int control);
 void SetControlBackground(int control, Rgb colour);
-Rgb ControlBackground(int control);
 void EnableControl(int control, bool enabled);
-bool IsControlEnabled(int control);
 void SetControlTooltip(int control, const std::string& text);
-std::string ControlTooltip(int control);
-// Geometry in client pixels, for checks.
-bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
 
 // Picture controls. SetControlPicture runs on the main thread; HandPictureToControl may
 // be called from any thread: it copies the picture and shows it in the control on the
@@ -49,9 +43,6 @@ bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
 // non-empty `accessibleName` becomes the control's name there, if it differs.
 void SetControlPicture(int control, int picture);
 void HandPictureToControl(int control, int picture, const std::string& accessibleName = {});
-int ControlPictureId(int control);   // last picture set with SetControlPicture, -1 if none
-Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows, device pixel (x, y)
-double ControlPictureRatio(int control);             // its device pixel ratio; 0 if none
 
 // Drop-down lists.
 void ClearListItems(int control);

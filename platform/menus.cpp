@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "platform/registry.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 
 namespace platform {

@@ -16,14 +16,7 @@ void AddMenuItem(int menu, int item, const std::string& label);
 void AddMenuSeparator(int menu);
 
 void SetMenuItemEnabled(int menu, int item, bool enabled);
-bool IsMenuItemEnabled(int menu, int item);
 void SetMenuItemChecked(int menu, int item, bool checked);
-bool IsMenuItemChecked(int menu, int item);
-bool MenuItemExists(int menu, int item);
-
-// The menu tree as text lines, one per entry, indented by two blanks per level:
-// "Uhr", "  13 Klein", "  ---", ... (labels in Windows-1252).
-std::vector<std::string> DescribeMenu(int menu);
 
 // Toolbar of a window, placed at the top of its client area.
 enum class ToolPicture { NewDocument, OpenFolder, Properties, Save, Delete };
@@ -31,8 +24,6 @@ bool CreateToolbar(int window);
 void AddToolButton(int window, int command, ToolPicture picture, const std::string& tooltip);
 void AddToolButtonWithPicture(int window, int command, int picture, const std::string& tooltip);
 void EnableToolButton(int command, bool enabled);
-bool IsToolButtonEnabled(int command);
-std::string ToolButtonTooltip(int command);
 
 // The Return key in `window` delivers `command`.
 void AddReturnKeyCommand(int window, int command);

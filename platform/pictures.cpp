@@ -14,6 +14,7 @@
 
 #include "platform/jpeg_decoder.h"
 #include "platform/registry.h"
+#include "platform/test_probes.h"
 #include "resources/resource_names.h"
 
 namespace platform {

@@ -28,8 +28,6 @@ void FillPictureRect(int picture, int x, int y, int width, int height, Rgb colou
 int TextWidth(int font, const std::string& text);
 // Draws `text` with a transparent background, its top-left corner at (x, y).
 void DrawPictureText(int picture, int font, int x, int y, Rgb colour, const std::string& text);
-// The pixel at device pixel (x, y).
-Rgb PicturePixel(int picture, int x, int y);
 
 // Device pixels per logical pixel of the primary screen (2 on a 200 % desktop).
 double ScreenPixelRatio();

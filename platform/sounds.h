@@ -8,20 +8,16 @@ namespace platform {
 // Opens the output device. False when there is none; then no sound can be loaded.
 // Calling it again while the output is open does nothing and returns true.
 bool InitSoundOutput();
-bool IsSoundOutputOpen();
 
 // Loads the WAV file `name` (Windows-1252, relative to the working directory, matched
 // without regard to case) whole into memory as sound `id`, replacing what `id` held.
 // False when the output is not open or the file is missing or not a sound; `id` is
 // then empty.
 bool LoadSound(int id, const std::string& name);
-bool IsSoundLoaded(int id);
 
 // Starts sound `id` once from its beginning (a run of it still going is cut off) and
 // returns at once. False when `id` holds nothing or the device refused.
 bool PlaySound(int id);
-// How many times PlaySound started sound `id` since it was loaded.
-int SoundPlayCount(int id);
 
 void FreeAllSounds();
 // Frees all sounds and closes the output device.

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/registry.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 
 namespace platform {

@@ -8,9 +8,6 @@ namespace platform {
 void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tooltip);
 void RemoveTrayIcon(int icon);
 bool TrayIconExists(int icon);
-std::string TrayIconTooltip(int icon);
-// The pixel sizes the tray icon comes in, for checks.
-std::vector<int> TrayIconSizes(int icon);
 // Whether the desktop offers a system tray right now (it may appear after start-up).
 bool IsTrayAvailable();
 

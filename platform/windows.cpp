@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/registry.h"
+#include "platform/test_probes.h"
 
 namespace platform {
 namespace {

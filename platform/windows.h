@@ -27,18 +27,12 @@ bool WindowExists(int window);
 void ShowWindow(int window);
 void ShowWindowMinimised(int window);
 void HideWindow(int window);
-bool IsWindowVisible(int window);
-bool IsWindowMinimised(int window);
 
 void SetWindowTitle(int window, const std::string& title);
-std::string WindowTitle(int window);
 void SetWindowIcon(int window, int picture);
-// The pixel sizes the window's icon comes in, for checks.
-std::vector<int> WindowIconSizes(int window);
 
 // Keeps the window above all windows that are not on top, or puts it back among them.
 void SetWindowOnTop(int window, bool onTop);
-bool IsWindowOnTop(int window);
 // Brings the window in front of the other programs' windows once.
 void BringWindowToFront(int window);
 
@@ -49,8 +43,5 @@ void MoveWindowOuter(int window, int x, int y);
 bool IsPositionOnScreen(int x, int y, int width, int height);
 // The top-left corner of the primary screen's available area.
 void PrimaryScreenOrigin(int& x, int& y);
-
-// Saves what the window shows (client area with menu bar) as a PNG file.
-bool SaveWindowPicture(int window, const std::string& path);
 
 }  // namespace platform

@@ -10,7 +10,7 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

@@ -7,8 +7,9 @@
 // "%hh:%ii.%ss", e.g. "09:05.07".
 std::string FormatClockText(const platform::LocalTime& t);
 
-// Starts the renderer: it draws pictures 100 and 101 at once and again whenever the
-// second changes, and hands them to controls 14 and 17.
+// Starts the renderer: it draws kPictureLargeClock and kPictureSmallClock at once and
+// again whenever the second changes, and hands them to kCtlLargeClock and
+// kCtlSmallClock.
 void StartClockRenderer();
 // Stops the renderer and waits for it, so that it never draws into a freed picture.
 void StopClockRenderer();

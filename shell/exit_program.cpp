@@ -1,9 +1,9 @@
 #include "appointments/appointment_list.h"
 #include "platform/application.h"
-#include "shell/app_state.h"
+#include "shell/state/app_state.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
-#include "shell/settings_store.h"
+#include "shell/state/settings_store.h"
 #include "shell/views.h"
 #include "sound/release_sounds.h"
 

@@ -2,8 +2,8 @@
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "shell/windows_build.h"
 
 using platform::ControlKind;

@@ -1,21 +1,10 @@
 #include "shell/view_commands.h"
 
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
-#include "shell/settings_store.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
+#include "shell/state/settings_store.h"
+#include "shell/state/view_interval_items.h"
 #include "shell/views.h"
-
-std::optional<ViewInterval> IntervalOfItem(int item) {
-  switch (item) {
-    case kCmdInterval1: return ViewInterval::Minutes(1);
-    case kCmdInterval3: return ViewInterval::Minutes(3);
-    case kCmdInterval5: return ViewInterval::Minutes(5);
-    case kCmdInterval10: return ViewInterval::Minutes(10);
-    case kCmdInterval15: return ViewInterval::Minutes(15);
-    case kCmdIntervalPermanent: return ViewInterval::MainOnly();
-    default: return std::nullopt;
-  }
-}
 
 void ChooseViewAutomatic() {
   // Whatever does not bring the main window up hourly becomes "Dauernd" of the

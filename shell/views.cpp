@@ -4,9 +4,9 @@
 #include "platform/clock.h"
 #include "platform/tray.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
-#include "shell/settings_store.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
+#include "shell/state/settings_store.h"
 
 namespace {
 

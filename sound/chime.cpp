@@ -2,8 +2,8 @@
 
 #include "platform/dialogs.h"
 #include "platform/media_commands.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 

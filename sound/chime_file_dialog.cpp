@@ -5,7 +5,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
-#include "shell/app_state.h"
+#include "shell/state/app_state.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
 #pragma once
 
-// Shutdown: frees sound 15 and the sound output and closes the chime.
+// Shutdown: frees kSoundReminder and the sound output and closes the chime.
 void ReleaseSounds();

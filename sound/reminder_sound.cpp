@@ -2,7 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/sounds.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 
 void InitSounds() {
   if (!platform::InitSoundOutput())

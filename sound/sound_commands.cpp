@@ -1,7 +1,7 @@
 #include "sound/sound_commands.h"
 
-#include "shell/app_state.h"
-#include "shell/settings_store.h"
+#include "shell/state/app_state.h"
+#include "shell/state/settings_store.h"
 #include "sound/chime.h"
 #include "sound/chime_file_dialog.h"
 

@@ -4,10 +4,11 @@
 #include "organs/organ_edit.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "tests/appointment_tests/appointment_test_support.h"
 
 namespace {
@@ -45,14 +46,24 @@ class EditorTest : public AppointmentProgramTest {
     EXPECT_EQ(boxes[0].text, W(utf8Text));
     EXPECT_EQ(boxes[0].icon, icon);
   }
-  // Which of 44-49 and of the editor's controls can be used, as "44 45 | 23 34".
+  // Which toolbar buttons and which of the editor's controls can be used, by their
+  // identifiers' names: "ToolNew ToolOpen | DateField DayList".
   static std::string Enabled() {
+    static const std::pair<int, const char*> kButtons[] = {
+        {kCmdToolNew, "ToolNew"},   {kCmdToolOpen, "ToolOpen"},   {kCmdToolSave, "ToolSave"},
+        {kCmdToolDelete, "ToolDelete"}, {kCmdToolLeave, "ToolLeave"},
+        {kCmdToolStopReminding, "ToolStopReminding"}};
+    static const std::pair<int, const char*> kControls[] = {
+        {kCtlDateField, "DateField"},   {kCtlOptionHour, "OptionHour"},
+        {kCtlOptionDay, "OptionDay"},   {kCtlOptionNone, "OptionNone"},
+        {kCtlAppointmentText, "AppointmentText"}, {kCtlDayList, "DayList"},
+        {kCtlHourBox, "HourBox"},       {kCtlMinuteBox, "MinuteBox"}};
     std::string out;
-    for (int c : {44, 45, 46, 47, 48, 49})
-      if (platform::IsToolButtonEnabled(c)) out += std::to_string(c) + " ";
+    for (const auto& [button, name] : kButtons)
+      if (platform::IsToolButtonEnabled(button)) out += std::string(name) + " ";
     out += "|";
-    for (int c : {23, 29, 30, 31, 32, 34, 35, 36})
-      if (platform::IsControlEnabled(c)) out += " " + std::to_string(c);
+    for (const auto& [control, name] : kControls)
+      if (platform::IsControlEnabled(control)) out += std::string(" ") + name;
     return out;
   }
 };
@@ -65,7 +76,7 @@ TEST_F(EditorTest, OpenShowsTheWindowInViewForm) {
   Menu(kCmdOpenAppointments);
   ASSERT_TRUE(platform::IsWindowVisible(kAppointmentWindow));
   EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Termine 07.12.2026:");
-  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_EQ(Enabled(), "ToolNew | DateField DayList");
   EXPECT_FALSE(platform::IsControlEnabled(kCtlCalendar));
   EXPECT_EQ(DayListRows(), std::vector<std::string>{W("09:05 Frühstück")});
   EXPECT_EQ(platform::ControlText(kCtlDateField), "07.12.2026");
@@ -111,7 +122,7 @@ TEST_F(EditorTest, OpenShowsTheWindowInViewForm) {
   const std::string before = ReadFile("Term.dat");
   platform::PressReturnKey(kAppointmentWindow);
   Drain();
-  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_EQ(Enabled(), "ToolNew | DateField DayList");
   EXPECT_EQ(App().Appointments.size(), 2u);
   EXPECT_EQ(ReadFile("Term.dat"), before);
   EXPECT_TRUE(platform::WindowExists(kAppointmentWindow));
@@ -126,7 +137,7 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   StartAt(14, 57);
   Menu(kCmdNewAppointment);
   EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Neuen Termin eingeben:");
-  EXPECT_EQ(Enabled(), "46 48 | 23 29 30 31 32 35 36");
+  EXPECT_EQ(Enabled(), "ToolSave ToolLeave | DateField OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
   EXPECT_TRUE(IsBusy());
   const auto hours = Entries(kCtlHourBox);
   ASSERT_EQ(hours.size(), 10u);
@@ -153,7 +164,7 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   EXPECT_TRUE(Bold(kToday));
   EXPECT_FALSE(IsBusy());
   EXPECT_EQ(App().EditorMode, 0);
-  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_EQ(Enabled(), "ToolNew | DateField DayList");
   EXPECT_EQ(DayListRows(), std::vector<std::string>{"14:00 Arzt"});
 }
 
@@ -191,14 +202,14 @@ TEST_F(EditorTest, DuplicateTimeIsRefusedAndCommand48AsksAgain) {
   ExpectOnlyBox("Es ist schon ein Termin um diese Uhrzeit vorhanden !");
   EXPECT_EQ(App().Appointments.size(), 1u);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Friseur") << "the input stays after a refusal";
-  EXPECT_EQ(Enabled(), "46 48 | 23 29 30 31 32 35 36");
+  EXPECT_EQ(Enabled(), "ToolSave ToolLeave | DateField OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
   EXPECT_TRUE(IsBusy());
 
   AnswerNextBox(MessageAnswer::No);
   Tool(kCmdToolLeave);
   ExpectOnlyBox("Änderungen Speichern?", platform::MessageIcon::Question);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "");
-  EXPECT_EQ(Enabled(), "44 | 23 34");
+  EXPECT_EQ(Enabled(), "ToolNew | DateField DayList");
   EXPECT_FALSE(IsBusy());
   EXPECT_EQ(App().Appointments.size(), 1u);
 }
@@ -211,14 +222,14 @@ TEST_F(EditorTest, ChangingTextAndReminderKeepsTheRecordsOwnTime) {
   EXPECT_EQ(platform::ControlText(kCtlDateField), "09.12.2026");
   EXPECT_EQ(DayListRows(), (std::vector<std::string>{"10:00 Zahnarzt", "11:30 Post"}));
   ClickRow(1);
-  EXPECT_EQ(Enabled(), "44 45 47 | 23 34");
+  EXPECT_EQ(Enabled(), "ToolNew ToolOpen ToolDelete | DateField DayList");
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Post");
   EXPECT_EQ(platform::ControlText(kCtlHourBox), "11");
   EXPECT_EQ(platform::ControlText(kCtlMinuteBox), "30");
   EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionNone));
   EXPECT_FALSE(App().EditorModified) << "showing a record is no change";
   Tool(kCmdToolOpen);
-  EXPECT_EQ(Enabled(), "44 46 48 | 29 30 31 32 35 36");
+  EXPECT_EQ(Enabled(), "ToolNew ToolSave ToolLeave | OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
   Type("Post holen");
   platform::ClickOption(kCtlOptionDay);
   Drain();
@@ -304,7 +315,7 @@ TEST_P(DeleteTest, DeletingTheLastRecordOfADayClearsItsMark) {
     ASSERT_EQ(SavedRecords().size(), 1u);
     EXPECT_EQ(SavedRecords()[0].Text, "Bleibt");
     EXPECT_TRUE(DayListRows().empty());
-    EXPECT_EQ(Enabled(), "44 | 23 34");
+    EXPECT_EQ(Enabled(), "ToolNew | DateField DayList");
   } else {
     EXPECT_TRUE(Bold(kLater));
     EXPECT_EQ(App().Appointments.size(), 2u);

@@ -8,10 +8,10 @@
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
 #include "platform/controls.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "shell/program.h"
-#include "shell/settings.h"
+#include "shell/state/settings.h"
 #include "tests/appointment_tests/appointment_test_support.h"
 
 namespace {

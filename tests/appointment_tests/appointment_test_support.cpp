@@ -4,7 +4,7 @@
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/ui_driver.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 
 Appointment Record(const std::string& day, int hour, int minute, int kind, const std::string& text) {
   Appointment a;

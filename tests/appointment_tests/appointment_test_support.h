@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "appointments/appointment.h"
+#include "shell/state/appointment.h"
 #include "platform/types.h"
 #include "tests/support/program_fixture.h"
 

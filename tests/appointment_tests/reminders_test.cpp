@@ -3,10 +3,11 @@
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/sounds.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "shell/program.h"
 #include "tests/appointment_tests/appointment_test_support.h"
 

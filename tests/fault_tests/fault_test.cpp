@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <string>
 
-#include "appointments/appointment.h"
+#include "shell/state/appointment.h"
 #include "platform/menus.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "shell/program.h"
-#include "shell/settings.h"
+#include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/settings.h"
+#include "shell/state/settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -8,11 +8,12 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/pictures.h"
+#include "platform/test_probes.h"
 #include "platform/tray.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
 #include "shell/clock_renderer.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

@@ -9,9 +9,10 @@
 #include <QProcess>
 
 #include "platform/notifications.h"
+#include "platform/test_probes.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "tests/appointment_tests/appointment_test_support.h"
 
 namespace {

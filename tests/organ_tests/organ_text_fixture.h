@@ -5,8 +5,8 @@
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/ui_driver.h"
-#include "shell/identifiers.h"
-#include "shell/settings.h"
+#include "shell/state/identifiers.h"
+#include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
 class OrganTextTest : public ProgramTest {

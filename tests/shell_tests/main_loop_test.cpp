@@ -1,6 +1,6 @@
 #include "platform/controls.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

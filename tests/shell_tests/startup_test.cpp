@@ -5,12 +5,13 @@
 #include "platform/fonts.h"
 #include "platform/menus.h"
 #include "platform/pictures.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "shell/program.h"
-#include "shell/settings.h"
+#include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

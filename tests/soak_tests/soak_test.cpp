@@ -5,16 +5,17 @@
 #include <fstream>
 #include <string>
 
-#include "appointments/appointment.h"
+#include "shell/state/appointment.h"
 #include "appointments/appointment_file.h"
 #include "platform/clock.h"
 #include "platform/media_commands.h"
 #include "platform/menus.h"
 #include "platform/sounds.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
-#include "shell/settings.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
+#include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/media_commands.h"
-#include "shell/app_state.h"
+#include "shell/state/app_state.h"
 #include "shell/program.h"
 #include "sound/chime.h"
 #include "tests/sound_tests/sound_fixture.h"

@@ -7,6 +7,7 @@
 #include "platform/events.h"
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
+#include "platform/test_probes.h"
 #include "tests/sound_tests/sound_fixture.h"
 
 namespace {

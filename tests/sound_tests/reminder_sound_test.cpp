@@ -2,8 +2,9 @@
 
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "platform/test_probes.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "shell/program.h"
 #include "sound/reminder_sound.h"
 #include "tests/sound_tests/sound_fixture.h"

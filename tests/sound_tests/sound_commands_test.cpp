@@ -4,9 +4,10 @@
 #include "platform/cp1252.h"
 #include "platform/media_commands.h"
 #include "platform/menus.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
 #include "sound/chime.h"
 #include "tests/sound_tests/sound_fixture.h"
 
@@ -21,7 +22,7 @@ class SoundCommandsTest : public SoundTest {
     platform::TriggerMenuItem(kMainMenu, item);
     Drain();
   }
-  // The checked one of the chime items 32-35, or -1 when not exactly one is checked.
+  // The checked one of the chime items (kCmdChimeGong ... kCmdChimeOff), or -1 when not exactly one is checked.
   static int CheckedChimeItem() {
     int checked = -1, count = 0;
     for (const int item : {kCmdChimeGong, kCmdChimeVesk, kCmdChimeMp3, kCmdChimeOff})

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/media_commands.h"
-#include "shell/settings.h"
+#include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
 class SoundTest : public ProgramTest {

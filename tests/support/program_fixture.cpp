@@ -7,7 +7,7 @@
 #include "platform/cp1252.h"
 #include "platform/events.h"
 #include "platform/ui_driver.h"
-#include "shell/app_state.h"
+#include "shell/state/app_state.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
 

@@ -3,9 +3,10 @@
 #include "organs/organ_table.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/caret_rest.h"
 #include "platform/ui_driver.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

@@ -6,8 +6,9 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/pictures.h"
+#include "platform/test_probes.h"
 #include "shell/clock_renderer.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 #include "shell/program.h"
 #include "tests/support/program_fixture.h"
 

@@ -1,8 +1,9 @@
 #include "commands/dispatch.h"
 #include "platform/cp1252.h"
 #include "platform/menus.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
-#include "shell/identifiers.h"
+#include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

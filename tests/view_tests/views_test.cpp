@@ -1,10 +1,11 @@
 #include "platform/menus.h"
+#include "platform/test_probes.h"
 #include "platform/tray.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
-#include "shell/app_state.h"
-#include "shell/identifiers.h"
-#include "shell/settings.h"
+#include "shell/state/app_state.h"
+#include "shell/state/identifiers.h"
+#include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "shell/settings.h"
+#include "shell/state/settings.h"
 
-#include "shell/byte_reader.h"
+#include "shell/state/byte_reader.h"
 
 const char* const kDefaultKeptLine = "Korvala Organuhr Einstellungen";
 

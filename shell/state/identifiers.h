@@ -12,13 +12,13 @@ constexpr int kMainMenu = 0;
 constexpr int kSmallMenu = 1;
 
 // Fonts.
-constexpr int kFontLargeClock = 2;      // "Arial Black" 48, picture 100
-constexpr int kFontMainDate = 3;        // "Arial" 28, control 1
-constexpr int kFontOrganFrame = 4;      // "Arial" 14 bold, control 2
-constexpr int kFontMainPeriod = 5;      // "Arial" 12 bold, control 9
-constexpr int kFontSmallClock = 101;    // "Arial Black" 26, picture 101
-constexpr int kFontSmallDate = 102;     // "Arial Black" 14, control 19
-constexpr int kFontSmallPeriod = 103;   // "Arial" 10 bold, control 20
+constexpr int kFontLargeClock = 2;      // "Arial Black" 48, kPictureLargeClock
+constexpr int kFontMainDate = 3;        // "Arial" 28, kCtlMainDate
+constexpr int kFontOrganFrame = 4;      // "Arial" 14 bold, kCtlOrganFrame
+constexpr int kFontMainPeriod = 5;      // "Arial" 12 bold, kCtlMainPeriod
+constexpr int kFontSmallClock = 101;    // "Arial Black" 26, kPictureSmallClock
+constexpr int kFontSmallDate = 102;     // "Arial Black" 14, kCtlSmallDate
+constexpr int kFontSmallPeriod = 103;   // "Arial" 10 bold, kCtlSmallPeriod
 
 // Pictures.
 constexpr int kPictureDecoration = 0;

@@ -1,8 +1,8 @@
-#include "shell/settings_store.h"
+#include "shell/state/settings_store.h"
 
 #include "platform/dialogs.h"
 #include "platform/file_slot.h"
-#include "shell/app_state.h"
+#include "shell/state/app_state.h"
 
 bool ReadSettings() {
   std::string bytes;

@@ -1,4 +1,4 @@
-#include "shell/app_state.h"
+#include "shell/state/app_state.h"
 
 namespace {
 AppState g_state;

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "appointments/appointment.h"
 #include "platform/types.h"
-#include "shell/settings.h"
+#include "shell/state/appointment.h"
+#include "shell/state/settings.h"
 
 constexpr int kNone = -1;  // last hour / last minute before the first pass
 
@@ -25,7 +25,7 @@ struct AppState {
   int shownOrgan = 0;
   std::string tooltipText;
   std::string versionText;
-  platform::Rgb mainDateColour;  // text colour control 1 was created with
+  platform::Rgb mainDateColour;  // text colour kCtlMainDate was created with
 
   // Appointments and their editor.
   AppointmentList Appointments;

@@ -1,4 +1,4 @@
-#include "shell/date_text.h"
+#include "shell/state/date_text.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,0 +1,68 @@
+#pragma once
+// What the tests and the screenshot tool ask of the windows, controls, menus, pictures
+// and sounds to check what a user would see or hear. The program itself never asks.
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace platform {
+
+// Controls.
+bool ControlExists(int control);
+Rgb ControlBackground(int control);
+bool IsControlEnabled(int control);
+std::string ControlTooltip(int control);
+// Geometry in client pixels.
+bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
+int ControlPictureId(int control);   // last picture set with SetControlPicture, -1 if none
+Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows, device pixel (x, y)
+double ControlPictureRatio(int control);             // its device pixel ratio; 0 if none
+
+// Menus and the toolbar.
+bool IsMenuItemEnabled(int menu, int item);
+bool IsMenuItemChecked(int menu, int item);
+bool MenuItemExists(int menu, int item);
+// The menu tree as text lines, one per entry, indented by two blanks per level:
+// "Uhr", "  13 Klein", "  ---", ... (labels in Windows-1252).
+std::vector<std::string> DescribeMenu(int menu);
+bool IsToolButtonEnabled(int command);
+std::string ToolButtonTooltip(int command);
+
+// Windows.
+bool IsWindowVisible(int window);
+bool IsWindowMinimised(int window);
+std::string WindowTitle(int window);
+// The pixel sizes the window's icon comes in.
+std::vector<int> WindowIconSizes(int window);
+bool IsWindowOnTop(int window);
+// Saves what the window shows (client area with menu bar) as a PNG file.
+bool SaveWindowPicture(int window, const std::string& path);
+
+// Tray icon.
+std::string TrayIconTooltip(int icon);
+// The pixel sizes the tray icon comes in.
+std::vector<int> TrayIconSizes(int icon);
+
+// Pictures.
+// The pixel at device pixel (x, y).
+Rgb PicturePixel(int picture, int x, int y);
+
+// Sounds.
+bool IsSoundOutputOpen();
+bool IsSoundLoaded(int id);
+// How many times PlaySound started sound `id` since it was loaded.
+int SoundPlayCount(int id);
+
+// What a screen reader reads.
+// The name an assistive technology reads for the control, asked through the toolkit's
+// accessibility interface (the caption of a frame, the text of a label or option, or
+// the name given above).
+std::string ControlAccessibleName(int control);
+bool IsOfferedAsLabel(int control);
+// Every object of window `window` that a screen reader can reach and that
+// has no name, described as "role (class)". Hidden helpers of a control that a user
+// never meets are included too, since a screen reader lists them all the same.
+std::vector<std::string> UnnamedAccessibleObjects(int window);
+
+}  // namespace platform
