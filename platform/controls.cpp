@@ -287,14 +287,21 @@ void SetControlPicture(int control, int picture) {
   FindControl(control)->picture = image ? picture : -1;
 }
 
-void HandPictureToControl(int control, int picture) {
-  QImage* image = FindPicture(picture);
-  if (!image || !QCoreApplication::instance()) return;
-  const QImage copy = image->copy();
+void HandPictureToControl(int control, int picture) { HandPicturesToControls({{control, picture}}); }
+
+void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures) {
+  if (!QCoreApplication::instance()) return;
+  std::vector<std::pair<int, QImage>> copies;
+  for (const auto& [control, picture] : controlsAndPictures)
+    if (QImage* image = FindPicture(picture)) copies.emplace_back(control, image->copy());
+  if (copies.empty()) return;
+  // One posted call for all of them: the main thread wakes once, and does not wait on
+  // the event queue's lock while the renderer posts the next one.
   QMetaObject::invokeMethod(
       QCoreApplication::instance(),
-      [control, copy] {
-        if (auto* label = As<QLabel>(control)) label->setPixmap(QPixmap::fromImage(copy));
+      [copies] {
+        for (const auto& [control, copy] : copies)
+          if (auto* label = As<QLabel>(control)) label->setPixmap(QPixmap::fromImage(copy));
       },
       Qt::QueuedConnection);
 }

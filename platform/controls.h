@@ -2,6 +2,7 @@
 // Child controls of the windows, addressed by their fixed numbers. Setting a control's
 // content from the program never reports a control event; only the user's input does.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -48,6 +49,8 @@ bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
 // main thread, if the control exists by then.
 void SetControlPicture(int control, int picture);
 void HandPictureToControl(int control, int picture);
+// The same for several (control, picture) pairs at once, shown together.
+void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures);
 int ControlPictureId(int control);   // last picture set with SetControlPicture, -1 if none
 Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows
 

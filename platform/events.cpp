@@ -19,6 +19,12 @@ namespace {
 std::deque<Event> g_queue;
 std::atomic<bool> g_woken{false};
 
+bool SecondChanged(const LocalTime& since) {
+  const LocalTime now = Now();
+  return now.second != since.second || now.minute != since.minute || now.hour != since.hour ||
+         now.day != since.day || now.month != since.month || now.year != since.year;
+}
+
 }  // namespace
 
 void PostEvent(const Event& event) { g_queue.push_back(event); }
@@ -56,8 +62,11 @@ WaitEnd WaitEvent(int timeoutMs, Event& out) {
       }();
       timerFired = false;
       timer->start(timeoutMs);
-      // Waiting also handles whatever the window system has pending.
-      while (g_queue.empty() && !g_woken && !timerFired)
+      // Waiting also handles whatever the window system has pending. Once the second
+      // has changed, the first thing that wakes us (the clock renderer's new picture)
+      // ends the wait: the main thread then wakes once a second, not twice.
+      const LocalTime began = Now();
+      while (g_queue.empty() && !g_woken && !timerFired && !SecondChanged(began))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       timer->stop();
     } else {

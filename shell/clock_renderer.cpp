@@ -35,8 +35,6 @@ void DrawClockPicture(const ClockPicture& p, platform::Rgb background, const std
   const int textWidth = platform::TextWidth(p.font, text);
   const int x = (p.width - textWidth) / 2 + p.offset;
   platform::DrawPictureText(p.picture, p.font, x, 0, kBlack, text);
-  // The control shows the new picture once it exists (the small window comes later).
-  platform::HandPictureToControl(p.control, p.picture);
 }
 
 // Milliseconds until just after the next second boundary of the local clock.
@@ -52,6 +50,10 @@ void RenderLoop(platform::Rgb background) {
     if (text != lastDrawn) {
       DrawClockPicture(kLargeClock, background, text);
       DrawClockPicture(kSmallClock, background, text);
+      // Both in one hand-over, so the main thread wakes once for them. A control shows
+      // its picture once it exists (the small window comes later).
+      platform::HandPicturesToControls(
+          {{kLargeClock.control, kLargeClock.picture}, {kSmallClock.control, kSmallClock.picture}});
       lastDrawn = text;
       ++g_drawCount;
     }

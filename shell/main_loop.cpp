@@ -78,9 +78,8 @@ void HandleEvent(const platform::Event& event) {
 }  // namespace
 
 int MillisecondsToNextSecond(const platform::LocalTime& now) {
-  // One past the boundary, so the next pass reads the new second, not the old one's end.
-  const int wait = 1000 - now.millisecond + 1;
-  return wait > 1000 ? 1000 : (wait < 1 ? 1 : wait);
+  const int wait = 1000 - now.millisecond + kSecondGraceMs;
+  return wait < 1 ? 1 : wait;
 }
 
 void RunMainLoopPass(int waitMs) {

@@ -7,9 +7,12 @@
 // second boundary of the local clock, whichever comes first.
 constexpr int kWaitToNextSecond = -1;
 
-// Milliseconds from `now` until just after its next second boundary, at most one
-// second: everything the steps look at changes only at such a boundary, and a clock
-// jump or a resume from suspend is seen within a second.
+// Milliseconds from `now` until a little after its next second boundary: everything
+// the steps look at changes only at such a boundary, and a clock jump or a resume from
+// suspend is seen within a second. The few milliseconds of grace let the clock
+// renderer's hand-over of the new second end the wait first, so that the main thread
+// wakes once a second, not twice.
+constexpr int kSecondGraceMs = 10;
 int MillisecondsToNextSecond(const platform::LocalTime& now);
 
 // Start-up steps up to the main loop: state, fonts, pictures, settings (or the first
