@@ -288,20 +288,31 @@ void SetControlPicture(int control, int picture) {
 }
 
 void HandPictureToControl(int control, int picture, const std::string& accessibleName) {
-  QImage* image = FindPicture(picture);
-  if (!image || !QCoreApplication::instance()) return;
-  // The copy keeps the picture's device pixel ratio, so the control shows it at its
+  HandPicturesToControls({{control, picture}}, accessibleName);
+}
+
+void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures,
+                            const std::string& accessibleName) {
+  if (!QCoreApplication::instance()) return;
+  // The copies keep the pictures' device pixel ratio, so the controls show them at their
   // own size in logical pixels.
-  const QImage copy = image->copy();
+  std::vector<std::pair<int, QImage>> copies;
+  for (const auto& [control, picture] : controlsAndPictures)
+    if (QImage* image = FindPicture(picture)) copies.emplace_back(control, image->copy());
+  if (copies.empty()) return;
   const QString name = ToQt(accessibleName);
+  // One posted call for all of them: the main thread wakes once, and does not wait on
+  // the event queue's lock while the renderer posts the next one.
   QMetaObject::invokeMethod(
       QCoreApplication::instance(),
-      [control, copy, name] {
-        auto* label = As<QLabel>(control);
-        if (!label) return;
-        label->setPixmap(QPixmap::fromImage(copy));
-        // A new name is an event on the accessibility bus: only when the text changes.
-        if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
+      [copies, name] {
+        for (const auto& [control, copy] : copies) {
+          auto* label = As<QLabel>(control);
+          if (!label) continue;
+          label->setPixmap(QPixmap::fromImage(copy));
+          // A new name is an event on the accessibility bus: only when the text changes.
+          if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
+        }
       },
       Qt::QueuedConnection);
 }

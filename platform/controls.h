@@ -2,6 +2,7 @@
 // Child controls of the windows, addressed by their fixed numbers. Setting a control's
 // content from the program never reports a control event; only the user's input does.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -49,6 +50,10 @@ bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
 // non-empty `accessibleName` becomes the control's name there, if it differs.
 void SetControlPicture(int control, int picture);
 void HandPictureToControl(int control, int picture, const std::string& accessibleName = {});
+// The same for several (control, picture) pairs at once, shown together, all with the
+// same accessible name.
+void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures,
+                            const std::string& accessibleName = {});
 int ControlPictureId(int control);   // last picture set with SetControlPicture, -1 if none
 Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows, device pixel (x, y)
 double ControlPictureRatio(int control);             // its device pixel ratio; 0 if none

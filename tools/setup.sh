@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
   xvfb x11-utils xauth imagemagick
+  dbus at-spi2-core
   appstream desktop-file-utils dpkg-dev
   clang libclang-rt-14-dev
   libx11-dev
