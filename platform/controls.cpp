@@ -19,6 +19,7 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+#include "platform/narrow_list_style.h"
 #include "platform/registry.h"
 
 namespace platform {
@@ -86,6 +87,7 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
       auto* combo = new QComboBox(parent);
       combo->setEditable(false);
       combo->setMaxVisibleItems(10);
+      UseNarrowListStyle(combo);
       QObject::connect(combo, &QComboBox::activated, report);
       return combo;
     }
