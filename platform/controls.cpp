@@ -285,7 +285,7 @@ void SetControlPicture(int control, int picture) {
   auto* label = As<QLabel>(control);
   if (!label) return;
   QImage* image = FindPicture(picture);
-  label->setPixmap(image ? QPixmap::fromImage(*image) : QPixmap());
+  label->setPixmap(image ? PictureForScreen(picture, label->devicePixelRatioF()) : QPixmap());
   FindControl(control)->picture = image ? picture : -1;
 }
 
@@ -310,8 +310,10 @@ Rgb ControlPicturePixel(int control, int x, int y) {
   auto* label = As<QLabel>(control);
   if (!label) return {};
   const QImage image = label->pixmap().toImage();
-  if (!image.valid(x, y)) return {};
-  const QColor c = image.pixelColor(x, y);
+  // x and y are in the control's own pixels, however dense the picture is.
+  const int ratio = qRound(image.devicePixelRatio());
+  if (!image.valid(x * ratio, y * ratio)) return {};
+  const QColor c = image.pixelColor(x * ratio, y * ratio);
   return {c.red(), c.green(), c.blue()};
 }
 

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -56,6 +57,10 @@ std::map<int, MenuEntry>& Menus();
 QImage* FindPicture(int picture);
 const QFont* FindFont(int font);
 QIcon PictureIcon(int picture);
+// Picture `picture` as a control on a screen of the given pixel ratio shows it: above
+// 1.5 the twice-size drawing (ratio 2, so it takes the plain size's room), else the
+// plain picture. Null for a missing picture.
+QPixmap PictureForScreen(int picture, qreal devicePixelRatio);
 
 // The widget behind control `control`, if it is of kind W.
 template <typename W>

@@ -4,3 +4,7 @@
 // The resource path of picture `picture` (0-12, 20, 110), or nullptr for a picture
 // that is not embedded.
 const char* EmbeddedPictureName(int picture);
+
+// The same picture drawn at twice its size, for screens of twice the pixel density, or
+// nullptr where there is none.
+const char* EmbeddedTwiceSizePictureName(int picture);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
@@ -9,7 +10,6 @@
 #include "organs/organ_edit.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
-#include "platform/registry.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
 #include "shell/app_state.h"
@@ -85,7 +85,11 @@ TEST_F(EditorTest, TimeBoxesShowBothDigitsBesideTheArrow) {
   StartAt(10, 2);
   Menu(kCmdOpenAppointments);
   for (auto [box, item] : {std::pair{kCtlHourBox, "18"}, std::pair{kCtlMinuteBox, "00"}}) {
-    auto* combo = qobject_cast<QComboBox*>(platform::FindControl(box)->widget.data());
+    int x, y, w, h;
+    ASSERT_TRUE(platform::ControlGeometry(box, x, y, w, h));
+    QComboBox* combo = nullptr;
+    for (QWidget* widget : QApplication::allWidgets())
+      if (auto* c = qobject_cast<QComboBox*>(widget); c && c->isVisible() && c->pos() == QPoint(x, y)) combo = c;
     ASSERT_NE(combo, nullptr);
     ASSERT_EQ(combo->width(), 40);
     combo->setCurrentIndex(combo->findText(item));
