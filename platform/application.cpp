@@ -117,6 +117,8 @@ bool TerminationRequested() { return g_terminate != 0; }
 
 void ClearTerminationRequest() { g_terminate = 0; }
 
+void RequestTermination() { g_terminate = 1; }
+
 }  // namespace platform
 
 #include "platform/fonts.h"

@@ -19,6 +19,7 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+#include "platform/narrow_list_style.h"
 #include "platform/registry.h"
 
 namespace platform {
@@ -86,6 +87,7 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
       auto* combo = new QComboBox(parent);
       combo->setEditable(false);
       combo->setMaxVisibleItems(10);
+      UseNarrowListStyle(combo);
       QObject::connect(combo, &QComboBox::activated, report);
       return combo;
     }
@@ -283,7 +285,7 @@ void SetControlPicture(int control, int picture) {
   auto* label = As<QLabel>(control);
   if (!label) return;
   QImage* image = FindPicture(picture);
-  label->setPixmap(image ? QPixmap::fromImage(*image) : QPixmap());
+  label->setPixmap(image ? PictureForScreen(picture, label->devicePixelRatioF()) : QPixmap());
   FindControl(control)->picture = image ? picture : -1;
 }
 
@@ -326,8 +328,10 @@ Rgb ControlPicturePixel(int control, int x, int y) {
   auto* label = As<QLabel>(control);
   if (!label) return {};
   const QImage image = label->pixmap().toImage();
-  if (!image.valid(x, y)) return {};
-  const QColor c = image.pixelColor(x, y);
+  // x and y are in the control's own pixels, however dense the picture is.
+  const int ratio = qRound(image.devicePixelRatio());
+  if (!image.valid(x * ratio, y * ratio)) return {};
+  const QColor c = image.pixelColor(x * ratio, y * ratio);
   return {c.red(), c.green(), c.blue()};
 }
 

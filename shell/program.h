@@ -33,3 +33,9 @@ void ExitProgram();
 
 // Stops the renderer and frees every window, picture, font, sound and tray icon.
 void ReleaseProgram();
+
+// For an end the main loop never sees, such as the window system calling exit() when
+// the display has gone: writes the settings and the appointments as "Beenden" does and
+// stops the renderer thread, unless the program has ended in order already. Touches no
+// window beyond reading the position it last had.
+void EndProgramAtProcessExit();
