@@ -5,9 +5,13 @@
 #include "commands/menu_states.h"
 #include "organs/organ_edit.h"
 #include "shell/state/identifiers.h"
-#include "shell/program.h"
-#include "shell/view_commands.h"
 #include "sound/sound_commands.h"
+
+namespace {
+ShellCommandHandler shellCommandHandler = nullptr;
+}  // namespace
+
+void SetShellCommandHandler(ShellCommandHandler handler) { shellCommandHandler = handler; }
 
 void DispatchCommand(int command) {
   switch (command) {
@@ -24,27 +28,20 @@ void DispatchCommand(int command) {
       break;
     case kCmdExit:
     case kCmdQuitFromSmall:
-      ExitProgram();
-      break;
     case kCmdViewAutomatic:
-      ChooseViewAutomatic();
-      break;
     case kCmdViewSmallPermanent:
-      ChooseSmallViewPermanent();
-      break;
     case kCmdInterval1:
     case kCmdInterval3:
     case kCmdInterval5:
     case kCmdInterval10:
     case kCmdInterval15:
     case kCmdIntervalPermanent:
-      ChooseViewInterval(command);
-      break;
     case kCmdSmall:
-      ChooseSmallWindow();
-      break;
     case kCmdHide:
-      ChooseHide();
+    case kCmdOpenMainWindow:
+    case kCmdAlwaysOnTop:
+    case kCmdToTray:
+      if (shellCommandHandler) shellCommandHandler(command);
       break;
     case kCmdReminderSound:
       ToggleReminderSound();
@@ -75,15 +72,6 @@ void DispatchCommand(int command) {
       break;
     case kCmdInfo:
       ShowInfoBox();
-      break;
-    case kCmdOpenMainWindow:
-      ChooseOpenMainWindow();
-      break;
-    case kCmdAlwaysOnTop:
-      ToggleAlwaysOnTop();
-      break;
-    case kCmdToTray:
-      ToggleTrayMode();
       break;
     default:
       if (command >= kCmdFirstOrganEdit && command <= kCmdLastOrganEdit)

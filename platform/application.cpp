@@ -50,7 +50,10 @@ void CloseModalWindows() {
 void WatchTerminationSignals() {
   if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
     auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, g_app);
-    QObject::connect(notifier, &QSocketNotifier::activated, [] { CloseModalWindows(); });
+    QObject::connect(notifier, &QSocketNotifier::activated, [] {
+      CloseModalWindows();
+      WakeMainLoop();  // the main loop ends the program in order at once
+    });
   }
   struct sigaction sa {};
   sa.sa_handler = OnTerminationSignal;
@@ -102,7 +105,10 @@ void InitPlatform(int& argc, char** argv) {
   InstallFontStandIns();
   WatchTerminationSignals();
   InstallCaretRest();
-  QObject::connect(g_app, &QGuiApplication::commitDataRequest, [] { g_terminate = 1; });
+  QObject::connect(g_app, &QGuiApplication::commitDataRequest, [] {
+    g_terminate = 1;
+    WakeMainLoop();
+  });
 }
 
 bool IsPlatformReady() { return g_app != nullptr; }
@@ -110,6 +116,8 @@ bool IsPlatformReady() { return g_app != nullptr; }
 bool TerminationRequested() { return g_terminate != 0; }
 
 void ClearTerminationRequest() { g_terminate = 0; }
+
+void RequestTermination() { g_terminate = 1; }
 
 }  // namespace platform
 

@@ -15,5 +15,7 @@ void ReleaseAllObjects();
 // True once SIGTERM, SIGINT or SIGHUP arrived or the desktop session is ending.
 bool TerminationRequested();
 void ClearTerminationRequest();
+// Sets the request from within the program (the display is gone, the process ends).
+void RequestTermination();
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "platform/events.h"
+
 namespace platform::mixer {
 namespace {
 
@@ -12,11 +14,23 @@ Output g_output = Output::None;
 // thread waking about twenty times a second even when it only plays silence.
 bool g_suspended = false;
 
+// The end of a sound is an event of its own: the main loop then closes the idle device
+// at once instead of finding out at its next look at the clock. Called on SDL's audio
+// thread (or inside a halt), so it only wakes the main loop.
+void OnChannelFinished(int) { WakeMainLoop(); }
+void OnMusicFinished() { WakeMainLoop(); }
+
+void WatchSoundEnds() {
+  Mix_ChannelFinished(OnChannelFinished);
+  Mix_HookMusicFinished(OnMusicFinished);
+}
+
 bool OpenDevice(Output output) {
   if (output == Output::Silent)
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
   const bool opened = Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
   if (output == Output::Silent) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  if (opened) WatchSoundEnds();
   return opened;
 }
 
@@ -31,6 +45,7 @@ bool OpenMixer() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
+  WatchSoundEnds();
   return true;
 }
 

@@ -19,6 +19,7 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+#include "platform/narrow_list_style.h"
 #include "platform/registry.h"
 #include "platform/test_probes.h"
 
@@ -87,6 +88,7 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
       auto* combo = new QComboBox(parent);
       combo->setEditable(false);
       combo->setMaxVisibleItems(10);
+      UseNarrowListStyle(combo);
       QObject::connect(combo, &QComboBox::activated, report);
       return combo;
     }
@@ -284,25 +286,36 @@ void SetControlPicture(int control, int picture) {
   auto* label = As<QLabel>(control);
   if (!label) return;
   QImage* image = FindPicture(picture);
-  label->setPixmap(image ? QPixmap::fromImage(*image) : QPixmap());
+  label->setPixmap(image ? PictureForScreen(picture, label->devicePixelRatioF()) : QPixmap());
   FindControl(control)->picture = image ? picture : -1;
 }
 
 void HandPictureToControl(int control, int picture, const std::string& accessibleName) {
-  QImage* image = FindPicture(picture);
-  if (!image || !QCoreApplication::instance()) return;
-  // The copy keeps the picture's device pixel ratio, so the control shows it at its
+  HandPicturesToControls({{control, picture}}, accessibleName);
+}
+
+void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures,
+                            const std::string& accessibleName) {
+  if (!QCoreApplication::instance()) return;
+  // The copies keep the pictures' device pixel ratio, so the controls show them at their
   // own size in logical pixels.
-  const QImage copy = image->copy();
+  std::vector<std::pair<int, QImage>> copies;
+  for (const auto& [control, picture] : controlsAndPictures)
+    if (QImage* image = FindPicture(picture)) copies.emplace_back(control, image->copy());
+  if (copies.empty()) return;
   const QString name = ToQt(accessibleName);
+  // One posted call for all of them: the main thread wakes once, and does not wait on
+  // the event queue's lock while the renderer posts the next one.
   QMetaObject::invokeMethod(
       QCoreApplication::instance(),
-      [control, copy, name] {
-        auto* label = As<QLabel>(control);
-        if (!label) return;
-        label->setPixmap(QPixmap::fromImage(copy));
-        // A new name is an event on the accessibility bus: only when the text changes.
-        if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
+      [copies, name] {
+        for (const auto& [control, copy] : copies) {
+          auto* label = As<QLabel>(control);
+          if (!label) continue;
+          label->setPixmap(QPixmap::fromImage(copy));
+          // A new name is an event on the accessibility bus: only when the text changes.
+          if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
+        }
       },
       Qt::QueuedConnection);
 }
@@ -316,8 +329,10 @@ Rgb ControlPicturePixel(int control, int x, int y) {
   auto* label = As<QLabel>(control);
   if (!label) return {};
   const QImage image = label->pixmap().toImage();
-  if (!image.valid(x, y)) return {};
-  const QColor c = image.pixelColor(x, y);
+  // x and y are in the control's own pixels, however dense the picture is.
+  const int ratio = qRound(image.devicePixelRatio());
+  if (!image.valid(x * ratio, y * ratio)) return {};
+  const QColor c = image.pixelColor(x * ratio, y * ratio);
   return {c.red(), c.green(), c.blue()};
 }
 

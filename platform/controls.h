@@ -2,6 +2,7 @@
 // Child controls of the windows, addressed by their fixed numbers. Setting a control's
 // content from the program never reports a control event; only the user's input does.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -43,6 +44,10 @@ void SetControlTooltip(int control, const std::string& text);
 // non-empty `accessibleName` becomes the control's name there, if it differs.
 void SetControlPicture(int control, int picture);
 void HandPictureToControl(int control, int picture, const std::string& accessibleName = {});
+// The same for several (control, picture) pairs at once, shown together, all with the
+// same accessible name.
+void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures,
+                            const std::string& accessibleName = {});
 
 // Drop-down lists.
 void ClearListItems(int control);

@@ -80,6 +80,9 @@ std::string ShowOpenFileDialog(const FileDialogRequest& request) {
     dialog.selectNameFilter(filters[request.selectedFilter]);
   if (!request.startFolder.empty()) dialog.setDirectory(ToQt(request.startFolder));
   if (!request.proposedName.empty()) dialog.selectFile(ToQt(request.proposedName));
+  // Set last: without a caption the dialog puts in its own ("Öffnen") as its modes
+  // are set, and keeps whatever title it is given afterwards, an empty one too.
+  dialog.setWindowTitle(ToQt(request.title));
   // The data files are opened by relative names: whatever the dialog does, the working
   // directory must be the same afterwards.
   const QString workingDirectory = QDir::currentPath();

@@ -1,9 +1,11 @@
 #include "platform/events.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
+#include <atomic>
 #include <deque>
 
 #include "platform/audio_mixer.h"
@@ -15,6 +17,13 @@ namespace platform {
 namespace {
 
 std::deque<Event> g_queue;
+std::atomic<bool> g_woken{false};
+
+bool SecondChanged(const LocalTime& since) {
+  const LocalTime now = Now();
+  return now.second != since.second || now.minute != since.minute || now.hour != since.hour ||
+         now.day != since.day || now.month != since.month || now.year != since.year;
+}
 
 }  // namespace
 
@@ -28,34 +37,49 @@ void ProcessPendingWork() {
   if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-bool WaitEvent(int timeoutMs, Event& out) {
+void WakeMainLoop() {
+  g_woken = true;
+  // The dispatcher's wake-up is sticky: a wait that has not begun yet returns at once.
+  if (QCoreApplication* app = QCoreApplication::instance())
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(app->thread()))
+      dispatcher->wakeUp();
+}
+
+WaitEnd WaitEvent(int timeoutMs, Event& out) {
   mixer::SuspendWhenIdle();  // no audio thread waking an idle program
   RestCaretIfIdle(std::chrono::steady_clock::now());
   if (QCoreApplication::instance()) {
-    if (g_queue.empty() && timeoutMs > 0) {
+    if (g_queue.empty() && !g_woken && timeoutMs > 0) {
       // Sleep in the window system until something happens or the time is up; one
       // timer, made once, wakes us, so an idle program neither spins nor allocates.
-      static bool expired = false;
+      static bool timerFired = false;
       static QTimer* timer = [] {
         auto* t = new QTimer(QCoreApplication::instance());
         t->setSingleShot(true);
         t->setTimerType(Qt::PreciseTimer);
-        QObject::connect(t, &QTimer::timeout, [] { expired = true; });
+        QObject::connect(t, &QTimer::timeout, [] { timerFired = true; });
         return t;
       }();
-      expired = false;
+      timerFired = false;
       timer->start(timeoutMs);
-      // Waiting also handles whatever the window system has pending.
-      while (g_queue.empty() && !expired) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      // Waiting also handles whatever the window system has pending. Once the second
+      // has changed, the first thing that wakes us (the clock renderer's new picture)
+      // ends the wait: the main thread then wakes once a second, not twice.
+      const LocalTime began = Now();
+      while (g_queue.empty() && !g_woken && !timerFired && !SecondChanged(began))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       timer->stop();
     } else {
       QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
   }
-  if (g_queue.empty()) return false;
-  out = g_queue.front();
-  g_queue.pop_front();
-  return true;
+  if (!g_queue.empty()) {
+    out = g_queue.front();
+    g_queue.pop_front();
+    return WaitEnd::Event;
+  }
+  if (g_woken.exchange(false)) return WaitEnd::Woken;
+  return WaitEnd::TimedOut;
 }
 
 }  // namespace platform

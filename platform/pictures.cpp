@@ -24,7 +24,13 @@ struct PictureEntry {
   QImage image;
   QIcon icon;              // all sizes of an icon picture
   std::string pendingJpeg; // embedded JPEG not decoded yet
+  // The embedded twice-size drawing for dense screens, decoded when first needed.
+  QImage twice;
+  std::string pendingTwiceJpeg;
 };
+
+// Ratios above this get the twice-size drawing; at ratio 1 the plain picture is shown.
+constexpr qreal kTwiceSizeRatio = 1.5;
 
 std::map<int, PictureEntry>& Pictures() {
   static std::map<int, PictureEntry> pictures;
@@ -38,15 +44,39 @@ bool ReadResource(const char* name, QByteArray& data) {
   return true;
 }
 
-bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) {
+bool DecodeInto(QImage& target, const std::string& jpegBytes) {
   DecodedJpeg decoded;
   if (!DecodeJpeg(jpegBytes, decoded)) return false;
   QImage image(decoded.width, decoded.height, QImage::Format_RGB32);
   const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
   for (int y = 0; y < decoded.height; ++y)
     memcpy(image.scanLine(y), decoded.bgrx.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
-  entry.image = std::move(image);
+  target = std::move(image);
   return true;
+}
+bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) { return DecodeInto(entry.image, jpegBytes); }
+
+// Keeps the twice-size drawing of embedded picture `picture` in `entry`, if it has one.
+void ReadTwiceSize(int picture, PictureEntry& entry) {
+  const char* name = EmbeddedTwiceSizePictureName(picture);
+  QByteArray data;
+  if (!name || !ReadResource(name, data)) return;
+  if (QString::fromLatin1(name).endsWith(".jpg"))
+    entry.pendingTwiceJpeg.assign(data.constData(), static_cast<size_t>(data.size()));
+  else
+    entry.twice = QImage::fromData(data);
+}
+
+const QImage* FindTwiceSizePicture(int picture) {
+  auto it = Pictures().find(picture);
+  if (it == Pictures().end()) return nullptr;
+  PictureEntry& entry = it->second;
+  if (!entry.pendingTwiceJpeg.empty()) {
+    const std::string bytes = std::move(entry.pendingTwiceJpeg);
+    entry.pendingTwiceJpeg.clear();
+    DecodeInto(entry.twice, bytes);
+  }
+  return entry.twice.isNull() ? nullptr : &entry.twice;
 }
 
 }  // namespace
@@ -66,11 +96,30 @@ QImage* FindPicture(int picture) {
   return entry.image.isNull() ? nullptr : &entry.image;
 }
 
+QPixmap PictureForScreen(int picture, qreal devicePixelRatio) {
+  const QImage* image = FindPicture(picture);
+  if (!image) return {};
+  if (devicePixelRatio > kTwiceSizeRatio) {
+    if (const QImage* twice = FindTwiceSizePicture(picture)) {
+      QPixmap pixmap = QPixmap::fromImage(*twice);
+      pixmap.setDevicePixelRatio(2);  // laid out at the plain size
+      return pixmap;
+    }
+  }
+  return QPixmap::fromImage(*image);
+}
+
 QIcon PictureIcon(int picture) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end()) return {};
   if (!it->second.icon.isNull()) return it->second.icon;
-  return QIcon(QPixmap::fromImage(it->second.image));
+  QIcon icon(QPixmap::fromImage(it->second.image));
+  if (const QImage* twice = FindTwiceSizePicture(picture)) {
+    QPixmap pixmap = QPixmap::fromImage(*twice);
+    pixmap.setDevicePixelRatio(2);
+    icon.addPixmap(pixmap);
+  }
+  return icon;
 }
 
 bool DecodeJpegPicture(int picture, const std::string& jpegBytes) {
@@ -91,7 +140,9 @@ bool DecodeEmbeddedPicture(int picture) {
   const QString path = QString::fromLatin1(name);
   Pictures().erase(picture);
   if (path.endsWith(".jpg")) {
-    Pictures()[picture].pendingJpeg.assign(data.constData(), static_cast<size_t>(data.size()));
+    PictureEntry& entry = Pictures()[picture];
+    entry.pendingJpeg.assign(data.constData(), static_cast<size_t>(data.size()));
+    ReadTwiceSize(picture, entry);
     return true;
   }
   PictureEntry entry;
@@ -104,6 +155,7 @@ bool DecodeEmbeddedPicture(int picture) {
   } else {
     entry.image = QImage::fromData(data);
     if (entry.image.isNull()) return false;
+    ReadTwiceSize(picture, entry);
   }
   Pictures()[picture] = entry;
   return true;

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -56,6 +57,11 @@ const QFont* FindFont(int font);
 QIcon PictureIcon(int picture);
 // Offers a plain widget holding tool buttons to screen readers as a toolbar.
 void OfferAsToolBar(QWidget* widget);
+
+// Picture `picture` as a control on a screen of the given pixel ratio shows it: above
+// 1.5 the twice-size drawing (ratio 2, so it takes the plain size's room), else the
+// plain picture. Null for a missing picture.
+QPixmap PictureForScreen(int picture, qreal devicePixelRatio);
 
 // The widget behind control `control`, if it is of kind W.
 template <typename W>

@@ -14,6 +14,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/events.h"
+
 namespace platform {
 namespace {
 
@@ -67,6 +69,7 @@ bool ClaimSingleInstance() {
       close(client);
       g_raiseRequested = true;
     }
+    if (g_raiseRequested) WakeMainLoop();
   });
   return true;
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -23,6 +24,10 @@ void TriggerMenuItem(int menu, int item) {
 
 void RequestWindowClose(int window) {
   if (WindowEntry* w = FindWindow(window)) w->window->close();
+}
+
+void PostWindowCloseRequest(int window) {
+  if (WindowEntry* w = FindWindow(window)) QCoreApplication::postEvent(w->window, new QCloseEvent);
 }
 
 void ClickCalendarDay(int control, Date day) {

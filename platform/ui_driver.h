@@ -11,6 +11,9 @@ void TriggerMenuItem(int menu, int item);    // like choosing the item (if enabl
 void ClickToolButton(int command);           // like clicking the toolbar button (if enabled)
 void PressReturnKey(int window);
 void RequestWindowClose(int window);         // like the close box
+// Like the close box, but delivered by the window system later, while the program
+// waits, as a real click arrives.
+void PostWindowCloseRequest(int window);
 void ClickTrayIcon(int icon);
 void ClickCalendarDay(int control, Date day);
 void ChooseListItem(int control, int index);

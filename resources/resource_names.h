@@ -8,3 +8,7 @@ const char* EmbeddedPictureName(int picture);
 // Resource paths of further, larger sizes of icon picture `picture`, in rising order,
 // ended by nullptr; nullptr at once for a picture without them.
 const char* const* EmbeddedIconSizeNames(int picture);
+
+// The same picture drawn at twice its size, for screens of twice the pixel density, or
+// nullptr where there is none.
+const char* EmbeddedTwiceSizePictureName(int picture);

@@ -25,11 +25,31 @@ void WaitForNextFrame(FramePacer& pacer, SaverPlatform& platform) {
   platform.IdleUntil(NextFrameDue(pacer, platform.Now()));
 }
 
+bool NamesWindowOnCommandLine(const std::vector<std::string>& parameters) {
+  for (const std::string& p : parameters)
+    if (p == "-window-id" || p == "--window-id") return true;
+  return false;
+}
+
+// XSCREENSAVER_WINDOW outlives the XScreenSaver session that set it. A window named
+// only there that no longer exists is no host: without parameters the run is the
+// ordinary full-screen one, with "-root" it draws on the root window.
+std::optional<XScreenSaverHost> UsableXScreenSaverHost(const std::vector<std::string>& parameters,
+                                                       const char* environmentWindow,
+                                                       SaverPlatform& platform) {
+  std::optional<XScreenSaverHost> host = FindXScreenSaverHost(parameters, environmentWindow);
+  if (!host || host->useRootWindow || NamesWindowOnCommandLine(parameters)) return host;
+  const HostWindow named{HostWindow::Kind::ForeignHandle, static_cast<int64_t>(host->windowId)};
+  if (platform.HostClientSize(named)) return host;
+  if (parameters.empty()) return std::nullopt;
+  return XScreenSaverHost{true, 0};
+}
+
 }  // namespace
 
 int RunSaver(const std::vector<std::string>& parameters, const char* xscreensaverWindow,
              SaverPlatform& platform, const LocalClock& clock) {
-  if (const auto host = FindXScreenSaverHost(parameters, xscreensaverWindow)) {
+  if (const auto host = UsableXScreenSaverHost(parameters, xscreensaverWindow, platform)) {
     RunInXScreenSaverWindow(platform, clock, *host);
     return 0;
   }

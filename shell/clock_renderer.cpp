@@ -35,9 +35,6 @@ void DrawClockPicture(const ClockPicture& p, platform::Rgb background, const std
   const int textWidth = platform::TextWidth(p.font, text);
   const int x = (p.width - textWidth) / 2 + p.offset;
   platform::DrawPictureText(p.picture, p.font, x, 0, kBlack, text);
-  // The control shows the new picture once it exists (the small window comes later);
-  // screen readers read it as "hh:mm", which changes once a minute.
-  platform::HandPictureToControl(p.control, p.picture, text.substr(0, 5));
 }
 
 // Milliseconds until just after the next second boundary of the local clock.
@@ -53,6 +50,12 @@ void RenderLoop(platform::Rgb background) {
     if (text != lastDrawn) {
       DrawClockPicture(kLargeClock, background, text);
       DrawClockPicture(kSmallClock, background, text);
+      // Both in one hand-over, so the main thread wakes once for them. A control shows
+      // its picture once it exists (the small window comes later); screen readers read
+      // it as "hh:mm", which changes once a minute.
+      platform::HandPicturesToControls(
+          {{kLargeClock.control, kLargeClock.picture}, {kSmallClock.control, kSmallClock.picture}},
+          text.substr(0, 5));
       lastDrawn = text;
       ++g_drawCount;
     }

@@ -20,3 +20,15 @@ void ExitProgram() {
   ReleaseProgram();
   App().exitRequested = true;
 }
+
+void EndProgramAtProcessExit() {
+  if (App().exitRequested) return;
+  App().exitRequested = true;
+  // Nothing may wait for the user now: a failure message answers at once.
+  platform::RequestTermination();
+  OnWindowMoved();
+  SaveSettings();
+  SaveAppointments();
+  // A thread still joinable when the process ends aborts it.
+  StopClockRenderer();
+}

@@ -77,6 +77,11 @@ void HandleEvent(const platform::Event& event) {
 
 }  // namespace
 
+int MillisecondsToNextSecond(const platform::LocalTime& now) {
+  const int wait = 1000 - now.millisecond + kSecondGraceMs;
+  return wait < 1 ? 1 : wait;
+}
+
 void RunMainLoopPass(int waitMs) {
   RunDateStep();
   RunHourStep();
@@ -84,7 +89,9 @@ void RunMainLoopPass(int waitMs) {
   RunViewSteps();
   if (platform::TakeRaiseRequest()) OnRaiseRequest();
   platform::Event event;
-  if (platform::WaitEvent(waitMs, event)) HandleEvent(event);
+  // Read after the steps: they may have taken a while (a message box, a file).
+  const int wait = waitMs == kWaitToNextSecond ? MillisecondsToNextSecond(platform::Now()) : waitMs;
+  if (platform::WaitEvent(wait, event) == platform::WaitEnd::Event) HandleEvent(event);
 }
 
 int RunMainLoop() {

@@ -1,4 +1,5 @@
 #include "appointments/appointment_list.h"
+#include "commands/dispatch.h"
 #include "commands/menu_states.h"
 #include "organs/organ_texts.h"
 #include "platform/fonts.h"
@@ -8,6 +9,7 @@
 #include "shell/state/identifiers.h"
 #include "shell/program.h"
 #include "shell/state/settings_store.h"
+#include "shell/view_commands.h"
 #include "shell/views.h"
 #include "shell/windows_build.h"
 #include "sound/chime.h"
@@ -50,6 +52,7 @@ void ReadSettingsOrCreateFirstRunFiles() {
 
 void RunStartup() {
   ResetAppState();
+  SetShellCommandHandler(HandleShellCommand);
   InitSounds();  // reports its own failure; start-up goes on
   App().versionText = "Version: 1.2";
   App().Appointments.clear();

@@ -4,6 +4,7 @@
 #include "shell/state/identifiers.h"
 #include "shell/state/settings_store.h"
 #include "shell/state/view_interval_items.h"
+#include "shell/program.h"
 #include "shell/views.h"
 
 void ChooseViewAutomatic() {
@@ -44,4 +45,25 @@ void ToggleTrayMode() {
   // Switching tray mode off leaves the windows as they are.
   if (App().settings.trayMode) ToTray();
   SaveSettings();
+}
+
+void HandleShellCommand(int command) {
+  switch (command) {
+    case kCmdExit:
+    case kCmdQuitFromSmall: ExitProgram(); break;
+    case kCmdViewAutomatic: ChooseViewAutomatic(); break;
+    case kCmdViewSmallPermanent: ChooseSmallViewPermanent(); break;
+    case kCmdInterval1:
+    case kCmdInterval3:
+    case kCmdInterval5:
+    case kCmdInterval10:
+    case kCmdInterval15:
+    case kCmdIntervalPermanent: ChooseViewInterval(command); break;
+    case kCmdSmall: ChooseSmallWindow(); break;
+    case kCmdHide: ChooseHide(); break;
+    case kCmdOpenMainWindow: ChooseOpenMainWindow(); break;
+    case kCmdAlwaysOnTop: ToggleAlwaysOnTop(); break;
+    case kCmdToTray: ToggleTrayMode(); break;
+    default: break;
+  }
 }

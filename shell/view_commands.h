@@ -10,3 +10,7 @@ void ChooseHide();                 // kCmdHide "Ausblenden"
 void ChooseOpenMainWindow();       // kCmdOpenMainWindow "Hauptfenster öffnen"
 void ToggleAlwaysOnTop();          // kCmdAlwaysOnTop "Immer im Vordergrund"
 void ToggleTrayMode();             // kCmdToTray "Ausblenden" (small window)
+
+// Carries out the shell's own commands (the views and the end of the program) for the
+// command dispatcher; other identifiers are ignored.
+void HandleShellCommand(int command);

@@ -10,7 +10,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
-  xvfb x11-utils xauth imagemagick
+  xvfb x11-utils x11-xserver-utils xdotool xauth imagemagick
   appstream desktop-file-utils dpkg-dev
   clang libclang-rt-14-dev
   libx11-dev

@@ -35,17 +35,27 @@ class QtSaverPlatform::MessageRecorder : public QObject {
     auto* widget = qobject_cast<QWidget*>(target);
     if (!widget || !owner_.IsOurWindow(widget->window())) return false;
     switch (event->type()) {
-      case QEvent::KeyPress:
-        owner_.Record(SaverMessage::KeyPress);
+      case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto press = owner_.keyRepeat_.Press(key->nativeScanCode(), key->timestamp());
+        if (press.realReleaseBefore) owner_.Record(SaverMessage::KeyRelease);
+        if (press.newPress) owner_.Record(SaverMessage::KeyPress);
         return true;
-      case QEvent::KeyRelease:
-        // X11 sends a release with every auto-repeated press of a held key;
-        // only the real release counts.
-        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) owner_.Record(SaverMessage::KeyRelease);
+      }
+      case QEvent::KeyRelease: {
+        // X11 sends a release with every auto-repeated press of a held key. Qt does
+        // not always see that, so the release waits for the press that may follow.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat()) return true;
+        if (owner_.keyRepeat_.Release(key->nativeScanCode(), key->timestamp()))
+          owner_.Record(SaverMessage::KeyRelease);
+        if (owner_.waitingForMessage_) owner_.waitingForMessage_->quit();  // decide soon
         return true;
+      }
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
+        if (owner_.keyRepeat_.OtherEvent()) owner_.Record(SaverMessage::KeyRelease);
         owner_.Record(SaverMessage::MouseButton);
         return true;
       default:
@@ -245,9 +255,22 @@ void QtSaverPlatform::Record(SaverMessage message) {
   if (waitingForMessage_) waitingForMessage_->quit();
 }
 
-void QtSaverPlatform::PumpEvents(Clock::time_point until, bool stopOnMessage) {
+void QtSaverPlatform::ProcessEventsAtHand() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  EndEventPass();
+}
+
+void QtSaverPlatform::EndEventPass() {
+  if (keyRepeat_.EndOfPass()) Record(SaverMessage::KeyRelease);
+}
+
+void QtSaverPlatform::PumpEvents(Clock::time_point until, bool stopOnMessage) {
+  ProcessEventsAtHand();
   while (!(stopOnMessage && !messages_.empty()) && !TerminationRequested()) {
+    if (keyRepeat_.ReleaseWaiting()) {
+      ProcessEventsAtHand();  // a repeat press would be among these
+      continue;
+    }
     const auto now = Clock::now();
     if (now >= until) break;
     QEventLoop loop;
@@ -259,6 +282,7 @@ void QtSaverPlatform::PumpEvents(Clock::time_point until, bool stopOnMessage) {
     waitingForMessage_ = stopOnMessage ? &loop : nullptr;
     loop.exec();
     waitingForMessage_ = nullptr;
+    EndEventPass();
   }
 }
 

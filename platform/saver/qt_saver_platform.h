@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/saver/key_repeat_filter.h"
 #include "platform/saver/saver_platform.h"
 #include "platform/saver/saver_windows.h"
 #include "platform/saver/x11_host_window.h"
@@ -78,6 +79,8 @@ class QtSaverPlatform : public SaverPlatform {
   void Record(SaverMessage message);
   bool IsOurWindow(const QWidget* window) const;
   void PumpEvents(Clock::time_point until, bool stopOnMessage);
+  void ProcessEventsAtHand();  // one pass over the events that have arrived
+  void EndEventPass();
   void GrabKeyboard();  // retried each frame until X grants it
 
   NoticePresenter presenter_;
@@ -87,6 +90,7 @@ class QtSaverPlatform : public SaverPlatform {
   X11HostWindow foreignHost_;
   std::deque<SaverMessage> messages_;
   QEventLoop* waitingForMessage_ = nullptr;
+  KeyRepeatFilter keyRepeat_;
   int cursorCount_ = 0;        // Windows display counter: visible while >= 0
   bool blankCursorSet_ = false;
   std::optional<int> keyboardWindow_;  // the topmost window takes the keyboard

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+
 #include "appointments/appointment_file.h"
 #include "organs/organ_edit.h"
 #include "platform/controls.h"
@@ -70,6 +76,65 @@ class EditorTest : public AppointmentProgramTest {
 
 constexpr platform::Date kToday{2026, 12, 7};
 constexpr platform::Date kLater{2026, 12, 9};
+
+// Columns [first, last] in which two renderings differ, or {-1, -1}.
+std::pair<int, int> DifferingColumns(const QImage& a, const QImage& b) {
+  std::pair<int, int> span{-1, -1};
+  for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+      if (a.pixel(x, y) != b.pixel(x, y)) {
+        if (span.first < 0) span.first = x;
+        span.second = x;
+        break;
+      }
+  return span;
+}
+
+// The current item's text is drawn whole, left of the drop-down arrow: its ink is as
+// wide as the same text drawn freely in the box's font.
+TEST_F(EditorTest, TimeBoxesShowBothDigitsBesideTheArrow) {
+  StartAt(10, 2);
+  Menu(kCmdOpenAppointments);
+  for (auto [box, item] : {std::pair{kCtlHourBox, "18"}, std::pair{kCtlMinuteBox, "00"}}) {
+    int x, y, w, h;
+    ASSERT_TRUE(platform::ControlGeometry(box, x, y, w, h));
+    QComboBox* combo = nullptr;
+    for (QWidget* widget : QApplication::allWidgets())
+      if (auto* c = qobject_cast<QComboBox*>(widget); c && c->isVisible() && c->pos() == QPoint(x, y)) combo = c;
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(combo->width(), 40);
+    combo->setCurrentIndex(combo->findText(item));
+    const QString text = combo->currentText();
+    ASSERT_EQ(text, item);
+    const QImage withText = combo->grab().toImage();
+    const int index = combo->currentIndex();
+    combo->setCurrentIndex(-1);
+    const QImage withoutText = combo->grab().toImage();
+    combo->setCurrentIndex(index);
+    const auto drawn = DifferingColumns(withText, withoutText);
+
+    QImage blank(200, combo->height(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    QImage free = blank.copy();
+    {
+      QPainter p(&free);
+      p.setFont(combo->font());
+      p.setPen(Qt::black);
+      p.drawText(QRect(10, 0, 180, combo->height()), Qt::AlignVCenter | Qt::AlignLeft, text);
+    }
+    const auto whole = DifferingColumns(free, blank);
+
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.rect = combo->rect();
+    const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxArrow, combo);
+    ASSERT_GE(drawn.first, 0) << text.toStdString();
+    EXPECT_LT(drawn.second, arrow.left()) << text.toStdString() << ": the arrow covers the text";
+    EXPECT_GE(drawn.second - drawn.first, whole.second - whole.first - 1)
+        << text.toStdString() << ": the text is cut";
+  }
+}
 
 TEST_F(EditorTest, OpenShowsTheWindowInViewForm) {
   StartAt(10, 2, {Record("07.12.2026", 9, 5, 1, W("Frühstück")), Record("08.12.2026", 8, 0, 0, "Morgen")});

@@ -166,6 +166,87 @@ TEST(Pictures, OrganPicturesDecodeToDrawings) {
   }
 }
 
+// The twice-size variant of "name.ext": "name@2x.ext".
+std::string TwiceSizeFile(const std::string& file) {
+  const size_t dot = file.rfind('.');
+  return file.substr(0, dot) + "@2x" + file.substr(dot);
+}
+
+TEST(Pictures, TwiceSizeVariantsAreTheSamePicturesDrawnLarger) {
+  struct Variant {
+    std::string file;
+    int width, height;
+    uint32_t bitmapBits;  // 0 for a JPEG
+  };
+  std::vector<Variant> variants = {{"decoration.jpg", 71, 196, 0}, {"appointment_button.bmp", 16, 16, 24}};
+  for (const OrganPicture& p : kOrganPictures) variants.push_back({p.file, p.width, p.height, p.organ == 10 ? 8u : 0u});
+  for (const Variant& v : variants) {
+    const std::string file = "resources/pictures/" + v.file;
+    const std::string twice = TwiceSizeFile(file);
+    SCOPED_TRACE(twice);
+    if (v.bitmapBits)
+      ExpectBitmap(twice, 2 * v.width, 2 * v.height, v.bitmapBits);
+    else
+      ExpectBaselineColourJpeg(twice, 2 * v.width, 2 * v.height);
+    const QImage large(QString::fromStdString(Path(twice)));
+    const QImage small(QString::fromStdString(Path(file)));
+    ASSERT_FALSE(large.isNull());
+    ASSERT_FALSE(small.isNull());
+    // Brought down to the plain size it must be the plain picture, up to the finer
+    // drawing of edges and text.
+    double difference = 0;
+    for (int y = 0; y < small.height(); ++y)
+      for (int x = 0; x < small.width(); ++x) {
+        int r = 0, g = 0, b = 0;  // the mean of the 2 x 2 large pixels
+        for (int dy = 0; dy < 2; ++dy)
+          for (int dx = 0; dx < 2; ++dx) {
+            const QRgb c = large.pixel(2 * x + dx, 2 * y + dy);
+            r += qRed(c), g += qGreen(c), b += qBlue(c);
+          }
+        const QRgb a = small.pixel(x, y);
+        difference += std::abs(4 * qRed(a) - r) / 4.0 + std::abs(4 * qGreen(a) - g) / 4.0 +
+                      std::abs(4 * qBlue(a) - b) / 4.0;
+      }
+    difference /= 3.0 * small.width() * small.height();
+    EXPECT_LT(difference, 12.0) << "mean difference per channel";
+  }
+}
+
+// The organ picture control (225 x 187) centres a larger picture and cuts it: what it
+// cuts off must hold nothing but the light background, so no name, caption or label
+// is lost.
+TEST(Pictures, OrganPicturesDrawNothingWhereTheControlCutsThemOff) {
+  const QSize control(225, 187);
+  const QColor background(252, 249, 240);
+  for (const OrganPicture& p : kOrganPictures) {
+    for (int scale : {1, 2}) {
+      std::string file = std::string("resources/pictures/") + p.file;
+      if (scale == 2) file = TwiceSizeFile(file);
+      SCOPED_TRACE(file);
+      const QImage image(QString::fromStdString(Path(file)));
+      ASSERT_EQ(image.size(), QSize(p.width, p.height) * scale);
+      // The control's own centring: integer halves of the overhang on either side.
+      const int left = std::max(0, (p.width - control.width()) / 2) * scale;
+      const int top = std::max(0, (p.height - control.height()) / 2) * scale;
+      const QRect shown(left, top, std::min(p.width, control.width()) * scale,
+                        std::min(p.height, control.height()) * scale);
+      // JPEG's own noise round the frame stays well below 20; a drawn line or letter
+      // differs by far more.
+      int worst = 0, worstX = -1, worstY = -1;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+          if (shown.contains(x, y)) continue;
+          const QRgb c = image.pixel(x, y);
+          const int d = std::max({std::abs(qRed(c) - background.red()), std::abs(qGreen(c) - background.green()),
+                                  std::abs(qBlue(c) - background.blue())});
+          if (d > worst) worst = d, worstX = x, worstY = y;
+        }
+      EXPECT_LE(worst, 20) << "off by " << worst << ", drawn at " << worstX << "," << worstY << ", outside " << shown.x() << ","
+                           << shown.y() << " " << shown.width() << "x" << shown.height();
+    }
+  }
+}
+
 TEST(Pictures, DecorationAndButtonHaveTheirSizeAndFormat) {
   ExpectBaselineColourJpeg("resources/pictures/decoration.jpg", 71, 196);
   ExpectBitmap("resources/pictures/appointment_button.bmp", 16, 16, 24);

@@ -345,6 +345,31 @@ TEST(RunSaver, XScreenSaverWindowGetsTheMovingFullScreenFace) {
             50);
 }
 
+TEST(RunSaver, StaleXScreenSaverWindowInTheEnvironmentIsNoHost) {
+  test::EnsureQtApplication();
+  {
+    // No parameter: the ordinary full-screen run, as if the variable were unset.
+    FakeSaverPlatform platform;
+    ScriptedClock clock;
+    platform.hostHandle = 0;  // the window named below no longer exists
+    platform.messages = {SaverMessage::KeyRelease};
+    EXPECT_EQ(RunSaver({}, "0x1a00003", platform, clock.AsClock()), 0);
+    EXPECT_EQ(platform.windowTitle, "Screen Saver");
+    EXPECT_EQ(platform.runningFlagSets, (std::vector<int>{1, 0}));
+  }
+  {
+    // "-root": the root window instead of the vanished one.
+    FakeSaverPlatform platform;
+    ScriptedClock clock;
+    platform.hostDestroyedAfterChecks = 1;
+    RunSaver({"-root"}, "0x1a00003", platform, clock.AsClock());
+    EXPECT_FALSE(platform.windowOpen);
+    ASSERT_FALSE(platform.hostsAsked.empty());
+    EXPECT_EQ(platform.hostsAsked.back().kind, HostWindow::Kind::DefaultRoot);
+    EXPECT_EQ(platform.picturesShown, 1);
+  }
+}
+
 TEST(RunSaver, XScreenSaverWindowThatChangesSizeRestartsTheFace) {
   test::EnsureQtApplication();
   FakeSaverPlatform platform;

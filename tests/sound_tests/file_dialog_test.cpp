@@ -62,6 +62,21 @@ TEST_F(RealFileDialogTest, ChoosingElsewhereLeavesTheWorkingDirectoryAlone) {
   EXPECT_EQ(std::filesystem::current_path(), before);
 }
 
+TEST_F(RealFileDialogTest, ShowsTheTitleItIsGivenAndNoneOfItsOwn) {
+  for (const std::string& title : {std::string(W("Klang wählen")), std::string()}) {
+    QString shown = "not shown";
+    WhenDialogShows([&](QFileDialog& dialog) {
+      shown = dialog.windowTitle();
+      dialog.reject();
+    });
+    platform::FileDialogRequest request;
+    request.title = title;
+    request.filters = W("MP3|*.mp3|Wave|*.wav");
+    platform::ShowOpenFileDialog(request);
+    EXPECT_EQ(shown, QString::fromStdString(platform::Utf8(title)));
+  }
+}
+
 TEST_F(RealFileDialogTest, CancelGivesAnEmptyText) {
   WhenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
   EXPECT_EQ(platform::ShowOpenFileDialog({}), "");

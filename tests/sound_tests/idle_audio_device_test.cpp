@@ -1,7 +1,10 @@
 // The audio device is open only while something plays: an idle organclock must not
 // keep SDL's audio thread waking it. Loaded sounds and the opened chime survive the
 // closing and play again when asked.
+#include <cstdint>
+#include <fstream>
 #include <functional>
+#include <string>
 
 #include "platform/audio_mixer.h"
 #include "platform/events.h"
@@ -58,6 +61,44 @@ TEST_P(IdleAudioDeviceTest, MainLoopPassClosesTheIdleDevice) {
   platform::Event event;
   platform::WaitEvent(0, event);
   EXPECT_FALSE(platform::mixer::DeviceOpen());
+}
+
+// A fifth of a second of silence, 16-bit mono at 44.1 kHz.
+void WriteShortWav(const std::string& path) {
+  const uint32_t samples = 8820, dataBytes = samples * 2;
+  std::string header = "RIFF....WAVEfmt ";
+  auto put32 = [&header](uint32_t v) { for (int i = 0; i < 4; ++i) header += static_cast<char>(v >> (8 * i)); };
+  auto put16 = [&header](uint16_t v) { header += static_cast<char>(v); header += static_cast<char>(v >> 8); };
+  put32(16); put16(1); put16(1); put32(44100); put32(88200); put16(2); put16(16);
+  header += "data";
+  put32(dataBytes);
+  const uint32_t riff = static_cast<uint32_t>(header.size() - 8 + dataBytes);
+  for (int i = 0; i < 4; ++i) header[4 + i] = static_cast<char>(riff >> (8 * i));
+  std::ofstream(path, std::ios::binary) << header << std::string(dataBytes, '\0');
+}
+
+// The end of a sound wakes the sleeping main loop, which then closes the device at once
+// rather than at its next look at the clock.
+TEST_F(SoundTest, TheEndOfASoundEndsTheWaitAndTheIdleDeviceCloses) {
+  WriteShortWav("kurz.wav");
+  WriteSilentMp3("kurz.mp3", 8);
+  const std::function<bool()> plays[] = {
+      [] { return platform::InitSoundOutput() && platform::LoadSound(15, "kurz.wav") && platform::PlaySound(15); },
+      [] {
+        return platform::SendMediaCommand("OPEN \"kurz.mp3\" Type MPEGVIDEO ALIAS MP3_16") == 0 &&
+               platform::SendMediaCommand("play MP3_16 from 0") == 0;
+      }};
+  platform::Event event;
+  for (const auto& play : plays) {
+    while (platform::WaitEvent(0, event) != platform::WaitEnd::TimedOut) {
+    }
+    ASSERT_TRUE(play());
+    ASSERT_TRUE(platform::mixer::DeviceOpen());
+    EXPECT_EQ(platform::WaitEvent(1000, event), platform::WaitEnd::Woken) << "ended by the sound, not the time";
+    platform::WaitEvent(0, event);
+    EXPECT_FALSE(platform::mixer::DeviceOpen());
+  }
+  platform::CloseSoundOutput();
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, IdleAudioDeviceTest, testing::ValuesIn(kPlayers),

@@ -1,3 +1,11 @@
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+#include <cstdlib>
+
+#include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/test_probes.h"
 #include "platform/tray.h"
@@ -281,5 +289,41 @@ INSTANTIATE_TEST_SUITE_P(
         MenuStateCase{"odd_tray_mode", 3, 15, -1, 1, true, kCmdInterval3, -1, true, true, true},
         MenuStateCase{"negative_mode_and_interval", -56, -3, 1, 1, false, -1, kCmdChimeGong, true, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// On a dense screen the organ picture is the twice-size drawing, laid out at the plain
+// size; at ratio 1 it is the plain picture itself. CTest runs this once more with
+// QT_SCALE_FACTOR=2 and ORGANCLOCK_EXPECT_RATIO=2.
+TEST_F(ViewTest, OrganPictureFollowsTheScreensPixelRatio) {
+  StartWith(kSmallOnly, kPlain, 4, 0);  // Lunge: picture 1
+  int x, y, w, h;
+  ASSERT_TRUE(platform::ControlGeometry(kCtlOrganPicture, x, y, w, h));
+  QLabel* label = nullptr;
+  for (QWidget* widget : QApplication::allWidgets())
+    if (auto* l = qobject_cast<QLabel*>(widget); l && !l->pixmap().isNull() && l->geometry() == QRect(x, y, w, h)) label = l;
+  ASSERT_NE(label, nullptr);
+  const qreal ratio = label->devicePixelRatioF();
+  if (const char* expected = std::getenv("ORGANCLOCK_EXPECT_RATIO")) {
+    EXPECT_EQ(ratio, std::atof(expected));
+  }
+  const bool dense = ratio > 1.5;
+
+  const QPixmap shown = label->pixmap();
+  const QImage drawing(dense ? ":/pictures/organ01@2x.jpg" : ":/pictures/organ01.jpg");
+  ASSERT_FALSE(drawing.isNull());
+  EXPECT_EQ(shown.devicePixelRatio(), dense ? 2.0 : 1.0);
+  ASSERT_EQ(shown.size(), drawing.size());
+  EXPECT_EQ(shown.deviceIndependentSize().toSize(), QSize(225, 187));
+  EXPECT_EQ(label->size(), QSize(225, 187));
+  // Decoded by libjpeg here and by Qt's reader there: equal up to rounding.
+  const QImage pixels = shown.toImage();
+  int worst = 0;
+  for (int py = 0; py < pixels.height(); py += 3)
+    for (int px = 0; px < pixels.width(); px += 3) {
+      const QRgb a = pixels.pixel(px, py), b = drawing.pixel(px, py);
+      worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                        std::abs(qBlue(a) - qBlue(b))});
+    }
+  EXPECT_LE(worst, 4);
+}
 
 }  // namespace

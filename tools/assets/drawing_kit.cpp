@@ -12,13 +12,20 @@ QFont KitFont(double pixelSize, bool bold) {
   return font;
 }
 
-QImage NewCanvas(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(QColor(252, 249, 240));
-  QPainter p(&image);
-  p.setPen(QPen(QColor(196, 178, 140), 1));
-  p.drawRect(0, 0, width - 1, height - 1);
+QImage NewCanvas(int width, int height, int scale) {
+  QImage image(width * scale, height * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  image.fill(kCanvasColour);
   return image;
+}
+
+void DrawCanvasFrame(QPainter& p, const QRectF& frame) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(196, 178, 140), 1));
+  p.drawRect(frame.adjusted(0, 0, -1, -1));
+  p.restore();
 }
 
 QRectF DrawTitleAndPeriod(QPainter& p, int width, int height, const QString& name, const QString& period) {

@@ -8,8 +8,15 @@
 
 QFont KitFont(double pixelSize, bool bold = false);
 
-// A light canvas of the given size with a thin frame.
-QImage NewCanvas(int width, int height);
+// The light background of the organ pictures.
+inline const QColor kCanvasColour(252, 249, 240);
+
+// A light canvas of width x height logical pixels, drawn at `scale` device pixels
+// per logical one.
+QImage NewCanvas(int width, int height, int scale = 1);
+
+// The thin frame round the drawing.
+void DrawCanvasFrame(QPainter& p, const QRectF& frame);
 
 // The organ's name as a title at the top and its period at the bottom. Returns the
 // free area between them, where the drawing goes.

@@ -80,16 +80,17 @@ QImage DrawClockIcon(int size) {
   return image;
 }
 
-QImage DrawDecoration() {
+QImage DrawDecoration(int scale) {
   const int w = 71, h = 196;
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image(w * scale, h * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
   QLinearGradient bg(0, 0, 0, h);
   bg.setColorAt(0, QColor(120, 24, 24));
   bg.setColorAt(0.5, QColor(150, 40, 30));
   bg.setColorAt(1, QColor(110, 20, 24));
-  p.fillRect(image.rect(), bg);
+  p.fillRect(QRect(0, 0, w, h), bg);
   // Gold double frame.
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(222, 180, 90), 2));
@@ -146,8 +147,9 @@ QImage DrawDecoration() {
   return image;
 }
 
-QImage DrawAppointmentButton() {
-  QImage image(16, 16, QImage::Format_RGB32);
+QImage DrawAppointmentButton(int scale) {
+  QImage image(16 * scale, 16 * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
   image.fill(QColor(212, 208, 200));  // the classic button face, so the image blends in
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);

@@ -38,23 +38,29 @@ int main(int argc, char** argv) {
   }
   bool ok = true;
 
-  const QString decoration = pictures + "/decoration.jpg";
-  ok &= Report(DrawDecoration().save(decoration, "JPG", 90), decoration);
+  // Each embedded picture at its own size and, for screens of twice the density,
+  // drawn again at twice the size ("name@2x").
+  for (int scale : {1, 2}) {
+    const QString suffix = scale == 1 ? QString() : QString("@%1x").arg(scale);
+    const QString decoration = pictures + "/decoration" + suffix + ".jpg";
+    ok &= Report(DrawDecoration(scale).save(decoration, "JPG", 90), decoration);
 
-  for (int organ = 1; organ <= 12; ++organ) {
-    const QImage picture = DrawOrganPicture(organ);
-    if (organ == 10) {
-      // The one organ picture the program loads as an 8-bit palette bitmap.
-      const QString path = pictures + "/organ10.bmp";
-      ok &= Report(WriteBmp8(ReduceTo256Colours(picture), path.toStdString()), path);
-    } else {
-      const QString path = pictures + QString("/organ%1.jpg").arg(organ, 2, 10, QChar('0'));
-      ok &= Report(picture.convertToFormat(QImage::Format_RGB888).save(path, "JPG", 90), path);
+    for (int organ = 1; organ <= 12; ++organ) {
+      const QImage picture = DrawOrganPicture(organ, scale);
+      const QString name = pictures + QString("/organ%1").arg(organ, 2, 10, QChar('0')) + suffix;
+      if (organ == 10) {
+        // The one organ picture the program loads as an 8-bit palette bitmap.
+        const QString path = name + ".bmp";
+        ok &= Report(WriteBmp8(ReduceTo256Colours(picture), path.toStdString()), path);
+      } else {
+        const QString path = name + ".jpg";
+        ok &= Report(picture.convertToFormat(QImage::Format_RGB888).save(path, "JPG", 90), path);
+      }
     }
-  }
 
-  const QString button = pictures + "/appointment_button.bmp";
-  ok &= Report(WriteBmp24(DrawAppointmentButton(), button.toStdString()), button);
+    const QString button = pictures + "/appointment_button" + suffix + ".bmp";
+    ok &= Report(WriteBmp24(DrawAppointmentButton(scale), button.toStdString()), button);
+  }
 
   std::vector<IconSize> iconSizes;
   for (int size : {48, 32, 24, 16}) {

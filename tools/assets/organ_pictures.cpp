@@ -151,8 +151,8 @@ void DrawLargeIntestine(QPainter& p, const QRectF& area) {
   Tube(p, appendix, colonColour, 3);
 
   Label(p, At(t, 50, 21), At(t, 50, 38), "Querdarm", Side::Below);
-  Label(p, At(t, 8, 40), QPointF(area.left() + 64, area.top() + 40), "aufsteigender\nTeil", Side::Left, 9.5);
-  Label(p, At(t, 92, 40), QPointF(area.right() - 64, area.top() + 40), "absteigender\nTeil", Side::Right, 9.5);
+  Label(p, At(t, 8, 40), QPointF(area.left() + 66, area.top() + 40), "aufsteigender\nTeil", Side::Left, 9);
+  Label(p, At(t, 92, 40), QPointF(area.right() - 66, area.top() + 40), "absteigender\nTeil", Side::Right, 9);
   Label(p, At(t, 6, 90), QPointF(area.left() + 60, area.bottom() - 12), "Blinddarm", Side::Left);
   Label(p, At(t, 75, 82), QPointF(area.right() - 60, area.bottom() - 30), "S-Darm", Side::Right);
   Label(p, At(t, 56, 96), QPointF(area.right() - 60, area.bottom() - 6), "Mastdarm", Side::Right);
@@ -199,7 +199,7 @@ void DrawStomach(QPainter& p, const QRectF& area) {
   Label(p, At(t, 70, 6), QPointF(area.right() - 30, area.top() - 2), "Magengrund", Side::Above, 9.5);
   Label(p, At(t, 78, 54), QPointF(area.right() - 18, area.top() + 74), "Magen-\nkörper", Side::Below, 9.5);
   Label(p, At(t, 12, 64), QPointF(area.left() + 38, area.top() + 52), "Pförtner", Side::Above);
-  Label(p, At(t, -13, 90), QPointF(area.left() + 60, area.bottom() - 2), "Zwölffingerdarm", Side::Above);
+  Label(p, At(t, -12, 88), QPointF(area.left() + 52, area.bottom() - 10), "Zwölffingerdarm", Side::Right);
 }
 
 void DrawPancreas(QPainter& p, const QRectF& area) {
@@ -390,7 +390,7 @@ void DrawBladder(QPainter& p, const QRectF& area) {
   p.setPen(QPen(wall.darker(130), 0.7));
   for (int i = 0; i < 5; ++i) p.drawLine(At(t, 20 + i * 3, 28 + i * 9), At(t, 26 + i * 3, 30 + i * 9));
 
-  const double l = area.left() + 50, r = area.right() - 50;
+  const double l = area.left() + 53, r = area.right() - 50;
   Label(p, At(t, 12, 16), QPointF(l, area.top() + 6), "Harnleiter", Side::Left);
   Label(p, At(t, 84, 44), QPointF(r, area.top() + 40), "Blasen-\nwand", Side::Right);
   Label(p, At(t, 50, 66), QPointF(r, area.top() + 86), "Harn", Side::Right);
@@ -650,13 +650,29 @@ QSize OrganPictureSize(int organ) {
   return QSize(o.width, o.height);
 }
 
-QImage DrawOrganPicture(int organ) {
+QRect ShownPart(QSize picture) {
+  // Centred like the control does it: integer halves of the overhang are cut off.
+  const int width = std::min(picture.width(), kOrganPictureControlSize.width());
+  const int height = std::min(picture.height(), kOrganPictureControlSize.height());
+  return QRect((picture.width() - width) / 2, (picture.height() - height) / 2, width, height);
+}
+
+QImage DrawOrganPicture(int organ, int scale) {
   const OrganInfo& o = kOrgans.at(size_t(organ - 1));
-  QImage image = NewCanvas(o.width, o.height);
+  const QSize size(o.width, o.height);
+  const QRect shown = ShownPart(size);
+  // Where the control cuts, the frame stays clear of the cut by this much.
+  const int marginX = shown.width() < size.width() ? 2 : 0;
+  const int marginY = shown.height() < size.height() ? 2 : 0;
+  const QRect frame = shown.adjusted(marginX, marginY, -marginX, -marginY);
+
+  QImage image = NewCanvas(o.width, o.height, scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setRenderHint(QPainter::TextAntialiasing, true);
-  const QRectF area = DrawTitleAndPeriod(p, o.width, o.height, QString::fromUtf8(o.title), OrganPeriod(organ));
+  DrawCanvasFrame(p, frame);
+  p.translate(frame.topLeft());
+  const QRectF area = DrawTitleAndPeriod(p, frame.width(), frame.height(), QString::fromUtf8(o.title), OrganPeriod(organ));
   kDrawings.at(size_t(organ - 1))(p, area);
   return image;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The twelve organ illustrations, in the order of the organ clock.
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -12,5 +13,12 @@ QString OrganPeriod(int organ);
 // sizes are fixed too.
 QSize OrganPictureSize(int organ);
 
-// The labelled drawing of organ `organ`, exactly OrganPictureSize(organ) large.
-QImage DrawOrganPicture(int organ);
+// What the program's organ picture control shows of a picture: it centres pictures
+// and cuts those larger than itself.
+inline constexpr QSize kOrganPictureControlSize(225, 187);
+QRect ShownPart(QSize picture);
+
+// The labelled drawing of organ `organ`, exactly OrganPictureSize(organ) large (times
+// `scale` device pixels). Everything drawn lies inside the shown part with a margin;
+// what the control cuts off holds only the background.
+QImage DrawOrganPicture(int organ, int scale = 1);

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real organsaver on its own X server with key repeat on: a key held for two
+# seconds does not end the full-screen run, its release does.
+set -u
+exe="$1"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY XSCREENSAVER_WINDOW
+work=$(mktemp -d)
+cleanup() { kill -9 "${saver:-}" "${xserver:-}" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+alive() { kill -0 "$1" 2>/dev/null; }
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xserver=$!
+exec 3>&-
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+xset r on
+xset q | grep -q 'auto repeat:  on' || fail "key repeat is not on"
+
+"$exe" /s >/dev/null 2>&1 &
+saver=$!
+sleep 2
+alive "$saver" || fail "the saver ended by itself"
+xdotool keydown a
+sleep 2
+held_alive=0; alive "$saver" && held_alive=1
+xdotool keyup a
+[ "$held_alive" -eq 1 ] || fail "holding a key ended the run"
+for _ in $(seq 1 30); do alive "$saver" || break; sleep 0.1; done
+alive "$saver" && fail "releasing the key did not end the run"
+echo "1 passed, 0 failed"
