@@ -9,7 +9,7 @@
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
 #include "shell/state/app_state.h"
 #include "shell/state/date_text.h"
 #include "shell/state/identifiers.h"

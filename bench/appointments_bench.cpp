@@ -13,13 +13,14 @@
 #include "appointments/appointment_list.h"
 #include "appointments/reminders.h"
 #include "platform/application.h"
+#include "shell/program.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
 #include "shell/state/app_state.h"
 #include "shell/state/date_text.h"
-#include "shell/windows_build.h"
+#include "shell/window_builders.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ AppointmentList MakeRecords(int count) {
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  platform::InitPlatform(argc, argv);
+  platform::InitPlatform(argc, argv, OrganclockIdentity());
   platform::SetMessageBoxResponder([](const platform::MessageBoxRecord& box) {
     std::printf("message: %s\n", platform::Utf8(box.text).c_str());
     return platform::MessageAnswer::Ok;

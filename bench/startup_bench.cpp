@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     std::perror("chdir");
     return 1;
   }
-  platform::InitPlatform(argc, argv);
+  platform::InitPlatform(argc, argv, OrganclockIdentity());
   RunStartup();
   RunMainLoopPass(0);
   const double sinceProcessStart = UptimeSeconds() - ProcessStartSeconds();

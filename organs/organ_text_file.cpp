@@ -17,7 +17,7 @@ std::string OrganTextFromFileBytes(std::string_view bytes) {
 }
 
 std::string OrganTextFileBytes(std::string_view fieldText) {
-  // The field reports CR LF already; a lone CR or LF (from any other source) is written
+  // A field text has CR LF already; a lone CR or LF (from any other source) is written
   // as CR LF too, so the files never hold anything else.
   std::string bytes;
   bytes.reserve(fieldText.size() + 2);
@@ -32,6 +32,31 @@ std::string OrganTextFileBytes(std::string_view fieldText) {
   }
   bytes += "\r\n";
   return bytes;
+}
+
+std::string ShownOrganText(std::string_view fieldText) {
+  std::string shown;
+  shown.reserve(fieldText.size());
+  for (size_t i = 0; i < fieldText.size(); ++i) {
+    const char c = fieldText[i];
+    if (c != '\r') {
+      shown += c;
+      continue;
+    }
+    if (i + 1 < fieldText.size() && fieldText[i + 1] == '\n') ++i;
+    shown += '\n';
+  }
+  return shown;
+}
+
+std::string OrganTextFromShown(std::string_view shownText) {
+  std::string text;
+  text.reserve(shownText.size() + shownText.size() / 16);
+  for (const char c : shownText) {
+    if (c == '\n') text += "\r\n";
+    else text += c;
+  }
+  return text;
 }
 
 std::string OrganTextFileName(int organ, bool capital) {

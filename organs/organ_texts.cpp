@@ -6,7 +6,7 @@
 #include "organs/organ_text_file.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 
@@ -25,10 +25,12 @@ void LoadIntoField(const std::string& fileName, const std::string& missingText) 
     ShowError(missingText);
     return;
   }
-  platform::SetControlText(kCtlOrganText, OrganTextFromFileBytes(bytes));
+  platform::SetControlText(kCtlOrganText, ShownOrganText(OrganTextFromFileBytes(bytes)));
 }
 
 }  // namespace
+
+std::string OrganFieldText() { return OrganTextFromShown(platform::ControlText(kCtlOrganText)); }
 
 void LoadOrganText() {
   const int organ = App().shownOrgan;
@@ -50,7 +52,7 @@ bool WriteOrganText() {
   // Not "empty the file, then write": a write that fails half way (disk full) would
   // leave the organ without its text. WriteWholeFile writes a temporary file and only
   // then puts it in place of the old one.
-  const std::string bytes = OrganTextFileBytes(platform::ControlText(kCtlOrganText));
+  const std::string bytes = OrganTextFileBytes(OrganFieldText());
   if (platform::WriteWholeFile(OrganTextFileName(organ), bytes)) return true;
   ShowError("Text konnte nicht gespeichert werden!");
   return false;

@@ -2,6 +2,11 @@
 // The organ texts: each organ's text file, its delivered backup and the organ text
 // field (kCtlOrganText) of the main window. All work on the shown organ.
 
+#include <string>
+
+// The field's text, its lines joined with CR LF as the files have them.
+std::string OrganFieldText();
+
 // Puts org<n>.dat of the shown organ into the field. A file that cannot be read is
 // reported ("Organtext Org<n>.dat nicht gefunden!") and the field keeps its text.
 void LoadOrganText();

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QMetaEnum>
 
-#include "platform/registry.h"
+#include "platform/object_table.h"
 #include "platform/test_probes.h"
 
 namespace platform {
@@ -17,7 +17,7 @@ namespace {
 
 // The role a widget is offered with when the toolkit's own choice would mislead a
 // screen reader, kept as a property of the widget.
-constexpr const char* kOfferedRole = "organclockAccessibleRole";
+constexpr const char* kOfferedRole = "platformOfferedAccessibleRole";
 
 // A widget offered with another role than the toolkit would give it.
 class OfferedWidget : public QAccessibleWidget {

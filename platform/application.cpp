@@ -16,7 +16,8 @@
 
 #include "platform/caret_rest.h"
 #include "platform/events.h"
-#include "platform/registry.h"
+#include "platform/object_table.h"
+#include "platform/program_identity.h"
 
 namespace platform {
 namespace {
@@ -76,35 +77,44 @@ void PreferPlainImageTransfer() {
   if (!std::getenv("QT_XCB_NO_MITSHM")) setenv("QT_XCB_NO_MITSHM", "1", 1);
 }
 
-void InstallFontStandIns() {
-  // Metric-compatible free fonts stand in for the Windows faces the program names.
-  QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
-  QFont::insertSubstitutions("Arial Black", {"Liberation Sans", "DejaVu Sans"});
-  QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue", "Liberation Sans"});
-  QFont::insertSubstitutions("MS Shell Dlg 2", {"Liberation Sans", "DejaVu Sans"});
+ProgramIdentity& Identity() {
+  static ProgramIdentity identity;
+  return identity;
 }
 
-void LoadGermanTranslations(QApplication& app) {
+void InstallFontStandIns(const std::vector<FontStandIn>& standIns) {
+  for (const FontStandIn& standIn : standIns) {
+    QStringList families;
+    for (const std::string& family : standIn.families) families << ToQt(family);
+    QFont::insertSubstitutions(ToQt(standIn.face), families);
+  }
+}
+
+// The toolkit's own texts (dialog buttons, context menus) in the program's language.
+void LoadToolkitTranslations(QApplication& app, const QLocale& locale) {
   static QTranslator qtbase;
   const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (qtbase.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_", dir))
-    app.installTranslator(&qtbase);
+  if (qtbase.load(locale, "qtbase", "_", dir)) app.installTranslator(&qtbase);
 }
 
 }  // namespace
 
-void InitPlatform(int& argc, char** argv) {
+const ProgramIdentity& CurrentProgramIdentity() { return Identity(); }
+
+void InitPlatform(int& argc, char** argv, const ProgramIdentity& identity) {
   if (g_app) return;
+  Identity() = identity;
   PreferX11OnWayland();
   PreferPlainImageTransfer();
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const QLocale locale(QString::fromStdString(identity.locale));
+  QLocale::setDefault(locale);
   g_app = new QApplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setApplicationName("organclock");
-  LoadGermanTranslations(*g_app);
-  InstallFontStandIns();
+  QApplication::setApplicationName(QString::fromStdString(identity.name));
+  LoadToolkitTranslations(*g_app, locale);
+  InstallFontStandIns(identity.fontStandIns);
   WatchTerminationSignals();
-  InstallCaretRest();
+  if (identity.restCaretWhenQuiet) InstallCaretRest();
   QObject::connect(g_app, &QGuiApplication::commitDataRequest, [] {
     g_terminate = 1;
     WakeMainLoop();

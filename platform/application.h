@@ -1,12 +1,13 @@
 #pragma once
 // Start and end of the window system, sound and the other facilities.
+#include "platform/program_identity.h"
 
 namespace platform {
 
-// Creates the application object: German texts in standard dialogs, German dates,
-// the font stand-ins. Prefers X11 (XWayland) on Wayland unless a platform was chosen,
+// Creates the application object for the program `identity` names: its name, the
+// toolkit's texts and the dates in its locale, its font stand-ins. Prefers X11 (XWayland) on Wayland unless a platform was chosen,
 // since a Wayland client can neither stay on top nor raise or place its windows.
-void InitPlatform(int& argc, char** argv);
+void InitPlatform(int& argc, char** argv, const ProgramIdentity& identity);
 bool IsPlatformReady();
 
 // Releases every window, control, menu, picture, font and tray icon.

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QPointer>
 
+#include "platform/test_probes.h"
+
 namespace platform {
 namespace {
 
@@ -12,7 +14,7 @@ bool g_resting = false;
 SteadyTime g_lastInput{};
 
 void Wake() {
-  g_lastInput = std::chrono::steady_clock::now();
+  g_lastInput = SteadyNow();
   if (!g_resting) return;
   g_resting = false;
   QApplication::setCursorFlashTime(g_desktopFlashTime);
@@ -44,7 +46,7 @@ void InstallCaretRest() {
   watch->setParent(qApp);
   qApp->installEventFilter(watch);
   g_desktopFlashTime = QApplication::cursorFlashTime();
-  g_lastInput = std::chrono::steady_clock::now();
+  g_lastInput = SteadyNow();
 }
 
 void RestCaretIfIdle(SteadyTime now) {

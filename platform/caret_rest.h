@@ -1,13 +1,14 @@
 #pragma once
-// The organ text field keeps its caret all day; a blinking caret repaints the field
-// twice a second, about a quarter of what an idle program costs. As GNOME desktops do,
-// the caret stops blinking (and stays visible) after some seconds without keyboard or
-// mouse input, and blinks again at the next key press or click.
+// For a program whose text field keeps its caret all day (its identity asks for the
+// rest): a blinking caret repaints the field twice a second, about a quarter of what an
+// idle program costs. As GNOME desktops do, the caret stops blinking (and stays
+// visible) after some seconds without keyboard or mouse input, and blinks again at the
+// next key press or click.
 #include <chrono>
 
-namespace platform {
+#include "platform/clock.h"
 
-using SteadyTime = std::chrono::steady_clock::time_point;
+namespace platform {
 
 constexpr std::chrono::seconds kCaretRestDelay{10};
 
@@ -16,7 +17,5 @@ void InstallCaretRest();
 
 // Stops the blinking once kCaretRestDelay has passed since the last input.
 void RestCaretIfIdle(SteadyTime now);
-
-bool CaretBlinks();
 
 }  // namespace platform

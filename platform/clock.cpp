@@ -72,10 +72,11 @@ LocalTime Now() {
   return t;
 }
 
+SteadyTime SteadyNow() { return std::chrono::steady_clock::now(); }
+
 uint64_t TickMs() {
-  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                   std::chrono::steady_clock::now().time_since_epoch())
-                                   .count());
+  return static_cast<uint64_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(SteadyNow().time_since_epoch()).count());
 }
 
 void SetScriptedClock(const LocalTime& t) {

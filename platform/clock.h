@@ -1,6 +1,7 @@
 #pragma once
 // The local clock. Program code never reads the time any other way, so tests can
 // script it.
+#include <chrono>
 #include <cstdint>
 
 #include "platform/types.h"
@@ -8,6 +9,9 @@
 namespace platform {
 
 LocalTime Now();
+// A moment of the monotonic clock, for measuring quiet times; never goes backwards.
+using SteadyTime = std::chrono::steady_clock::time_point;
+SteadyTime SteadyNow();
 // Milliseconds from an arbitrary start; never goes backwards.
 uint64_t TickMs();
 

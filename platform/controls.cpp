@@ -1,33 +1,26 @@
+// The table of controls, their making, the properties every kind shares, option buttons.
 #include "platform/controls.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTableWidget>
-#include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolTip>
 
-#include "platform/narrow_list_style.h"
-#include "platform/registry.h"
+#include "platform/control_widgets.h"
+#include "platform/object_table.h"
 #include "platform/test_probes.h"
 
 namespace platform {
 namespace {
-
-QDate ToQDate(Date d) { return QDate(d.year, d.month, d.day); }
-Date FromQDate(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
 // Report a user's input on control `control` of window `window` to the main loop.
 auto Reporter(int window, int control) {
@@ -51,11 +44,8 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
     }
     case ControlKind::Frame:
       return new QGroupBox(text, parent);
-    case ControlKind::Picture: {
-      auto* label = new QLabel(parent);
-      label->setAlignment(Qt::AlignCenter);
-      return label;
-    }
+    case ControlKind::Picture:
+      return MakePictureControl(parent);
     case ControlKind::RichText: {
       auto* edit = new QTextEdit(parent);
       edit->setAcceptRichText(false);
@@ -65,33 +55,14 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
       edit->setAutoFillBackground(true);
       return edit;
     }
-    case ControlKind::MonthCalendar: {
-      auto* calendar = new QCalendarWidget(parent);
-      calendar->setLocale(QLocale(QLocale::German, QLocale::Germany));
-      calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-      calendar->setGridVisible(false);
-      calendar->setFirstDayOfWeek(Qt::Monday);
-      QObject::connect(calendar, &QCalendarWidget::clicked, report);
-      QObject::connect(calendar, &QCalendarWidget::activated, report);
-      return calendar;
-    }
-    case ControlKind::DateField: {
-      auto* edit = new QDateEdit(QDate::currentDate(), parent);
-      edit->setDisplayFormat("dd.MM.yyyy");
-      edit->setCalendarPopup(true);
-      edit->calendarWidget()->setLocale(QLocale(QLocale::German, QLocale::Germany));
-      edit->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
-      QObject::connect(edit, &QDateEdit::dateChanged, report);
-      return edit;
-    }
-    case ControlKind::DropDownList: {
-      auto* combo = new QComboBox(parent);
-      combo->setEditable(false);
-      combo->setMaxVisibleItems(10);
-      UseNarrowListStyle(combo);
-      QObject::connect(combo, &QComboBox::activated, report);
-      return combo;
-    }
+    case ControlKind::MonthCalendar:
+      return MakeMonthCalendar(parent, report);
+    case ControlKind::DateField:
+      return MakeDateField(parent, report);
+    case ControlKind::DropDownList:
+      return MakeDropDownList(parent, report);
+    case ControlKind::ReportList:
+      return MakeReportList(parent, report);
     case ControlKind::OptionButton: {
       auto* option = new QRadioButton(text, parent);
       if (!entry.optionGroup) {
@@ -106,27 +77,6 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
       auto* edit = new QLineEdit(text, parent);
       QObject::connect(edit, &QLineEdit::textEdited, report);
       return edit;
-    }
-    case ControlKind::ReportList: {
-      auto* table = new QTableWidget(parent);
-      table->setColumnCount(0);
-      table->setSelectionBehavior(QAbstractItemView::SelectRows);
-      table->setSelectionMode(QAbstractItemView::SingleSelection);
-      table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-      table->setShowGrid(true);
-      table->verticalHeader()->setVisible(false);
-      table->verticalHeader()->setDefaultSectionSize(18);
-      table->horizontalHeader()->setHighlightSections(false);
-      table->horizontalHeader()->setStretchLastSection(false);
-      // Keep the selection visible when the list has no focus.
-      QPalette palette = table->palette();
-      palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                       palette.color(QPalette::Active, QPalette::Highlight));
-      palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                       palette.color(QPalette::Active, QPalette::HighlightedText));
-      table->setPalette(palette);
-      QObject::connect(table, &QTableWidget::itemSelectionChanged, report);
-      return table;
     }
   }
   return nullptr;
@@ -199,15 +149,14 @@ std::string ControlText(int control) {
   if (auto* label = qobject_cast<QLabel*>(w)) return FromQt(label->text());
   if (auto* box = qobject_cast<QGroupBox*>(w)) return FromQt(box->title());
   if (auto* edit = qobject_cast<QTextEdit*>(w)) {
-    // The field's line breaks are CR LF, as the text files have them. toPlainText would
-    // turn a no-break space (byte A0) into a blank, so the raw text is taken and only
-    // its block and line separators become line breaks.
+    // toPlainText would turn a no-break space (byte A0) into a blank, so the raw text is
+    // taken and only its block and line separators become line breaks.
     QString text = edit->document()->toRawText();
     for (QChar& c : text) {
       const char16_t u = c.unicode();
       if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1) c = u'\n';
     }
-    return FromQt(text.replace(QChar('\n'), QStringLiteral("\r\n")));
+    return FromQt(text);
   }
   if (auto* line = qobject_cast<QLineEdit*>(w)) return FromQt(line->text());
   if (auto* option = qobject_cast<QRadioButton*>(w)) return FromQt(option->text());
@@ -282,103 +231,6 @@ bool ControlGeometry(int control, int& x, int& y, int& width, int& height) {
   return true;
 }
 
-void SetControlPicture(int control, int picture) {
-  auto* label = As<QLabel>(control);
-  if (!label) return;
-  QImage* image = FindPicture(picture);
-  label->setPixmap(image ? PictureForScreen(picture, label->devicePixelRatioF()) : QPixmap());
-  FindControl(control)->picture = image ? picture : -1;
-}
-
-void HandPictureToControl(int control, int picture, const std::string& accessibleName) {
-  HandPicturesToControls({{control, picture}}, accessibleName);
-}
-
-void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures,
-                            const std::string& accessibleName) {
-  if (!QCoreApplication::instance()) return;
-  // The copies keep the pictures' device pixel ratio, so the controls show them at their
-  // own size in logical pixels.
-  std::vector<std::pair<int, QImage>> copies;
-  for (const auto& [control, picture] : controlsAndPictures)
-    if (QImage* image = FindPicture(picture)) copies.emplace_back(control, image->copy());
-  if (copies.empty()) return;
-  const QString name = ToQt(accessibleName);
-  // One posted call for all of them: the main thread wakes once, and does not wait on
-  // the event queue's lock while the renderer posts the next one.
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(),
-      [copies, name] {
-        for (const auto& [control, copy] : copies) {
-          auto* label = As<QLabel>(control);
-          if (!label) continue;
-          label->setPixmap(QPixmap::fromImage(copy));
-          // A new name is an event on the accessibility bus: only when the text changes.
-          if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
-        }
-      },
-      Qt::QueuedConnection);
-}
-
-int ControlPictureId(int control) {
-  ControlEntry* e = FindControl(control);
-  return e ? e->picture : -1;
-}
-
-Rgb ControlPicturePixel(int control, int x, int y) {
-  auto* label = As<QLabel>(control);
-  if (!label) return {};
-  const QImage image = label->pixmap().toImage();
-  // x and y are in the control's own pixels, however dense the picture is.
-  const int ratio = qRound(image.devicePixelRatio());
-  if (!image.valid(x * ratio, y * ratio)) return {};
-  const QColor c = image.pixelColor(x * ratio, y * ratio);
-  return {c.red(), c.green(), c.blue()};
-}
-
-double ControlPictureRatio(int control) {
-  auto* label = As<QLabel>(control);
-  return label && !label->pixmap().isNull() ? label->pixmap().devicePixelRatio() : 0.0;
-}
-
-void ClearListItems(int control) {
-  if (auto* combo = As<QComboBox>(control)) {
-    const QSignalBlocker block(combo);
-    combo->clear();
-  }
-}
-
-void AddListItem(int control, const std::string& text) {
-  if (auto* combo = As<QComboBox>(control)) {
-    const QSignalBlocker block(combo);
-    combo->addItem(ToQt(text));
-    // A Windows drop-down list starts without a selection; so does ours.
-    if (combo->count() == 1) combo->setCurrentIndex(-1);
-  }
-}
-
-int ListItemCount(int control) {
-  auto* combo = As<QComboBox>(control);
-  return combo ? combo->count() : 0;
-}
-
-std::string ListItemText(int control, int index) {
-  auto* combo = As<QComboBox>(control);
-  return combo && index >= 0 && index < combo->count() ? FromQt(combo->itemText(index)) : std::string();
-}
-
-void SelectListItem(int control, int index) {
-  if (auto* combo = As<QComboBox>(control)) {
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-  }
-}
-
-int SelectedListItem(int control) {
-  auto* combo = As<QComboBox>(control);
-  return combo ? combo->currentIndex() : -1;
-}
-
 void SetOptionChecked(int control, bool checked) {
   if (auto* option = As<QRadioButton>(control)) {
     const QSignalBlocker block(option);
@@ -389,109 +241,6 @@ void SetOptionChecked(int control, bool checked) {
 bool IsOptionChecked(int control) {
   auto* option = As<QRadioButton>(control);
   return option && option->isChecked();
-}
-
-void SetDateFieldDate(int control, Date date) {
-  if (auto* edit = As<QDateEdit>(control)) {
-    const QSignalBlocker block(edit);
-    edit->setDate(ToQDate(date));
-  }
-}
-
-void SetDateFieldMinimum(int control, Date date) {
-  if (auto* edit = As<QDateEdit>(control)) {
-    const QSignalBlocker block(edit);
-    edit->setMinimumDate(ToQDate(date));
-  }
-}
-
-Date DateFieldDate(int control) {
-  auto* edit = As<QDateEdit>(control);
-  return edit ? FromQDate(edit->date()) : Date{};
-}
-
-void SetCalendarDayBold(int control, Date date, bool bold) {
-  auto* calendar = As<QCalendarWidget>(control);
-  if (!calendar) return;
-  QTextCharFormat format = calendar->dateTextFormat(ToQDate(date));
-  format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-  if (!bold) format = QTextCharFormat();
-  calendar->setDateTextFormat(ToQDate(date), format);
-}
-
-bool IsCalendarDayBold(int control, Date date) {
-  auto* calendar = As<QCalendarWidget>(control);
-  return calendar && calendar->dateTextFormat(ToQDate(date)).fontWeight() >= QFont::Bold;
-}
-
-Date CalendarSelectedDay(int control) {
-  auto* calendar = As<QCalendarWidget>(control);
-  return calendar ? FromQDate(calendar->selectedDate()) : Date{};
-}
-
-void SetCalendarSelectedDay(int control, Date date) {
-  if (auto* calendar = As<QCalendarWidget>(control)) {
-    const QSignalBlocker block(calendar);
-    calendar->setSelectedDate(ToQDate(date));
-  }
-}
-
-void AddReportColumn(int control, const std::string& title, int width) {
-  auto* table = As<QTableWidget>(control);
-  if (!table) return;
-  const int column = table->columnCount();
-  table->setColumnCount(column + 1);
-  table->setHorizontalHeaderItem(column, new QTableWidgetItem(ToQt(title)));
-  table->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  table->setColumnWidth(column, width);
-}
-
-void ClearReportRows(int control) {
-  if (auto* table = As<QTableWidget>(control)) {
-    const QSignalBlocker block(table);
-    table->setRowCount(0);
-  }
-}
-
-void AddReportRow(int control, const std::vector<std::string>& cells) {
-  auto* table = As<QTableWidget>(control);
-  if (!table) return;
-  const QSignalBlocker block(table);
-  const int row = table->rowCount();
-  table->insertRow(row);
-  for (int c = 0; c < table->columnCount() && c < static_cast<int>(cells.size()); ++c)
-    table->setItem(row, c, new QTableWidgetItem(ToQt(cells[c])));
-}
-
-int ReportRowCount(int control) {
-  auto* table = As<QTableWidget>(control);
-  return table ? table->rowCount() : 0;
-}
-
-std::string ReportCell(int control, int row, int column) {
-  auto* table = As<QTableWidget>(control);
-  if (!table) return {};
-  QTableWidgetItem* item = table->item(row, column);
-  return item ? FromQt(item->text()) : std::string();
-}
-
-int SelectedReportRow(int control) {
-  auto* table = As<QTableWidget>(control);
-  if (!table) return -1;
-  const auto rows = table->selectionModel()->selectedRows();
-  return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-void SelectReportRow(int control, int row) {
-  auto* table = As<QTableWidget>(control);
-  if (!table) return;
-  const QSignalBlocker block(table);
-  if (row < 0 || row >= table->rowCount()) {
-    table->clearSelection();
-    table->setCurrentItem(nullptr);
-  } else {
-    table->selectRow(row);
-  }
 }
 
 }  // namespace platform

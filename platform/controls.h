@@ -15,7 +15,8 @@ enum class ControlKind {
   RightLabel,     // text, right-aligned
   Frame,          // group frame; the text is its caption (may be empty)
   Picture,        // shows a picture
-  RichText,       // multi-line text field with scroll bars; Return inserts a line break
+  RichText,       // multi-line text field with scroll bars; Return inserts a line break.
+                  // Its text has LF between lines (CR LF or CR are taken as well).
   MonthCalendar,  // month calendar with bold days
   DateField,      // date in dd.mm.yyyy form with a drop-down calendar
   DropDownList,   // non-editable drop-down list
@@ -64,7 +65,6 @@ bool IsOptionChecked(int control);
 // Date field.
 void SetDateFieldDate(int control, Date date);
 void SetDateFieldMinimum(int control, Date date);
-Date DateFieldDate(int control);
 
 // Month calendar.
 void SetCalendarDayBold(int control, Date date, bool bold);

@@ -8,7 +8,7 @@
 #include <QUrl>
 
 #include "platform/application.h"
-#include "platform/registry.h"
+#include "platform/object_table.h"
 
 namespace platform {
 namespace {

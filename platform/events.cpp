@@ -11,7 +11,8 @@
 #include "platform/audio_mixer.h"
 #include "platform/caret_rest.h"
 #include "platform/clock.h"
-#include "platform/registry.h"
+#include "platform/object_table.h"
+#include "platform/test_probes.h"
 
 namespace platform {
 namespace {
@@ -47,7 +48,7 @@ void WakeMainLoop() {
 
 WaitEnd WaitEvent(int timeoutMs, Event& out) {
   mixer::SuspendWhenIdle();  // no audio thread waking an idle program
-  RestCaretIfIdle(std::chrono::steady_clock::now());
+  RestCaretIfIdle(SteadyNow());
   if (QCoreApplication::instance()) {
     if (g_queue.empty() && !g_woken && timeoutMs > 0) {
       // Sleep in the window system until something happens or the time is up; one

@@ -20,9 +20,6 @@ void WakeMainLoop();
 // Runs the window system's pending work without taking events from the queue.
 void ProcessPendingWork();
 
-// Number of events waiting in the queue.
-int PendingEventCount();
-
 // Drops every queued event (used when windows are torn down).
 void ClearEvents();
 

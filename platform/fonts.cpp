@@ -7,7 +7,9 @@
 #include <cmath>
 #include <map>
 
-#include "platform/registry.h"
+#include "platform/object_table.h"
+#include "platform/program_identity.h"
+#include "platform/test_probes.h"
 
 namespace platform {
 namespace {
@@ -15,6 +17,12 @@ namespace {
 std::map<int, QFont>& Fonts() {
   static std::map<int, QFont> fonts;
   return fonts;
+}
+
+const HeaviestCut* HeaviestCutOf(const std::string& face) {
+  for (const HeaviestCut& cut : CurrentProgramIdentity().heaviestCuts)
+    if (cut.face == face) return &cut;
+  return nullptr;
 }
 
 double ScreenDpi() {
@@ -30,10 +38,11 @@ const QFont* FindFont(int font) {
 }
 
 bool LoadFont(int font, const std::string& face, int points, int weight) {
-  // "Arial Black" is the heaviest cut of Arial; its free stand-in is Liberation Sans
-  // (metric-compatible with Arial) at its heaviest weight.
-  const bool black = face == "Arial Black";
-  QFont f(black ? QStringLiteral("Arial") : ToQt(face));
+  // A heaviest cut is drawn as its family's heaviest weight, which the family's
+  // stand-ins do have.
+  const HeaviestCut* cut = HeaviestCutOf(face);
+  const bool black = cut != nullptr;
+  QFont f(ToQt(black ? cut->family : face));
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * ScreenDpi() / 72.0))));
   f.setWeight(black ? QFont::Black : (weight >= 700 ? QFont::Bold : QFont::Normal));
   f.setStyleStrategy(QFont::PreferAntialias);

@@ -11,8 +11,6 @@ constexpr int kWeightBold = 700;
 // face could not be had at all (the text then uses the system font).
 bool LoadFont(int font, const std::string& face, int points, int weight);
 bool FontExists(int font);
-// Pixel height the font was created with (0 for an unknown font).
-int FontPixelHeight(int font);
 void FreeAllFonts();
 
 }  // namespace platform

@@ -8,7 +8,8 @@
 
 #include "platform/audio_mixer.h"
 #include "platform/cp1252.h"
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
+#include "platform/test_probes.h"
 
 namespace platform {
 namespace {

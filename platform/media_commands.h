@@ -18,12 +18,4 @@ namespace platform {
 // `command` is Windows-1252; file names are relative to the working directory.
 int SendMediaCommand(const std::string& command);
 
-// Every command text received, in order, for tests to read.
-const std::vector<std::string>& SentMediaCommands();
-void ClearSentMediaCommands();
-
-// How many devices are open now, and whether a play of one is still sounding.
-int OpenMediaDeviceCount();
-bool IsMediaPlaying(const std::string& alias);
-
 }  // namespace platform

@@ -1,30 +1,16 @@
+// Menu bars, their drop-downs and items.
 #include "platform/menus.h"
 
 #include <QAction>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
-#include <QStyle>
-#include <QHBoxLayout>
-#include <QToolButton>
 
-#include "platform/registry.h"
+#include "platform/object_table.h"
 #include "platform/test_probes.h"
-#include "platform/ui_driver.h"
 
 namespace platform {
 namespace {
-
-std::map<int, QPointer<QAction>>& ToolActions() {
-  static std::map<int, QPointer<QAction>> actions;
-  return actions;
-}
-
-std::multimap<int, QPointer<QShortcut>>& ReturnShortcuts() {
-  static std::multimap<int, QPointer<QShortcut>> shortcuts;
-  return shortcuts;
-}
 
 QAction* FindItem(int menu, int item) {
   MenuEntry* m = FindMenu(menu);
@@ -48,34 +34,6 @@ void DescribeInto(QMenu* menu, int depth, const MenuEntry& entry, std::vector<st
       out.push_back(indent + std::to_string(id) + " " + FromQt(action->text()));
     }
   }
-}
-
-QIcon StandardIcon(QWidget* w, ToolPicture picture) {
-  switch (picture) {
-    case ToolPicture::NewDocument: return w->style()->standardIcon(QStyle::SP_FileIcon);
-    case ToolPicture::OpenFolder: return w->style()->standardIcon(QStyle::SP_DirOpenIcon);
-    case ToolPicture::Properties: return w->style()->standardIcon(QStyle::SP_FileDialogDetailedView);
-    case ToolPicture::Save: return w->style()->standardIcon(QStyle::SP_DialogSaveButton);
-    case ToolPicture::Delete: return w->style()->standardIcon(QStyle::SP_TrashIcon);
-  }
-  return {};
-}
-
-void AddToolAction(int window, int command, const QIcon& icon, const std::string& tooltip) {
-  WindowEntry* w = FindWindow(window);
-  if (!w || !w->toolbar) return;
-  auto* action = new QAction(icon, ToQt(tooltip), w->toolbar);
-  action->setToolTip(ToQt(tooltip));
-  auto* button = new QToolButton(w->toolbar);
-  button->setDefaultAction(action);
-  button->setAutoRaise(true);
-  button->setIconSize(QSize(16, 16));
-  // In front of the stretch that keeps the buttons at the left.
-  auto* row = static_cast<QHBoxLayout*>(w->toolbar->layout());
-  row->insertWidget(row->count() - 1, button);
-  QObject::connect(action, &QAction::triggered,
-                   [window, command] { PostEvent({EventKind::Command, window, command}); });
-  ToolActions()[command] = action;
 }
 
 }  // namespace
@@ -178,70 +136,6 @@ std::vector<std::string> DescribeMenu(int menu) {
     DescribeInto(title->menu(), 1, *m, out);
   }
   return out;
-}
-
-bool CreateToolbar(int window) {
-  WindowEntry* w = FindWindow(window);
-  if (!w) return false;
-  // A plain row of tool buttons: a toolbar's hidden overflow button would be one more
-  // button, nameless and of no size, for screen readers to stumble over.
-  auto* toolbar = new QWidget(w->client);
-  auto* row = new QHBoxLayout(toolbar);
-  row->setContentsMargins(2, 2, 2, 2);
-  row->setSpacing(1);
-  row->addStretch(1);
-  OfferAsToolBar(toolbar);
-  toolbar->setGeometry(0, 0, w->window->width(), 28);
-  toolbar->show();
-  w->toolbar = toolbar;
-  return true;
-}
-
-void AddToolButton(int window, int command, ToolPicture picture, const std::string& tooltip) {
-  WindowEntry* w = FindWindow(window);
-  if (!w) return;
-  AddToolAction(window, command, StandardIcon(w->window, picture), tooltip);
-}
-
-void AddToolButtonWithPicture(int window, int command, int picture, const std::string& tooltip) {
-  AddToolAction(window, command, PictureIcon(picture), tooltip);
-}
-
-void EnableToolButton(int command, bool enabled) {
-  auto it = ToolActions().find(command);
-  if (it != ToolActions().end() && it->second) it->second->setEnabled(enabled);
-}
-
-bool IsToolButtonEnabled(int command) {
-  auto it = ToolActions().find(command);
-  return it != ToolActions().end() && it->second && it->second->isEnabled();
-}
-
-std::string ToolButtonTooltip(int command) {
-  auto it = ToolActions().find(command);
-  return it != ToolActions().end() && it->second ? FromQt(it->second->toolTip()) : std::string();
-}
-
-void AddReturnKeyCommand(int window, int command) {
-  WindowEntry* w = FindWindow(window);
-  if (!w) return;
-  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* shortcut = new QShortcut(QKeySequence(key), w->window);
-    shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated,
-                     [window, command] { PostEvent({EventKind::Command, window, command}); });
-    ReturnShortcuts().emplace(window, shortcut);
-  }
-}
-
-void ClickToolButton(int command) {
-  auto it = ToolActions().find(command);
-  if (it != ToolActions().end() && it->second && it->second->isEnabled()) it->second->trigger();
-}
-
-void PressReturnKey(int window) {
-  auto it = ReturnShortcuts().find(window);
-  if (it != ReturnShortcuts().end() && it->second) emit it->second->activated();
 }
 
 }  // namespace platform

@@ -18,14 +18,4 @@ void AddMenuSeparator(int menu);
 void SetMenuItemEnabled(int menu, int item, bool enabled);
 void SetMenuItemChecked(int menu, int item, bool checked);
 
-// Toolbar of a window, placed at the top of its client area.
-enum class ToolPicture { NewDocument, OpenFolder, Properties, Save, Delete };
-bool CreateToolbar(int window);
-void AddToolButton(int window, int command, ToolPicture picture, const std::string& tooltip);
-void AddToolButtonWithPicture(int window, int command, int picture, const std::string& tooltip);
-void EnableToolButton(int command, bool enabled);
-
-// The Return key in `window` delivers `command`.
-void AddReturnKeyCommand(int window, int command);
-
 }  // namespace platform

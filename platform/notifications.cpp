@@ -10,7 +10,9 @@
 
 #include <cstdlib>
 
-#include "platform/registry.h"
+#include "platform/object_table.h"
+#include "platform/program_identity.h"
+#include "platform/test_probes.h"
 
 namespace {
 
@@ -104,12 +106,14 @@ uint32_t ShowNotification(const std::string& summary, const std::string& body, U
   const QString text = ServiceTakesMarkup() ? ToQt(body).toHtmlEscaped() : ToQt(body);
   QVariantMap hints;
   hints.insert(QStringLiteral("urgency"), QVariant::fromValue(static_cast<uchar>(urgency)));
-  hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("organclock"));
+  const ProgramIdentity& program = CurrentProgramIdentity();
+  const QString name = QString::fromStdString(program.name);
+  hints.insert(QStringLiteral("desktop-entry"), name);
   const QVariant icon = IconImage(iconPicture);
   if (icon.isValid()) hints.insert(QStringLiteral("image-data"), icon);
   const QDBusMessage reply =
-      Call(QStringLiteral("Notify"), {QStringLiteral("Organuhr"), QVariant::fromValue(replaces),
-                                      QStringLiteral("organclock"), ToQt(summary), text, QStringList(), hints,
+      Call(QStringLiteral("Notify"), {ToQt(program.displayName), QVariant::fromValue(replaces),
+                                      name, ToQt(summary), text, QStringList(), hints,
                                       QVariant::fromValue(-1)});
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return 0;
   return reply.arguments().first().toUInt();

@@ -8,8 +8,6 @@ namespace platform {
 
 enum class Urgency { Low = 0, Normal = 1, Critical = 2 };
 
-// Whether a notification service is on the session bus right now.
-bool NotificationServiceAvailable();
 // Shows a notification with the program's icon (picture `iconPicture`) in place of
 // notification `replaces` (0: a new one). Texts are Windows-1252. Returns the
 // notification's id, 0 if none was shown.

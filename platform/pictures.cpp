@@ -13,7 +13,7 @@
 #include <map>
 
 #include "platform/jpeg_decoder.h"
-#include "platform/registry.h"
+#include "platform/object_table.h"
 #include "platform/test_probes.h"
 #include "resources/resource_names.h"
 

@@ -16,8 +16,6 @@ bool DecodeJpegPicture(int picture, const std::string& jpegBytes);
 // per logical pixel; drawing into it takes logical coordinates.
 bool CreateBlankPicture(int picture, int width, int height, double pixelRatio = 1.0);
 bool PictureExists(int picture);
-int PictureWidth(int picture);    // logical pixels
-int PictureHeight(int picture);
 double PicturePixelRatio(int picture);  // 0 if missing
 void FreePicture(int picture);
 void FreeAllPictures();

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/events.h"
+#include "platform/program_identity.h"
 
 namespace platform {
 namespace {
@@ -23,12 +24,15 @@ bool g_raiseRequested = false;
 
 // A Linux abstract socket: it has no file, so a killed instance leaves nothing behind
 // that could block the next start. Its name is derived from the user and the working
-// directory, so instances in different directories do not meet.
+// directory, so instances in different directories do not meet, and from the program's
+// name, so different programs do not meet either.
 sockaddr_un ServerAddress(socklen_t& length) {
   std::error_code ec;
   const std::string dir = std::filesystem::canonical(".", ec).string();
+  // The program's name is cut short so that the address fits in any case.
+  const std::string program = CurrentProgramIdentity().name.substr(0, 60);
   char name[100];
-  std::snprintf(name, sizeof name, "organclock-%u-%016zx", static_cast<unsigned>(getuid()),
+  std::snprintf(name, sizeof name, "%s-%u-%016zx", program.c_str(), static_cast<unsigned>(getuid()),
                 std::hash<std::string>{}(dir));
   sockaddr_un address{};
   address.sun_family = AF_UNIX;

@@ -44,15 +44,38 @@ std::string TrayIconTooltip(int icon);
 // The pixel sizes the tray icon comes in.
 std::vector<int> TrayIconSizes(int icon);
 
+// Date field.
+Date DateFieldDate(int control);
+
 // Pictures.
 // The pixel at device pixel (x, y).
 Rgb PicturePixel(int picture, int x, int y);
+int PictureWidth(int picture);    // logical pixels
+int PictureHeight(int picture);
+
+// Fonts: the pixel height the font was created with (0 for an unknown font).
+int FontPixelHeight(int font);
+
+// The event queue: the number of events waiting.
+int PendingEventCount();
+
+// Whether the caret blinks now.
+bool CaretBlinks();
+
+// Whether a notification service is on the session bus right now.
+bool NotificationServiceAvailable();
 
 // Sounds.
 bool IsSoundOutputOpen();
 bool IsSoundLoaded(int id);
 // How many times PlaySound started sound `id` since it was loaded.
 int SoundPlayCount(int id);
+// Every media command text received, in order; and forgetting them.
+const std::vector<std::string>& SentMediaCommands();
+void ClearSentMediaCommands();
+// How many media devices are open now, and whether a play of one is still sounding.
+int OpenMediaDeviceCount();
+bool IsMediaPlaying(const std::string& alias);
 
 // What a screen reader reads.
 // The name an assistive technology reads for the control, asked through the toolkit's

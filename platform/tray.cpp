@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "platform/registry.h"
+#include "platform/object_table.h"
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -12,7 +13,7 @@
 #include <QTableWidget>
 #include <QWidget>
 
-#include "platform/registry.h"
+#include "platform/object_table.h"
 
 namespace platform {
 void TriggerMenuItem(int menu, int item) {
@@ -85,6 +86,16 @@ void ClickReportRow(int control, int row) {
 
 void MoveWindowByUser(int window, int x, int y) {
   if (WindowEntry* w = FindWindow(window)) w->window->move(x, y);
+}
+
+void ClickToolButton(int command) {
+  auto it = ToolActions().find(command);
+  if (it != ToolActions().end() && it->second && it->second->isEnabled()) it->second->trigger();
+}
+
+void PressReturnKey(int window) {
+  auto it = ReturnShortcuts().find(window);
+  if (it != ReturnShortcuts().end() && it->second) emit it->second->activated();
 }
 
 }  // namespace platform

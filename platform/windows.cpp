@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "platform/registry.h"
+#include "platform/object_table.h"
 #include "platform/test_probes.h"
 
 namespace platform {

@@ -42,7 +42,7 @@ void DrawClockFrame(ClockDisplay& display, QImage& picture, const LocalTime& now
   if (picture.format() != QImage::Format_RGB32) picture = picture.convertToFormat(QImage::Format_RGB32);
   const FaceLayout& f = display.layout;
   const ColourSet& colours = display.colours;
-  const int R = f.R;
+  const int R = f.faceRadius;
   const DialPoint centre = FaceCentre(display);
   const HandAngles angles = ComputeHandAngles(now.hour, now.minute, now.second);
 

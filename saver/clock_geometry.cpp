@@ -39,8 +39,8 @@ DialPoint PointOnDial(DialPoint centre, float radius, int angleDegrees) {
 
 FaceLayout ComputeFaceLayout(int pictureHeight) {
   FaceLayout f;
-  f.R = RoundHalfEven(pictureHeight / kRadiusDivisor);
-  const int R = f.R;
+  f.faceRadius = RoundHalfEven(pictureHeight / kRadiusDivisor);
+  const int R = f.faceRadius;
   const float r = static_cast<float>(R);
   f.numeralPoints = R / 15;
   f.organTextPoints = R / 32;

@@ -35,7 +35,7 @@ DialPoint PointOnDial(DialPoint centre, float radius, int angleDegrees);
 
 // Sizes of the face for a picture of the given height.
 struct FaceLayout {
-  int R = 0;                   // face radius
+  int faceRadius = 0;
   int numeralPoints = 0;       // font 0
   int organTextPoints = 0;     // font 1
   int dateLinePoints = 0;      // font 2

@@ -24,7 +24,7 @@ ClockDisplay SetUpClockDisplay(int width, int height, FaceStyle style, int dotsP
 }
 
 void MoveClockDial(ClockDisplay& display) {
-  MoveDial(display.motion, display.width, display.height, display.layout.R);
+  MoveDial(display.motion, display.width, display.height, display.layout.faceRadius);
 }
 
 DialPoint FaceCentre(const ClockDisplay& display) {

@@ -115,8 +115,8 @@ std::optional<FullScreenRun> StartFullScreenRun(SaverPlatform& platform) {
   platform.ShowCursor(false);
   run.startCursor = platform.CursorPosition();
   const PixelSize display = platform.PrimaryDisplaySize();
-  run.W = display.width;
-  run.H = display.height;
+  run.displayWidth = display.width;
+  run.displayHeight = display.height;
   run.picture = NewPicture(display);
   if (!platform.OpenSaverWindow(kFullScreenWindow, display, kFullScreenTitle)) return std::nullopt;
   platform.CreatePictureControl(kFullScreenPictureControl,
@@ -124,7 +124,7 @@ std::optional<FullScreenRun> StartFullScreenRun(SaverPlatform& platform) {
   platform.MakeWindowTopmost(kFullScreenWindow);
   run.previousRunningFlag = platform.SetScreenSaverRunning(true);
   platform.CatchTerminationSignals();
-  run.display = SetUpClockDisplay(run.W, run.H, FaceStyle::FullScreen,
+  run.display = SetUpClockDisplay(run.displayWidth, run.displayHeight, FaceStyle::FullScreen,
                                   platform.LogicalDotsPerInch(), platform.MillisecondTicks());
   run.pacer = StartFramePacer(platform.PrimaryDisplayRefreshRate());
   return run;

@@ -41,8 +41,8 @@ bool VerifySaverPassword(SaverPlatform& platform, int window);
 
 struct FullScreenRun {
   ScreenPoint startCursor;  // never updated after the start
-  int W = 0;
-  int H = 0;
+  int displayWidth = 0;
+  int displayHeight = 0;
   int previousRunningFlag = 0;  // kept, never used
   QImage picture;               // picture kFullScreenPicture
   ClockDisplay display;

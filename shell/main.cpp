@@ -6,7 +6,7 @@
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
-  platform::InitPlatform(argc, argv);
+  platform::InitPlatform(argc, argv, OrganclockIdentity());
   // A second start in the same directory only brings the running one forward.
   if (!platform::ClaimSingleInstance()) return 0;
   RunStartup();

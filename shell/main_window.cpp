@@ -5,7 +5,7 @@
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "organs/current_organ.h"
-#include "shell/windows_build.h"
+#include "shell/window_builders.h"
 
 using platform::ControlKind;
 

@@ -1,6 +1,7 @@
 #pragma once
 // Start-up, the main loop and the end of organclock.
 
+#include "platform/program_identity.h"
 #include "platform/types.h"
 
 // The event step's wait when none is given: until the next window event or the next
@@ -14,6 +15,10 @@ constexpr int kWaitToNextSecond = -1;
 // wakes once a second, not twice.
 constexpr int kSecondGraceMs = 10;
 int MillisecondsToNextSecond(const platform::LocalTime& now);
+
+// What the platform is told of organclock at start-up: its name, German dates and
+// texts, the stand-ins for the Windows fonts it names.
+platform::ProgramIdentity OrganclockIdentity();
 
 // Start-up steps up to the main loop: state, fonts, pictures, settings (or the first
 // run's files), windows, renderer, sounds, appointments, menu states, first view.

@@ -4,7 +4,7 @@
 #include "platform/windows.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
-#include "shell/windows_build.h"
+#include "shell/window_builders.h"
 
 using platform::ControlKind;
 

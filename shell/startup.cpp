@@ -11,7 +11,7 @@
 #include "shell/state/settings_store.h"
 #include "shell/view_commands.h"
 #include "shell/views.h"
-#include "shell/windows_build.h"
+#include "shell/window_builders.h"
 #include "sound/chime.h"
 #include "sound/reminder_sound.h"
 

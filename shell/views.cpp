@@ -23,7 +23,7 @@ void ViewChanged() { UpdateMenuStates(); }
 
 bool IsTrayMode() { return App().settings.trayMode; }
 
-bool IsSmallWindowOnTopPart() { return App().settings.smallOnTop; }
+bool IsSmallWindowOnTopChosen() { return App().settings.smallOnTop; }
 
 void AddTrayIconIfMissing() {
   if (!platform::TrayIconExists(kTrayIcon))
@@ -74,7 +74,7 @@ void RunViewSteps() {
 
 void ApplySavedSmallWindowMode() {
   if (IsTrayMode()) AddTrayIconIfMissing();
-  SetSmallWindowOnTop(IsSmallWindowOnTopPart());
+  SetSmallWindowOnTop(IsSmallWindowOnTopChosen());
 }
 
 void ApplySavedViewInterval() {

@@ -2,7 +2,7 @@
 // Which of the two windows or the tray icon the user sees, and when that changes.
 
 bool IsTrayMode();
-bool IsSmallWindowOnTopPart();
+bool IsSmallWindowOnTopChosen();
 
 void AddTrayIconIfMissing();
 void RemoveTrayIconIfPresent();

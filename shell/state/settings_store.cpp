@@ -1,7 +1,7 @@
 #include "shell/state/settings_store.h"
 
 #include "platform/dialogs.h"
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
 #include "shell/state/app_state.h"
 
 bool ReadSettings() {

@@ -2,6 +2,7 @@
 // A started program with organ text files of known content.
 #include <string>
 
+#include "organs/organ_texts.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
 #include "platform/ui_driver.h"
@@ -28,7 +29,7 @@ class OrganTextTest : public ProgramTest {
     Drain();
   }
   static void Type(const std::string& text) { platform::SetControlText(kCtlOrganText, text); }
-  static std::string Field() { return platform::ControlText(kCtlOrganText); }
+  static std::string Field() { return OrganFieldText(); }
 };
 
 inline constexpr platform::Rgb kYellow{255, 255, 0};

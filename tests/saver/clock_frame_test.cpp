@@ -160,7 +160,7 @@ TEST(SetUp, FontsAndTexts) {
   EXPECT_FALSE(full.texts.lastRefreshHour.has_value());
 
   const ClockDisplay preview = SetUpClockDisplay(152, 112, FaceStyle::Preview, 96, 1);
-  EXPECT_EQ(preview.layout.R, 36);
+  EXPECT_EQ(preview.layout.faceRadius, 36);
   EXPECT_EQ(preview.texts.organName, "Gallenblase");
   EXPECT_EQ(preview.texts.organPeriod, "23-01 Uhr");
   EXPECT_FLOAT_EQ(preview.motion.centreX, 76.0f);

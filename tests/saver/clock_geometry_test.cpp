@@ -10,7 +10,7 @@ namespace {
 
 TEST(FaceLayout, For1024x768) {
   const FaceLayout f = ComputeFaceLayout(768);
-  EXPECT_EQ(f.R, 250);
+  EXPECT_EQ(f.faceRadius, 250);
   EXPECT_EQ(f.numeralPoints, 16);
   EXPECT_EQ(f.organTextPoints, 7);
   EXPECT_EQ(f.dateLinePoints, 25);
@@ -33,7 +33,7 @@ struct RadiusCase {
 class FaceRadius : public ::testing::TestWithParam<RadiusCase> {};
 
 TEST_P(FaceRadius, IsHeightOver3072RoundedHalfToEven) {
-  EXPECT_EQ(ComputeFaceLayout(GetParam().height).R, GetParam().R);
+  EXPECT_EQ(ComputeFaceLayout(GetParam().height).faceRadius, GetParam().R);
 }
 
 // 192 / 3.072 is exactly 62.5 and goes to the even 62.

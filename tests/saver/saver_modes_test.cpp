@@ -36,8 +36,8 @@ TEST_F(FullScreenRunTest, StartsHiddenTopmostAndFlagged) {
   EXPECT_EQ(platform.cursorCount, -1);
   EXPECT_EQ(run.startCursor.x, 500);
   EXPECT_EQ(run.startCursor.y, 400);
-  EXPECT_EQ(run.W, 1280);
-  EXPECT_EQ(run.H, 1024);
+  EXPECT_EQ(run.displayWidth, 1280);
+  EXPECT_EQ(run.displayHeight, 1024);
   EXPECT_EQ(run.picture.size(), QSize(1280, 1024));
   EXPECT_TRUE(platform.windowOpen);
   EXPECT_EQ(platform.windowId, kFullScreenWindow);
@@ -47,7 +47,7 @@ TEST_F(FullScreenRunTest, StartsHiddenTopmostAndFlagged) {
   EXPECT_EQ(platform.controlsCreated, std::vector<int>{kFullScreenPictureControl});
   EXPECT_EQ(platform.runningFlagSets, std::vector<int>{1});
   EXPECT_EQ(run.display.style, FaceStyle::FullScreen);
-  EXPECT_EQ(run.display.layout.R, 333);
+  EXPECT_EQ(run.display.layout.faceRadius, 333);
 }
 
 TEST_F(FullScreenRunTest, WindowThatCannotOpenEndsAtOnce) {
@@ -381,7 +381,7 @@ TEST(RunSaver, XScreenSaverWindowThatChangesSizeRestartsTheFace) {
   platform.hostSize = {800, 600};
   EXPECT_TRUE(RunXScreenSaverFrame(run, platform, clock.AsClock()));
   EXPECT_EQ(platform.lastPicture.size(), QSize(800, 600));
-  EXPECT_EQ(run.display.layout.R, 195);
+  EXPECT_EQ(run.display.layout.faceRadius, 195);
   platform.terminationRequested = true;
   EXPECT_FALSE(RunXScreenSaverFrame(run, platform, clock.AsClock()));
 }

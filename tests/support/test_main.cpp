@@ -5,11 +5,12 @@
 #include <cstdlib>
 
 #include "platform/application.h"
+#include "shell/program.h"
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   ::testing::InitGoogleTest(&argc, argv);
-  platform::InitPlatform(argc, argv);
+  platform::InitPlatform(argc, argv, OrganclockIdentity());
   return RUN_ALL_TESTS();
 }

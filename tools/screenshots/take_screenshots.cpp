@@ -12,7 +12,7 @@
 #include "commands/dispatch.h"
 #include "platform/application.h"
 #include "platform/cp1252.h"
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "platform/clock.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   const std::string work = mkdtemp(pattern);
   if (std::system(("cp " + std::string(argv[1]) + "/* " + work + "/").c_str()) != 0) return 1;
   if (chdir(work.c_str()) != 0) return 1;
-  platform::InitPlatform(argc, argv);
+  platform::InitPlatform(argc, argv, OrganclockIdentity());
   platform::SetScriptedClock(platform::MakeLocalTime(2026, 12, 7, 14, 37, 21));
   // Two appointments today, so the calendar and the appointment window have content.
   AppointmentList list(2);

@@ -1,4 +1,4 @@
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

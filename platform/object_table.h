@@ -1,6 +1,6 @@
 #pragma once
-// Internal bookkeeping of the platform layer: which Qt object stands behind which of
-// the program's fixed numbers. Only platform/*.cpp include this.
+// The platform's object table: which Qt object stands behind which of the program's
+// fixed numbers. Only platform/*.cpp include this.
 #include <QAction>
 #include <QButtonGroup>
 #include <QFont>
@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
+#include <QShortcut>
 #include <QString>
 #include <QWidget>
 
@@ -49,6 +50,9 @@ MenuEntry* FindMenu(int menu);
 std::map<int, WindowEntry>& Windows();
 std::map<int, ControlEntry>& Controls();
 std::map<int, MenuEntry>& Menus();
+// Tool buttons by the command they deliver; Return-key shortcuts by their window.
+std::map<int, QPointer<QAction>>& ToolActions();
+std::multimap<int, QPointer<QShortcut>>& ReturnShortcuts();
 
 // Pictures and fonts are read by the clock renderer thread too; their tables change
 // only at start-up and shutdown, while the renderer is not running.

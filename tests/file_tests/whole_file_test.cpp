@@ -4,13 +4,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/file_slot.h"
+#include "platform/whole_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class FileSlotTest : public ::testing::Test {
+class WholeFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = fs::current_path();
@@ -31,7 +31,7 @@ class FileSlotTest : public ::testing::Test {
   fs::path dir_, previous_;
 };
 
-TEST_F(FileSlotTest, NamesAreMatchedWithoutRegardToCase) {
+TEST_F(WholeFileTest, NamesAreMatchedWithoutRegardToCase) {
   ASSERT_TRUE(platform::WriteWholeFile("org1.dat", "Leber"));
   EXPECT_EQ(Content("Org1.dat"), "Leber");
   EXPECT_TRUE(platform::FileExists("ORG1.DAT"));
@@ -41,20 +41,20 @@ TEST_F(FileSlotTest, NamesAreMatchedWithoutRegardToCase) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
-TEST_F(FileSlotTest, BinaryContentIsKeptByteForByte) {
+TEST_F(WholeFileTest, BinaryContentIsKeptByteForByte) {
   std::string bytes;
   for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
   ASSERT_TRUE(platform::WriteWholeFile("Term.dat", bytes));
   EXPECT_EQ(Content("term.DAT"), bytes);
 }
 
-TEST_F(FileSlotTest, MissingFileCannotBeRead) {
+TEST_F(WholeFileTest, MissingFileCannotBeRead) {
   std::string bytes = "old";
   EXPECT_FALSE(platform::ReadWholeFile("nichtda.dat", bytes));
   EXPECT_FALSE(platform::FileExists("nichtda.dat"));
 }
 
-TEST_F(FileSlotTest, FailedWriteLeavesTheOldFileAndNoLeftovers) {
+TEST_F(WholeFileTest, FailedWriteLeavesTheOldFileAndNoLeftovers) {
   ASSERT_TRUE(platform::WriteWholeFile("konfig.set", "alt"));
   fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
@@ -63,11 +63,11 @@ TEST_F(FileSlotTest, FailedWriteLeavesTheOldFileAndNoLeftovers) {
   EXPECT_EQ(Content("konfig.set"), "alt");
 }
 
-TEST_F(FileSlotTest, WriteIntoMissingDirectoryFails) {
+TEST_F(WholeFileTest, WriteIntoMissingDirectoryFails) {
   EXPECT_FALSE(platform::WriteWholeFile("gibtsnicht/konfig.set", "x"));
 }
 
-TEST_F(FileSlotTest, CopyReplacesTheTarget) {
+TEST_F(WholeFileTest, CopyReplacesTheTarget) {
   ASSERT_TRUE(platform::WriteWholeFile("org2.bak", "Original\r\n"));
   ASSERT_TRUE(platform::WriteWholeFile("org2.dat", "anders"));
   ASSERT_TRUE(platform::CopyWholeFile("org2.bak", "org2.dat"));
@@ -76,7 +76,7 @@ TEST_F(FileSlotTest, CopyReplacesTheTarget) {
   EXPECT_FALSE(platform::FileExists("org3.dat"));
 }
 
-TEST_F(FileSlotTest, ReplacingKeepsTheFilePermissions) {
+TEST_F(WholeFileTest, ReplacingKeepsTheFilePermissions) {
   ASSERT_TRUE(platform::WriteWholeFile("Term.dat", "a"));
   fs::permissions("Term.dat", fs::perms::owner_read | fs::perms::owner_write);
   ASSERT_TRUE(platform::WriteWholeFile("Term.dat", "b"));
@@ -84,7 +84,7 @@ TEST_F(FileSlotTest, ReplacingKeepsTheFilePermissions) {
             fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST_F(FileSlotTest, ALinkedFileIsWrittenThroughTheLink) {
+TEST_F(WholeFileTest, ALinkedFileIsWrittenThroughTheLink) {
   ASSERT_TRUE(platform::WriteWholeFile("real.set", "alt"));
   fs::create_symlink("real.set", "konfig.set");
   ASSERT_TRUE(platform::WriteWholeFile("konfig.set", "neu"));

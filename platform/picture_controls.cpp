@@ -1,0 +1,77 @@
+// Picture controls, and the hand-over of pictures to them from any thread.
+#include <QCoreApplication>
+#include <QLabel>
+
+#include "platform/control_widgets.h"
+#include "platform/controls.h"
+#include "platform/object_table.h"
+#include "platform/test_probes.h"
+
+namespace platform {
+
+QWidget* MakePictureControl(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+void SetControlPicture(int control, int picture) {
+  auto* label = As<QLabel>(control);
+  if (!label) return;
+  QImage* image = FindPicture(picture);
+  label->setPixmap(image ? PictureForScreen(picture, label->devicePixelRatioF()) : QPixmap());
+  FindControl(control)->picture = image ? picture : -1;
+}
+
+void HandPictureToControl(int control, int picture, const std::string& accessibleName) {
+  HandPicturesToControls({{control, picture}}, accessibleName);
+}
+
+void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures,
+                            const std::string& accessibleName) {
+  if (!QCoreApplication::instance()) return;
+  // The copies keep the pictures' device pixel ratio, so the controls show them at their
+  // own size in logical pixels.
+  std::vector<std::pair<int, QImage>> copies;
+  for (const auto& [control, picture] : controlsAndPictures)
+    if (QImage* image = FindPicture(picture)) copies.emplace_back(control, image->copy());
+  if (copies.empty()) return;
+  const QString name = ToQt(accessibleName);
+  // One posted call for all of them: the main thread wakes once, and does not wait on
+  // the event queue's lock while the renderer posts the next one.
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [copies, name] {
+        for (const auto& [control, copy] : copies) {
+          auto* label = As<QLabel>(control);
+          if (!label) continue;
+          label->setPixmap(QPixmap::fromImage(copy));
+          // A new name is an event on the accessibility bus: only when the text changes.
+          if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
+        }
+      },
+      Qt::QueuedConnection);
+}
+
+int ControlPictureId(int control) {
+  ControlEntry* e = FindControl(control);
+  return e ? e->picture : -1;
+}
+
+Rgb ControlPicturePixel(int control, int x, int y) {
+  auto* label = As<QLabel>(control);
+  if (!label) return {};
+  const QImage image = label->pixmap().toImage();
+  // x and y are in the control's own pixels, however dense the picture is.
+  const int ratio = qRound(image.devicePixelRatio());
+  if (!image.valid(x * ratio, y * ratio)) return {};
+  const QColor c = image.pixelColor(x * ratio, y * ratio);
+  return {c.red(), c.green(), c.blue()};
+}
+
+double ControlPictureRatio(int control) {
+  auto* label = As<QLabel>(control);
+  return label && !label->pixmap().isNull() ? label->pixmap().devicePixelRatio() : 0.0;
+}
+
+}  // namespace platform
