@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/media_commands.h"
+#include "platform/test_probes.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/events.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "shell/state/app_state.h"
 #include "shell/clock_renderer.h"

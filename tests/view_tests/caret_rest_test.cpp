@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/caret_rest.h"
+#include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
