@@ -64,7 +64,7 @@ WaitEnd WaitEvent(int timeoutMs, Event& out) {
       timerFired = false;
       timer->start(timeoutMs);
       // Waiting also handles whatever the window system has pending. Once the second
-      // has changed, the first thing that wakes us (the clock renderer's new picture)
+      // has changed, the first thing that wakes us (a picture handed over for the new second)
       // ends the wait: the main thread then wakes once a second, not twice.
       const LocalTime began = Now();
       while (g_queue.empty() && !g_woken && !timerFired && !SecondChanged(began))

@@ -54,8 +54,8 @@ std::map<int, MenuEntry>& Menus();
 std::map<int, QPointer<QAction>>& ToolActions();
 std::multimap<int, QPointer<QShortcut>>& ReturnShortcuts();
 
-// Pictures and fonts are read by the clock renderer thread too; their tables change
-// only at start-up and shutdown, while the renderer is not running.
+// Pictures and fonts are read by a drawing thread of the program too; their tables
+// change only at start-up and shutdown, while no such thread runs.
 QImage* FindPicture(int picture);
 const QFont* FindFont(int font);
 QIcon PictureIcon(int picture);

@@ -38,7 +38,7 @@ void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndP
   if (copies.empty()) return;
   const QString name = ToQt(accessibleName);
   // One posted call for all of them: the main thread wakes once, and does not wait on
-  // the event queue's lock while the renderer posts the next one.
+  // the event queue's lock while the drawing thread posts the next one.
   QMetaObject::invokeMethod(
       QCoreApplication::instance(),
       [copies, name] {

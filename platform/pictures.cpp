@@ -81,8 +81,8 @@ const QImage* FindTwiceSizePicture(int picture) {
 
 }  // namespace
 
-// Embedded JPEGs are decoded when first shown: start-up then pays only for the organ of
-// the hour. Only the main thread uses them; the clock renderer's pictures are never
+// Embedded JPEGs are decoded when first shown: start-up then pays only for the pictures
+// it shows. Only the main thread uses them; pictures drawn on other threads are never
 // pending, and a failed decode leaves the entry empty rather than changing the table.
 QImage* FindPicture(int picture) {
   auto it = Pictures().find(picture);
