@@ -20,6 +20,7 @@
 #include <QToolTip>
 
 #include "platform/narrow_list_style.h"
+#include "platform/picture_label.h"
 #include "platform/registry.h"
 #include "platform/test_probes.h"
 
@@ -52,7 +53,7 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
     case ControlKind::Frame:
       return new QGroupBox(text, parent);
     case ControlKind::Picture: {
-      auto* label = new QLabel(parent);
+      auto* label = new PictureLabel(parent);
       label->setAlignment(Qt::AlignCenter);
       return label;
     }
@@ -286,6 +287,7 @@ void SetControlPicture(int control, int picture) {
   auto* label = As<QLabel>(control);
   if (!label) return;
   QImage* image = FindPicture(picture);
+  if (auto* shown = dynamic_cast<PictureLabel*>(label)) shown->ForgetHandedPicture();
   label->setPixmap(image ? PictureForScreen(picture, label->devicePixelRatioF()) : QPixmap());
   FindControl(control)->picture = image ? picture : -1;
 }
@@ -310,9 +312,9 @@ void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndP
       QCoreApplication::instance(),
       [copies, name] {
         for (const auto& [control, copy] : copies) {
-          auto* label = As<QLabel>(control);
+          auto* label = dynamic_cast<PictureLabel*>(As<QLabel>(control));
           if (!label) continue;
-          label->setPixmap(QPixmap::fromImage(copy));
+          label->ShowHandedPicture(copy);
           // A new name is an event on the accessibility bus: only when the text changes.
           if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
         }
@@ -328,7 +330,7 @@ int ControlPictureId(int control) {
 Rgb ControlPicturePixel(int control, int x, int y) {
   auto* label = As<QLabel>(control);
   if (!label) return {};
-  const QImage image = label->pixmap().toImage();
+  const QImage image = ShownPicture(label);
   // x and y are in the control's own pixels, however dense the picture is.
   const int ratio = qRound(image.devicePixelRatio());
   if (!image.valid(x * ratio, y * ratio)) return {};
@@ -338,7 +340,8 @@ Rgb ControlPicturePixel(int control, int x, int y) {
 
 double ControlPictureRatio(int control) {
   auto* label = As<QLabel>(control);
-  return label && !label->pixmap().isNull() ? label->pixmap().devicePixelRatio() : 0.0;
+  const QImage shown = ShownPicture(label);
+  return shown.isNull() ? 0.0 : shown.devicePixelRatio();
 }
 
 void ClearListItems(int control) {
