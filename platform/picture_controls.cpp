@@ -5,12 +5,13 @@
 #include "platform/control_widgets.h"
 #include "platform/controls.h"
 #include "platform/object_table.h"
+#include "platform/picture_label.h"
 #include "platform/test_probes.h"
 
 namespace platform {
 
 QWidget* MakePictureControl(QWidget* parent) {
-  auto* label = new QLabel(parent);
+  auto* label = new PictureLabel(parent);
   label->setAlignment(Qt::AlignCenter);
   return label;
 }
@@ -19,6 +20,7 @@ void SetControlPicture(int control, int picture) {
   auto* label = As<QLabel>(control);
   if (!label) return;
   QImage* image = FindPicture(picture);
+  if (auto* shown = dynamic_cast<PictureLabel*>(label)) shown->ForgetHandedPicture();
   label->setPixmap(image ? PictureForScreen(picture, label->devicePixelRatioF()) : QPixmap());
   FindControl(control)->picture = image ? picture : -1;
 }
@@ -43,9 +45,9 @@ void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndP
       QCoreApplication::instance(),
       [copies, name] {
         for (const auto& [control, copy] : copies) {
-          auto* label = As<QLabel>(control);
+          auto* label = dynamic_cast<PictureLabel*>(As<QLabel>(control));
           if (!label) continue;
-          label->setPixmap(QPixmap::fromImage(copy));
+          label->ShowHandedPicture(copy);
           // A new name is an event on the accessibility bus: only when the text changes.
           if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
         }
@@ -61,7 +63,7 @@ int ControlPictureId(int control) {
 Rgb ControlPicturePixel(int control, int x, int y) {
   auto* label = As<QLabel>(control);
   if (!label) return {};
-  const QImage image = label->pixmap().toImage();
+  const QImage image = ShownPicture(label);
   // x and y are in the control's own pixels, however dense the picture is.
   const int ratio = qRound(image.devicePixelRatio());
   if (!image.valid(x * ratio, y * ratio)) return {};
@@ -71,7 +73,8 @@ Rgb ControlPicturePixel(int control, int x, int y) {
 
 double ControlPictureRatio(int control) {
   auto* label = As<QLabel>(control);
-  return label && !label->pixmap().isNull() ? label->pixmap().devicePixelRatio() : 0.0;
+  const QImage shown = ShownPicture(label);
+  return shown.isNull() ? 0.0 : shown.devicePixelRatio();
 }
 
 }  // namespace platform
