@@ -12,6 +12,10 @@
 //                            clock, and show the time when the second changed.
 //   qt_label_clock_sound     (built with LABEL_CLOCK_SOUND) also opens the sound output
 //                            at start, with SDL2_mixer as organclock does.
+//   qt_label_clock_lean_sound  (built with LABEL_CLOCK_LEAN_SOUND) opens it with SDL2's
+//                            own audio and readies libmpg123 instead: the leanest stack
+//                            on Debian's packages that plays WAV and MP3 without a
+//                            decoder of our own.
 #include <QApplication>
 #include <QDateTime>
 #include <QEventLoop>
@@ -24,6 +28,10 @@
 #ifdef LABEL_CLOCK_SOUND
 #include <SDL.h>
 #include <SDL_mixer.h>
+#endif
+#ifdef LABEL_CLOCK_LEAN_SOUND
+#include <SDL.h>
+#include <mpg123.h>
 #endif
 
 namespace {
@@ -63,6 +71,20 @@ int main(int argc, char** argv) {
     Mix_Init(MIX_INIT_MP3);
     Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048);
   }
+#endif
+#ifdef LABEL_CLOCK_LEAN_SOUND
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    SDL_AudioSpec wanted{};
+    wanted.freq = 44100;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = 2048;
+    SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+  }
+  mpg123_init();
+  mpg123_handle* decoder = mpg123_new(nullptr, nullptr);
+  (void)decoder;  // kept for the program's life, as a player would keep it
 #endif
   QLabel label;
   label.setWindowTitle(QStringLiteral("Qt Label Clock"));

@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-translations-l10n qt6-qpa-plugins
   libjpeg62-turbo-dev
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-mixer-dev libmpg123-dev
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
   xvfb x11-utils x11-xserver-utils xdotool xauth imagemagick
