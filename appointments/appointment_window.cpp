@@ -64,14 +64,8 @@ int BoxValue(int box) { return std::atoi(platform::ControlText(box).c_str()); }
 }  // namespace
 
 void OpenAppointmentWindow() {
-  platform::WindowShape layout;
-  layout.clientWidth = 364;
-  layout.clientHeight = 245;
-  layout.centred = true;
-  layout.resizable = true;
-  layout.minimiseBox = false;
-  layout.maximiseBox = false;
-  platform::CreateTopWindow(kAppointmentWindow, layout);
+  platform::CreateTopWindow(kAppointmentWindow, {.title = "", .clientWidth = 364, .clientHeight = 245, .centred = true,
+                                                 .resizable = true, .minimiseBox = false});
   // A new window holds no input of the user; nothing is left to ask about.
   App().EditorModified = false;
 

@@ -89,11 +89,7 @@ std::map<int, ControlEntry>& Controls() {
   return controls;
 }
 
-ControlEntry* FindControl(int control) {
-  auto it = Controls().find(control);
-  if (it == Controls().end() || !it->second.widget) return nullptr;
-  return &it->second;
-}
+ControlEntry* FindControl(int control) { return FindLiveEntry(Controls(), control, &ControlEntry::widget); }
 
 bool CreateControl(int window, int control, ControlKind kind, int x, int y, int width, int height,
                    const std::string& text) {

@@ -43,11 +43,7 @@ std::map<int, MenuEntry>& Menus() {
   return menus;
 }
 
-MenuEntry* FindMenu(int menu) {
-  auto it = Menus().find(menu);
-  if (it == Menus().end() || !it->second.bar) return nullptr;
-  return &it->second;
-}
+MenuEntry* FindMenu(int menu) { return FindLiveEntry(Menus(), menu, &MenuEntry::bar); }
 
 bool CreateMenuBar(int menu, int window) {
   WindowEntry* w = FindWindow(window);

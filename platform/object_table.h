@@ -50,6 +50,14 @@ MenuEntry* FindMenu(int menu);
 std::map<int, WindowEntry>& Windows();
 std::map<int, ControlEntry>& Controls();
 std::map<int, MenuEntry>& Menus();
+
+// The entry under `id` whose Qt object (the member `object`) is still alive, or null:
+// Qt may delete a window's children before the table hears of it.
+template <typename Entry, typename Object>
+Entry* FindLiveEntry(std::map<int, Entry>& table, int id, QPointer<Object> Entry::*object) {
+  auto it = table.find(id);
+  return it == table.end() || !(it->second.*object) ? nullptr : &it->second;
+}
 // Tool buttons by the command they deliver; Return-key shortcuts by their window.
 std::map<int, QPointer<QAction>>& ToolActions();
 std::multimap<int, QPointer<QShortcut>>& ReturnShortcuts();

@@ -39,11 +39,7 @@ std::map<int, WindowEntry>& Windows() {
   return windows;
 }
 
-WindowEntry* FindWindow(int window) {
-  auto it = Windows().find(window);
-  if (it == Windows().end() || !it->second.window) return nullptr;
-  return &it->second;
-}
+WindowEntry* FindWindow(int window) { return FindLiveEntry(Windows(), window, &WindowEntry::window); }
 
 bool CreateTopWindow(int window, const WindowShape& shape) {
   DestroyWindow(window);

@@ -10,14 +10,8 @@
 using platform::ControlKind;
 
 void BuildMainWindow() {
-  platform::WindowShape layout;
-  layout.title = "Korvala Organuhr";
-  layout.clientWidth = 604;
-  layout.clientHeight = 385;
-  layout.centred = true;
-  layout.resizable = true;
-  layout.minimiseBox = true;
-  layout.maximiseBox = false;
+  const platform::WindowShape layout{.title = "Korvala Organuhr", .clientWidth = 604, .clientHeight = 385,
+                                     .centred = true, .resizable = true, .minimiseBox = true};
   if (!platform::CreateTopWindow(kMainWindow, layout)) return;
   platform::SetWindowIcon(kMainWindow, kPictureProgramIcon);
   BuildMainMenu();

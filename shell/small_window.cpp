@@ -16,13 +16,10 @@ constexpr int kSmallClientHeight = 131;
 }  // namespace
 
 void BuildSmallWindow() {
-  platform::WindowShape layout;
-  layout.title = "Korvala Organuhr";
-  layout.clientWidth = kSmallClientWidth;
-  layout.clientHeight = kSmallClientHeight;
-  layout.centred = false;
-  layout.x = App().settings.smallWindowX;
-  layout.y = App().settings.smallWindowY;
+  platform::WindowShape layout{.title = "Korvala Organuhr", .clientWidth = kSmallClientWidth,
+                               .clientHeight = kSmallClientHeight, .centred = false,
+                               .x = App().settings.smallWindowX, .y = App().settings.smallWindowY,
+                               .resizable = false, .minimiseBox = true};
   // A position saved on a screen that is gone would leave the window out of reach;
   // place it on the primary screen instead and keep the saved values until it moves.
   if (!platform::IsPositionOnScreen(layout.x, layout.y, kSmallClientWidth, kSmallClientHeight)) {
@@ -30,8 +27,6 @@ void BuildSmallWindow() {
     layout.x += 10;
     layout.y += 10;
   }
-  layout.resizable = false;
-  layout.minimiseBox = true;
   if (!platform::CreateTopWindow(kSmallWindow, layout)) return;
   platform::SetWindowIcon(kSmallWindow, kPictureProgramIcon);
   BuildSmallWindowMenu();

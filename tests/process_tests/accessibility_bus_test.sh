@@ -11,16 +11,14 @@ launcher=/usr/libexec/at-spi-bus-launcher
 # Debian's own Python, which has the python3-pyatspi module (another may come first).
 py=/usr/bin/python3
 [ -x "$py" ] || py=python3
-for tool in Xvfb dbus-run-session busctl; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+. "$here/private_display.sh"
+require_tools Xvfb dbus-run-session busctl
 [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
 "$py" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 
 work=$(mktemp -d)
-xvfb_pid=""
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_private_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,12 +31,7 @@ day = time.strftime("%d.%m.%Y").encode()
 open(sys.argv[1], "wb").write(day + b"\r\n" + bytes([8, 0, 2]) + b"Arzt\r\n")
 PY
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_private_display 1280x1024
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 
 EXE="$exe" RUN="$work/run" PY="$py" READER="$here/read_accessible_names.py" LAUNCHER="$launcher" \

@@ -6,21 +6,16 @@ exe="$1"
 data="$2"
 export SDL_AUDIODRIVER=dummy
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+. "$(dirname "$0")/private_display.sh"
 work=$(mktemp -d)
-cleanup() { kill -9 "${clock:-}" "${xserver:-}" 2>/dev/null; rm -rf "$work"; }
+cleanup() { kill -9 "${clock:-}" 2>/dev/null; stop_private_display; rm -rf "$work"; }
 trap cleanup EXIT
-cp "$data"/* "$work"/
 fail() { echo "FAIL: $*"; [ -f "$work/stderr" ] && sed 's/^/  | /' "$work/stderr"; exit 1; }
 alive() { kill -0 "$1" 2>/dev/null; }
 wait_for_file() { for _ in $(seq 1 100); do [ -s "$1" ] && return 0; sleep 0.1; done; return 1; }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xserver=$!
-exec 3>&-
-for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+cp "$data"/* "$work"/
+start_private_display 1024x768
 
 cd "$work"
 ulimit -c 0
@@ -31,7 +26,7 @@ sleep 1.5
 alive "$clock" || fail "organclock ended by itself"
 rm -f konfig.set Term.dat
 
-kill -9 "$xserver"; wait "$xserver" 2>/dev/null; xserver=""
+stop_private_display
 for _ in $(seq 1 100); do alive "$clock" || break; sleep 0.1; done
 alive "$clock" && fail "organclock went on without its display"
 wait "$clock"; rc=$?

@@ -4,23 +4,16 @@
 #   notification_test.sh <notification_tests binary>
 set -u
 tests=$1
-for tool in Xvfb dbus-run-session dunst dunstctl busctl; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/private_display.sh"
+require_tools Xvfb dbus-run-session dunst dunstctl busctl
 work=$(mktemp -d)
-xvfb_pid=""
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_private_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_private_display 1024x768
 
 # Nothing expires by itself during the test; the urgency is written in front of each
 # message, since the history does not keep it.

@@ -4,19 +4,14 @@
 set -u
 exe="$1"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY XSCREENSAVER_WINDOW
+. "$(dirname "$0")/private_display.sh"
 work=$(mktemp -d)
-cleanup() { kill -9 "${saver:-}" "${xserver:-}" 2>/dev/null; rm -rf "$work"; }
+cleanup() { kill -9 "${saver:-}" 2>/dev/null; stop_private_display; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 alive() { kill -0 "$1" 2>/dev/null; }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xserver=$!
-exec 3>&-
-for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_private_display 800x600
 xset r on
 xset q | grep -q 'auto repeat:  on' || fail "key repeat is not on"
 

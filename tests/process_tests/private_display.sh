@@ -1,0 +1,31 @@
+# Sourced by the process tests that need an X server of their own.
+#   require_tools TOOL...      skips the test (exit 77) when a tool is missing
+#   start_private_display WxH  starts Xvfb on a free display number, with its log in
+#                              $work/xvfb.log, and exports DISPLAY; $xvfb_pid is the server
+#   stop_private_display       ends the server (also done by the EXIT trap's cleanup)
+# The caller creates $work first.
+
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+}
+
+xvfb_pid=""
+start_private_display() {
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  exec 3>&-
+  local _
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+  DISPLAY=":$(head -n1 "$work/display")"
+  export DISPLAY
+}
+
+stop_private_display() {
+  [ -n "$xvfb_pid" ] && kill -9 "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+}
