@@ -2,9 +2,9 @@
 
 namespace organsaver {
 
-bool KeyRepeatFilter::Release(uint32_t key, uint64_t time) {
+bool KeyRepeatFilter::Release(uint32_t key, uint64_t time, uint64_t arrivedMs) {
   const bool earlierWasReal = waiting_.has_value();
-  waiting_ = Waiting{key, time, 0};
+  waiting_ = Waiting{key, time, arrivedMs, 0};
   return earlierWasReal;
 }
 
@@ -18,9 +18,9 @@ KeyRepeatFilter::PressResult KeyRepeatFilter::Press(uint32_t key, uint64_t time)
   return {released, true};
 }
 
-bool KeyRepeatFilter::EndOfPass() {
+bool KeyRepeatFilter::EndOfPass(uint64_t nowMs) {
   if (!waiting_) return false;
-  if (++waiting_->passesEnded < 2) return false;
+  if (++waiting_->passesEnded < 2 || nowMs < waiting_->arrivedMs + kRepeatPressGraceMs) return false;
   waiting_.reset();
   return true;
 }

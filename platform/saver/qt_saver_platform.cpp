@@ -23,6 +23,13 @@ QScreen* PrimaryScreen() { return QGuiApplication::primaryScreen(); }
 
 constexpr auto kExposeWait = std::chrono::milliseconds(500);
 
+// Milliseconds of the steady clock, for the key repeat filter.
+uint64_t SteadyMs() {
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now().time_since_epoch())
+                                   .count());
+}
+
 }  // namespace
 
 // Turns the Qt input events of the saver's windows into the saver's messages.
@@ -47,7 +54,7 @@ class QtSaverPlatform::MessageRecorder : public QObject {
         // not always see that, so the release waits for the press that may follow.
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat()) return true;
-        if (owner_.keyRepeat_.Release(key->nativeScanCode(), key->timestamp()))
+        if (owner_.keyRepeat_.Release(key->nativeScanCode(), key->timestamp(), SteadyMs()))
           owner_.Record(SaverMessage::KeyRelease);
         if (owner_.waitingForMessage_) owner_.waitingForMessage_->quit();  // decide soon
         return true;
@@ -261,24 +268,24 @@ void QtSaverPlatform::ProcessEventsAtHand() {
 }
 
 void QtSaverPlatform::EndEventPass() {
-  if (keyRepeat_.EndOfPass()) Record(SaverMessage::KeyRelease);
+  if (keyRepeat_.EndOfPass(SteadyMs())) Record(SaverMessage::KeyRelease);
 }
 
 void QtSaverPlatform::PumpEvents(Clock::time_point until, bool stopOnMessage) {
   ProcessEventsAtHand();
   while (!(stopOnMessage && !messages_.empty()) && !TerminationRequested()) {
-    if (keyRepeat_.ReleaseWaiting()) {
-      ProcessEventsAtHand();  // a repeat press would be among these
-      continue;
-    }
     const auto now = Clock::now();
-    if (now >= until) break;
+    // While a release waits for the press of a repeat, look again shortly, past `until`
+    // if need be: the release may end the run.
+    const bool releaseWaiting = keyRepeat_.ReleaseWaiting();
+    if (!releaseWaiting && now >= until) break;
+    const auto wakeAt = releaseWaiting ? now + std::chrono::milliseconds(2) : until;
     QEventLoop loop;
     QTimer wake;
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
     QObject::connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
-    wake.start(std::chrono::ceil<std::chrono::milliseconds>(until - now));
+    wake.start(std::chrono::ceil<std::chrono::milliseconds>(wakeAt - now));
     waitingForMessage_ = stopOnMessage ? &loop : nullptr;
     loop.exec();
     waitingForMessage_ = nullptr;
