@@ -12,6 +12,7 @@
 
 #include "platform/application.h"
 #include "shell/program.h"
+#include "tests/support/resident_memory.h"
 
 namespace {
 
@@ -29,14 +30,6 @@ double UptimeSeconds() {
   timespec ts{};
   clock_gettime(CLOCK_BOOTTIME, &ts);
   return static_cast<double>(ts.tv_sec) + ts.tv_nsec / 1e9;
-}
-
-long ResidentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return -1;
 }
 
 }  // namespace

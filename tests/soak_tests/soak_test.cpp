@@ -17,16 +17,9 @@
 #include "shell/state/identifiers.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/resident_memory.h"
 
 namespace {
-
-long ResidentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return -1;
-}
 
 int ChimePlays() {
   int plays = 0;
