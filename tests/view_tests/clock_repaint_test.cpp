@@ -58,6 +58,14 @@ TEST_F(ClockRepaintTest, ANewSecondRepaintsOnlyWhereThePictureChanged) {
   QLabel* clock = LabelOfControl(kCtlLargeClock);
   ASSERT_NE(clock, nullptr);
   ASSERT_TRUE(clock->isVisible());
+  // The first picture and the window's first paint come whole; let them pass first.
+  for (int i = 0; i < 400 && ClockRendererDrawCount() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  for (int i = 0; i < 20; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    platform::ProcessPendingWork();
+    QApplication::sendPostedEvents();
+  }
   std::vector<platform::Rgb> before;
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) before.push_back(platform::ControlPicturePixel(kCtlLargeClock, x, y));
