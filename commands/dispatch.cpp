@@ -26,23 +26,6 @@ void DispatchCommand(int command) {
     case kCmdToolStopReminding:
       HandleAppointmentCommand(command);
       break;
-    case kCmdExit:
-    case kCmdQuitFromSmall:
-    case kCmdViewAutomatic:
-    case kCmdViewSmallPermanent:
-    case kCmdInterval1:
-    case kCmdInterval3:
-    case kCmdInterval5:
-    case kCmdInterval10:
-    case kCmdInterval15:
-    case kCmdIntervalPermanent:
-    case kCmdSmall:
-    case kCmdHide:
-    case kCmdOpenMainWindow:
-    case kCmdAlwaysOnTop:
-    case kCmdToTray:
-      if (shellCommandHandler) shellCommandHandler(command);
-      break;
     case kCmdReminderSound:
       ToggleReminderSound();
       break;
@@ -76,7 +59,9 @@ void DispatchCommand(int command) {
     default:
       if (command >= kCmdFirstOrganEdit && command <= kCmdLastOrganEdit)
         BeginOrganEdit(command - kCmdFirstOrganEdit + 1);
-      break;  // other identifiers without a command do nothing
+      else if (shellCommandHandler)
+        shellCommandHandler(command);  // the views and the end; it ignores the rest
+      break;
   }
   UpdateMenuStates();
 }

@@ -6,6 +6,7 @@ void DispatchCommand(int command);
 
 // The commands the application shell carries out itself: ending the program and the
 // views. The shell sits above every feature, so start-up hands its handler in here
-// rather than the dispatcher reaching up into it. Until then those commands do nothing.
+// rather than the dispatcher reaching up into it. It is given every command the
+// dispatcher does not carry out itself. Until then those commands do nothing.
 using ShellCommandHandler = void (*)(int command);
 void SetShellCommandHandler(ShellCommandHandler handler);

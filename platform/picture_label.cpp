@@ -50,9 +50,7 @@ void PictureLabel::ShowHandedPicture(const QImage& picture) {
   // From device pixels to the label's logical pixels, rounded outwards.
   const qreal ratio = picture.devicePixelRatio();
   const QRect area = PictureArea(picture);
-  const QRect logical(QPoint(int(changed.left() / ratio), int(changed.top() / ratio)),
-                      QPoint(int((changed.right() + 1) / ratio + 0.999) - 1,
-                             int((changed.bottom() + 1) / ratio + 0.999) - 1));
+  const QRect logical = QRectF(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio).toAlignedRect();
   update(logical.translated(area.topLeft()));
 }
 

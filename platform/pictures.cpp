@@ -67,15 +67,19 @@ void ReadTwiceSize(int picture, PictureEntry& entry) {
     entry.twice = QImage::fromData(data);
 }
 
+// Decodes the JPEG bytes still pending for `target`, once.
+void DecodePending(std::string& pending, QImage& target) {
+  if (pending.empty()) return;
+  const std::string bytes = std::move(pending);
+  pending.clear();
+  DecodeInto(target, bytes);
+}
+
 const QImage* FindTwiceSizePicture(int picture) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end()) return nullptr;
   PictureEntry& entry = it->second;
-  if (!entry.pendingTwiceJpeg.empty()) {
-    const std::string bytes = std::move(entry.pendingTwiceJpeg);
-    entry.pendingTwiceJpeg.clear();
-    DecodeInto(entry.twice, bytes);
-  }
+  DecodePending(entry.pendingTwiceJpeg, entry.twice);
   return entry.twice.isNull() ? nullptr : &entry.twice;
 }
 
@@ -88,11 +92,7 @@ QImage* FindPicture(int picture) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end()) return nullptr;
   PictureEntry& entry = it->second;
-  if (!entry.pendingJpeg.empty()) {
-    const std::string bytes = std::move(entry.pendingJpeg);
-    entry.pendingJpeg.clear();
-    DecodeInto(entry, bytes);
-  }
+  DecodePending(entry.pendingJpeg, entry.image);
   return entry.image.isNull() ? nullptr : &entry.image;
 }
 
