@@ -1,6 +1,8 @@
 #include "platform/pictures.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
 #include <QFile>
 #include <QFontMetrics>
 #include <QIcon>
@@ -9,6 +11,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <cstring>
 
 #include <map>
 
@@ -20,17 +23,25 @@
 namespace platform {
 namespace {
 
+// An embedded picture not read yet: its resource and the format it is in. Reading a
+// resource unpacks it, which start-up need not pay for pictures it does not show.
+struct PendingPicture {
+  const char* resource = nullptr;
+  const char* format = nullptr;
+};
+
 struct PictureEntry {
   QImage image;
   QIcon icon;              // all sizes of an icon picture
-  std::string pendingJpeg; // embedded JPEG not decoded yet
+  PendingPicture pending;  // embedded picture not decoded yet
   // The embedded twice-size drawing for dense screens, decoded when first needed.
   QImage twice;
-  std::string pendingTwiceJpeg;
+  PendingPicture pendingTwice;
 };
 
 // Ratios above this get the twice-size drawing; at ratio 1 the plain picture is shown.
 constexpr qreal kTwiceSizeRatio = 1.5;
+constexpr char kJpeg[] = "JPEG";
 
 std::map<int, PictureEntry>& Pictures() {
   static std::map<int, PictureEntry> pictures;
@@ -42,6 +53,17 @@ bool ReadResource(const char* name, QByteArray& data) {
   if (!file.open(QIODevice::ReadOnly)) return false;
   data = file.readAll();
   return true;
+}
+
+// The format a resource's name tells. Naming it spares the toolkit from loading every
+// picture plug-in it has (and the SVG library with them) just to guess.
+const char* FormatOfResource(const char* name) {
+  const QString path = QString::fromLatin1(name);
+  if (path.endsWith(".jpg")) return kJpeg;
+  if (path.endsWith(".bmp")) return "BMP";
+  if (path.endsWith(".png")) return "PNG";
+  if (path.endsWith(".ico")) return "ICO";
+  return nullptr;
 }
 
 bool DecodeInto(QImage& target, const std::string& jpegBytes) {
@@ -56,43 +78,75 @@ bool DecodeInto(QImage& target, const std::string& jpegBytes) {
 }
 bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) { return DecodeInto(entry.image, jpegBytes); }
 
-// Keeps the twice-size drawing of embedded picture `picture` in `entry`, if it has one.
-void ReadTwiceSize(int picture, PictureEntry& entry) {
-  const char* name = EmbeddedTwiceSizePictureName(picture);
-  QByteArray data;
-  if (!name || !ReadResource(name, data)) return;
-  if (QString::fromLatin1(name).endsWith(".jpg"))
-    entry.pendingTwiceJpeg.assign(data.constData(), static_cast<size_t>(data.size()));
-  else
-    entry.twice = QImage::fromData(data);
+// Reads `data` as `format` with the toolkit's own reader. Without a named format and
+// with guessing on, the toolkit loads every picture plug-in it has to ask each one.
+QImage ReadWithToolkit(const QByteArray& data, const char* format) {
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, format);
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
 }
 
-// Decodes the JPEG bytes still pending for `target`, once.
-void DecodePending(std::string& pending, QImage& target) {
-  if (pending.empty()) return;
-  const std::string bytes = std::move(pending);
-  pending.clear();
-  DecodeInto(target, bytes);
+// JPEGs go through libjpeg, the other formats through the toolkit's own readers.
+void DecodeBytes(const QByteArray& data, const char* format, QImage& target) {
+  if (format == kJpeg)
+    DecodeInto(target, std::string(data.constData(), static_cast<size_t>(data.size())));
+  else
+    target = ReadWithToolkit(data, format);
+}
+
+// Notes resource `name` in `pending`, to be read and decoded when first needed.
+bool KeepPending(const char* name, PendingPicture& pending) {
+  const char* format = name ? FormatOfResource(name) : nullptr;
+  if (!format || !QFile::exists(QString::fromLatin1(name))) return false;
+  pending = {name, format};
+  return true;
+}
+
+// Reads and decodes the picture still pending for `target`, once.
+void DecodePending(PendingPicture& pending, QImage& target) {
+  if (!pending.resource) return;
+  const PendingPicture taken = pending;
+  pending = {};
+  QByteArray data;
+  if (ReadResource(taken.resource, data))
+    DecodeBytes(data, taken.format, target);
 }
 
 const QImage* FindTwiceSizePicture(int picture) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end()) return nullptr;
   PictureEntry& entry = it->second;
-  DecodePending(entry.pendingTwiceJpeg, entry.twice);
+  DecodePending(entry.pendingTwice, entry.twice);
   return entry.twice.isNull() ? nullptr : &entry.twice;
+}
+
+// Every size of an icon, from the PNG drawings named beside it. The icon file holds the
+// same drawings at 16 to 48 pixels, but reading it would load every picture plug-in
+// the toolkit has (the icon reader among them), which cost more than all the rest of
+// the pictures together.
+QIcon ReadIcon(int picture) {
+  QIcon icon;
+  for (const char* const* size = EmbeddedIconSizeNames(picture); *size; ++size) {
+    QByteArray data;
+    if (!ReadResource(*size, data)) continue;
+    const QImage image = ReadWithToolkit(data, FormatOfResource(*size));
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
 }
 
 }  // namespace
 
-// Embedded JPEGs are decoded when first shown: start-up then pays only for the pictures
-// it shows. Only the main thread uses them; pictures drawn on other threads are never
+// Only the main thread decodes pending pictures; pictures drawn on other threads are never
 // pending, and a failed decode leaves the entry empty rather than changing the table.
 QImage* FindPicture(int picture) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end()) return nullptr;
   PictureEntry& entry = it->second;
-  DecodePending(entry.pendingJpeg, entry.image);
+  DecodePending(entry.pending, entry.image);
   return entry.image.isNull() ? nullptr : &entry.image;
 }
 
@@ -113,7 +167,9 @@ QIcon PictureIcon(int picture) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end()) return {};
   if (!it->second.icon.isNull()) return it->second.icon;
-  QIcon icon(QPixmap::fromImage(it->second.image));
+  const QImage* image = FindPicture(picture);
+  if (!image) return {};
+  QIcon icon(QPixmap::fromImage(*image));
   if (const QImage* twice = FindTwiceSizePicture(picture)) {
     QPixmap pixmap = QPixmap::fromImage(*twice);
     pixmap.setDevicePixelRatio(2);
@@ -130,34 +186,24 @@ bool DecodeJpegPicture(int picture, const std::string& jpegBytes) {
   return true;
 }
 
+// Pictures are decoded when first shown: start-up then pays only for the pictures it
+// shows. An icon is read whole at once, since its window needs every size.
 bool DecodeEmbeddedPicture(int picture) {
-  const char* name = EmbeddedPictureName(picture);
-  QByteArray data;
-  if (!name || !ReadResource(name, data)) {
-    Pictures().erase(picture);
-    return false;
-  }
-  const QString path = QString::fromLatin1(name);
   Pictures().erase(picture);
-  if (path.endsWith(".jpg")) {
-    PictureEntry& entry = Pictures()[picture];
-    entry.pendingJpeg.assign(data.constData(), static_cast<size_t>(data.size()));
-    ReadTwiceSize(picture, entry);
+  const char* name = EmbeddedPictureName(picture);
+  const char* format = name ? FormatOfResource(name) : nullptr;
+  if (format && !std::strcmp(format, "ICO")) {
+    PictureEntry entry;
+    entry.icon = ReadIcon(picture);
+    if (entry.icon.isNull()) return false;
+    entry.image = entry.icon.pixmap(48, 48).toImage();
+    Pictures()[picture] = std::move(entry);
     return true;
   }
   PictureEntry entry;
-  if (path.endsWith(".ico")) {
-    entry.icon = QIcon(path);
-    if (entry.icon.isNull()) return false;
-    for (const char* const* size = EmbeddedIconSizeNames(picture); *size; ++size)
-      entry.icon.addFile(QString::fromLatin1(*size));
-    entry.image = entry.icon.pixmap(48, 48).toImage();
-  } else {
-    entry.image = QImage::fromData(data);
-    if (entry.image.isNull()) return false;
-    ReadTwiceSize(picture, entry);
-  }
-  Pictures()[picture] = entry;
+  if (!KeepPending(name, entry.pending)) return false;
+  KeepPending(EmbeddedTwiceSizePictureName(picture), entry.pendingTwice);
+  Pictures()[picture] = std::move(entry);
   return true;
 }
 
@@ -167,7 +213,9 @@ bool CreateBlankPicture(int picture, int width, int height, double pixelRatio) {
                QImage::Format_RGB32);
   image.setDevicePixelRatio(pixelRatio);
   image.fill(Qt::white);
-  Pictures()[picture] = PictureEntry{image, {}};
+  PictureEntry entry;
+  entry.image = std::move(image);
+  Pictures()[picture] = std::move(entry);
   return true;
 }
 
