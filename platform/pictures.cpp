@@ -22,8 +22,8 @@ namespace {
 
 struct PictureEntry {
   QImage image;
-  QIcon icon;              // all sizes of an icon picture
-  std::string pendingJpeg; // embedded JPEG not decoded yet
+  QIcon icon;               // all sizes of an icon picture
+  std::string pendingJpeg;  // embedded JPEG not decoded yet
   // The embedded twice-size drawing for dense screens, decoded when first needed.
   QImage twice;
   std::string pendingTwiceJpeg;
@@ -54,7 +54,9 @@ bool DecodeInto(QImage& target, const std::string& jpegBytes) {
   target = std::move(image);
   return true;
 }
-bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) { return DecodeInto(entry.image, jpegBytes); }
+bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) {
+  return DecodeInto(entry.image, jpegBytes);
+}
 
 // Keeps the twice-size drawing of embedded picture `picture` in `entry`, if it has one.
 void ReadTwiceSize(int picture, PictureEntry& entry) {
@@ -63,8 +65,7 @@ void ReadTwiceSize(int picture, PictureEntry& entry) {
   if (!name || !ReadResource(name, data)) return;
   if (QString::fromLatin1(name).endsWith(".jpg"))
     entry.pendingTwiceJpeg.assign(data.constData(), static_cast<size_t>(data.size()));
-  else
-    entry.twice = QImage::fromData(data);
+  else entry.twice = QImage::fromData(data);
 }
 
 // Decodes the JPEG bytes still pending for `target`, once.
@@ -163,8 +164,8 @@ bool DecodeEmbeddedPicture(int picture) {
 
 bool CreateBlankPicture(int picture, int width, int height, double pixelRatio) {
   if (!(pixelRatio >= 1.0 && pixelRatio <= 8.0)) pixelRatio = 1.0;
-  QImage image(static_cast<int>(std::ceil(width * pixelRatio)), static_cast<int>(std::ceil(height * pixelRatio)),
-               QImage::Format_RGB32);
+  QImage image(static_cast<int>(std::ceil(width * pixelRatio)),
+               static_cast<int>(std::ceil(height * pixelRatio)), QImage::Format_RGB32);
   image.setDevicePixelRatio(pixelRatio);
   image.fill(Qt::white);
   Pictures()[picture] = PictureEntry{image, {}};
