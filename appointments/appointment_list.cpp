@@ -53,8 +53,7 @@ bool AppointmentFileReadable() {
 bool SaveAppointments() {
   // WriteWholeFile puts the new content beside the old file and swaps it in only when
   // it is complete, so a full disk or a crash never leaves a cut Term.dat behind.
-  if (platform::WriteWholeFile(kAppointmentFileName, EncodeAppointments(App().Appointments)))
-    return true;
+  if (platform::WriteWholeFile(kAppointmentFileName, EncodeAppointments(App().Appointments))) return true;
   ShowFileError("Termin konnte nicht gespeichert werden!");
   return false;
 }

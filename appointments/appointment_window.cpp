@@ -23,10 +23,10 @@ struct SetRow {
   bool controls[8];  // 23, 29, 30, 31, 32, 34, 35, 36
 };
 
-constexpr int kToolbar[6] = {kCmdToolNew, kCmdToolOpen, kCmdToolSave, kCmdToolDelete, kCmdToolLeave,
-                             kCmdToolStopReminding};
-constexpr int kControls[8] = {kCtlDateField, kCtlOptionHour, kCtlOptionDay, kCtlOptionNone,
-                              kCtlAppointmentText, kCtlDayList, kCtlHourBox, kCtlMinuteBox};
+constexpr int kToolbar[6] = {kCmdToolNew,    kCmdToolOpen,  kCmdToolSave,
+                             kCmdToolDelete, kCmdToolLeave, kCmdToolStopReminding};
+constexpr int kControls[8] = {kCtlDateField,       kCtlOptionHour, kCtlOptionDay, kCtlOptionNone,
+                              kCtlAppointmentText, kCtlDayList,    kCtlHourBox,   kCtlMinuteBox};
 
 const SetRow& RowOf(EditorSet set) {
   //                                 44 45 46 47 48 49    23 29 30 31 32 34 35 36
@@ -64,18 +64,25 @@ int BoxValue(int box) { return std::atoi(platform::ControlText(box).c_str()); }
 }  // namespace
 
 void OpenAppointmentWindow() {
-  platform::CreateTopWindow(kAppointmentWindow, {.title = "", .clientWidth = 364, .clientHeight = 245, .centred = true,
-                                                 .resizable = true, .minimiseBox = false});
+  platform::CreateTopWindow(kAppointmentWindow, {.title = "",
+                                                 .clientWidth = 364,
+                                                 .clientHeight = 245,
+                                                 .centred = true,
+                                                 .resizable = true,
+                                                 .minimiseBox = false});
   // A new window holds no input of the user; nothing is left to ask about.
   App().EditorModified = false;
 
   platform::CreateToolbar(kAppointmentWindow);
   using platform::ToolPicture;
   platform::AddToolButton(kAppointmentWindow, kCmdToolNew, ToolPicture::NewDocument, "Neuer Termin");
-  platform::AddToolButton(kAppointmentWindow, kCmdToolOpen, ToolPicture::OpenFolder, platform::Cp1252("Öffnen/Ändern"));
-  platform::AddToolButton(kAppointmentWindow, kCmdToolLeave, ToolPicture::Properties, "Neue Auswahl aus Liste");
+  platform::AddToolButton(kAppointmentWindow, kCmdToolOpen, ToolPicture::OpenFolder,
+                          platform::Cp1252("Öffnen/Ändern"));
+  platform::AddToolButton(kAppointmentWindow, kCmdToolLeave, ToolPicture::Properties,
+                          "Neue Auswahl aus Liste");
   platform::AddToolButton(kAppointmentWindow, kCmdToolSave, ToolPicture::Save, "Termin Speichern");
-  platform::AddToolButton(kAppointmentWindow, kCmdToolDelete, ToolPicture::Delete, platform::Cp1252("Termin Löschen"));
+  platform::AddToolButton(kAppointmentWindow, kCmdToolDelete, ToolPicture::Delete,
+                          platform::Cp1252("Termin Löschen"));
   platform::AddToolButtonWithPicture(kAppointmentWindow, kCmdToolStopReminding, kPictureReminderButton,
                                      "Termin nicht mehr melden");
   // Return would otherwise trigger a default button; the command does nothing.
@@ -116,7 +123,9 @@ void OpenAppointmentWindow() {
 
 bool AppointmentWindowOpen() { return platform::WindowExists(kAppointmentWindow); }
 
-void SetAppointmentWindowTitle(const std::string& title) { platform::SetWindowTitle(kAppointmentWindow, title); }
+void SetAppointmentWindowTitle(const std::string& title) {
+  platform::SetWindowTitle(kAppointmentWindow, title);
+}
 
 void ApplyEditorToolbar(EditorSet set) {
   const SetRow& row = RowOf(set);
@@ -134,7 +143,9 @@ Appointment ReadEditor() {
   a.DateText = platform::ControlText(kCtlDateField);
   a.Hour = static_cast<int8_t>(BoxValue(kCtlHourBox));
   a.Minute = static_cast<int8_t>(BoxValue(kCtlMinuteBox));
-  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour) ? 1 : platform::IsOptionChecked(kCtlOptionDay) ? 2 : 0;
+  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? 1
+                   : platform::IsOptionChecked(kCtlOptionDay) ? 2
+                                                              : 0;
   a.Text = platform::ControlText(kCtlAppointmentText);
   return a;
 }

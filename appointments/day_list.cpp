@@ -19,6 +19,7 @@ std::string TimeCell(int hour, int minute) {
 void FillDayList() {
   platform::ClearReportRows(kCtlDayList);
   for (const Appointment& a : App().Appointments)
-    if (a.DateText == App().SelectedDate) platform::AddReportRow(kCtlDayList, {TimeCell(a.Hour, a.Minute), a.Text});
+    if (a.DateText == App().SelectedDate)
+      platform::AddReportRow(kCtlDayList, {TimeCell(a.Hour, a.Minute), a.Text});
   if (platform::ReportRowCount(kCtlDayList) == 0) MarkAppointmentDay(App().SelectedDate, false);
 }

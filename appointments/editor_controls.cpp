@@ -76,12 +76,8 @@ void HandleAppointmentControl(int control) {
   }
   if (!AppointmentWindowOpen()) return;
   switch (control) {
-    case kCtlDateField:
-      DateFieldChanged();
-      break;
-    case kCtlDayList:
-      DayListClicked();
-      break;
+    case kCtlDateField: DateFieldChanged(); break;
+    case kCtlDayList: DayListClicked(); break;
     case kCtlHourBox:
       App().EditorModified = true;
       RefillMinuteBox();
@@ -92,11 +88,8 @@ void HandleAppointmentControl(int control) {
     case kCtlOptionNone:
     // The text field reports typing only, never the program's own fills: a record shown
     // from the day list or by a reminder therefore does not count as a change.
-    case kCtlAppointmentText:
-      App().EditorModified = true;
-      break;
-    default:
-      break;
+    case kCtlAppointmentText: App().EditorModified = true; break;
+    default: break;
   }
 }
 
@@ -104,8 +97,8 @@ void HandleAppointmentWindowClose() {
   if (!AppointmentWindowOpen()) return;
   if (App().EditorModified) {
     const platform::MessageAnswer answer =
-        platform::ShowMessageBox("Frage?", platform::Cp1252("Änderungen Speichern?"), platform::MessageIcon::Question,
-                                 platform::MessageButtons::YesNoCancel);
+        platform::ShowMessageBox("Frage?", platform::Cp1252("Änderungen Speichern?"),
+                                 platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel);
     if (answer == platform::MessageAnswer::Cancel) return;
     // SaveEditor writes Term.dat at once, so what the user confirmed here survives a
     // crash; stored or refused, the window closes.

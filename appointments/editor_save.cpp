@@ -33,7 +33,8 @@ bool SaveEditor() {
   for (size_t i = 0; i < list.size(); ++i) {
     if (overwrite && static_cast<int>(i) == App().EditIndex) continue;  // its own time may stay
     const Appointment& other = list[i];
-    if (other.DateText == entered.DateText && other.Hour == entered.Hour && other.Minute == entered.Minute) {
+    if (other.DateText == entered.DateText && other.Hour == entered.Hour &&
+        other.Minute == entered.Minute) {
       Refuse("Es ist schon ein Termin um diese Uhrzeit vorhanden !");
       return false;
     }

@@ -27,7 +27,8 @@ bool LimitedToComingTimes(const platform::LocalTime& now) {
 void RefillMinuteBox() {
   const platform::LocalTime now = platform::Now();
   const int selected = platform::SelectedListItem(kCtlMinuteBox);
-  const int remembered = selected > 0 ? std::atoi(platform::ListItemText(kCtlMinuteBox, selected).c_str()) : 0;
+  const int remembered =
+      selected > 0 ? std::atoi(platform::ListItemText(kCtlMinuteBox, selected).c_str()) : 0;
   platform::ClearListItems(kCtlMinuteBox);
   const bool limited =
       LimitedToComingTimes(now) && std::atoi(platform::ControlText(kCtlHourBox).c_str()) == now.hour;

@@ -13,11 +13,11 @@
 #include "appointments/appointment_list.h"
 #include "appointments/reminders.h"
 #include "platform/application.h"
-#include "shell/program.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/whole_file.h"
+#include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/date_text.h"
 #include "shell/window_builders.h"
@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     std::printf("message: %s\n", platform::Utf8(box.text).c_str());
     return platform::MessageAnswer::Ok;
   });
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("appointments-bench-" + std::to_string(getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("appointments-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::filesystem::current_path(dir);
   platform::SetScriptedClock(platform::MakeLocalTime(2026, 6, 15, 14, 3));
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
   const double load = Millis([] { LoadAppointments(); });
   std::printf("LoadAppointments            %9.2f ms  (%zu records)\n", load, App().Appointments.size());
   const double prepare = Millis([] { PrepareAppointmentsAtStart(); });
-  std::printf("PrepareAppointmentsAtStart  %9.2f ms  (%zu records kept)\n", prepare, App().Appointments.size());
+  std::printf("PrepareAppointmentsAtStart  %9.2f ms  (%zu records kept)\n", prepare,
+              App().Appointments.size());
   const double save = Millis([] { SaveAppointments(); });
   std::printf("SaveAppointments            %9.2f ms\n", save);
   // Minute 3: no record is due, so the check walks the whole list.

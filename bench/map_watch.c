@@ -105,10 +105,8 @@ int main(int argc, char** argv) {
   }
   printf("%.1f\n", mappedAfter);
   fflush(stdout);
-  if (killAfter || mappedAfter < 0)
-    EndChild(child);
-  else
-    waitpid(child, NULL, 0);
+  if (killAfter || mappedAfter < 0) EndChild(child);
+  else waitpid(child, NULL, 0);
   XCloseDisplay(display);
   return mappedAfter < 0 ? 1 : 0;
 }

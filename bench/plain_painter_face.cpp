@@ -145,8 +145,8 @@ void MeasureFrames(int width, int height) {
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double perFrameMs = seconds * 1000.0 / frames;
-  std::printf("%4dx%-4d  %7.3f ms per frame  %8.1f frames per second  (%d frames)\n", width,
-              height, perFrameMs, 1000.0 / perFrameMs, frames);
+  std::printf("%4dx%-4d  %7.3f ms per frame  %8.1f frames per second  (%d frames)\n", width, height,
+              perFrameMs, 1000.0 / perFrameMs, frames);
 }
 
 // Shows the picture as organsaver's picture control does: an opaque widget that draws
@@ -186,7 +186,8 @@ int RunWindow(QApplication& application) {
   FaceWindow window(screen->size());
   window.show();
   // One frame per refresh, due times counted from a steady clock so they do not drift.
-  const double hz = screen->refreshRate() >= 1 && screen->refreshRate() <= 1000 ? screen->refreshRate() : 60;
+  const double hz =
+      screen->refreshRate() >= 1 && screen->refreshRate() <= 1000 ? screen->refreshRate() : 60;
   const auto period = std::chrono::nanoseconds(static_cast<long long>(1e9 / hz));
   auto due = std::chrono::steady_clock::now();
   QTimer timer;

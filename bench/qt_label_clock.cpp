@@ -36,9 +36,7 @@
 
 namespace {
 
-void ShowTime(QLabel& label) {
-  label.setText(QTime::currentTime().toString(QStringLiteral("HH:mm.ss")));
-}
+void ShowTime(QLabel& label) { label.setText(QTime::currentTime().toString(QStringLiteral("HH:mm.ss"))); }
 
 int MillisecondsToNextSecond() { return 1000 - QTime::currentTime().msec() + 1; }
 

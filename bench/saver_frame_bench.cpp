@@ -34,8 +34,8 @@ void MeasureFrames(int width, int height) {
   }
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   const double perFrameMs = seconds * 1000.0 / frames;
-  std::printf("%4dx%-4d  %7.3f ms per frame  %8.1f frames per second  (%d frames)\n", width,
-              height, perFrameMs, 1000.0 / perFrameMs, frames);
+  std::printf("%4dx%-4d  %7.3f ms per frame  %8.1f frames per second  (%d frames)\n", width, height,
+              perFrameMs, 1000.0 / perFrameMs, frames);
 }
 
 }  // namespace

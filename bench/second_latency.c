@@ -51,8 +51,9 @@ static int TitleMatches(Display* display, Window w, const char* title) {
   int format;
   unsigned long items, after;
   unsigned char* value = NULL;
-  if (XGetWindowProperty(display, w, netWmName, 0, 1024, False, utf8, &type, &format, &items,
-                         &after, &value) == Success && value) {
+  if (XGetWindowProperty(display, w, netWmName, 0, 1024, False, utf8, &type, &format, &items, &after,
+                         &value) == Success &&
+      value) {
     match = strcmp((const char*)value, title) == 0;
     XFree(value);
     if (match) return 1;
@@ -183,7 +184,8 @@ int main(int argc, char** argv) {
   const double median = have % 2 ? samples[have / 2] : (samples[have / 2 - 1] + samples[have / 2]) / 2;
   int p99Index = (int)(0.99 * (have - 1) + 0.999999);
   if (p99Index >= have) p99Index = have - 1;
-  fprintf(stderr, "second_latency: %d polls, %.2f ms per read\n", polls, polls ? pollTime * 1000 / polls : 0.0);
+  fprintf(stderr, "second_latency: %d polls, %.2f ms per read\n", polls,
+          polls ? pollTime * 1000 / polls : 0.0);
   printf("%d %.1f %.1f %.1f\n", have, median, samples[p99Index], samples[have - 1]);
   free(previous);
   free(samples);

@@ -23,39 +23,17 @@ void DispatchCommand(int command) {
     case kCmdToolSave:
     case kCmdToolDelete:
     case kCmdToolLeave:
-    case kCmdToolStopReminding:
-      HandleAppointmentCommand(command);
-      break;
-    case kCmdReminderSound:
-      ToggleReminderSound();
-      break;
-    case kCmdChimeGong:
-      ChooseChimeGong();
-      break;
-    case kCmdChimeMp3:
-      ChooseChimeFileCommand();
-      break;
-    case kCmdChimeOff:
-      ChooseChimeOff();
-      break;
-    case kCmdSaveOrganText:
-      SaveOrganText();
-      break;
-    case kCmdCancelOrganText:
-      CancelOrganEdit();
-      break;
-    case kCmdRestoreOrganText:
-      RestoreOrganText();
-      break;
-    case kCmdHomePage:
-      OpenHomePage();
-      break;
-    case kCmdInstitutePage:
-      OpenInstitutePage();
-      break;
-    case kCmdInfo:
-      ShowInfoBox();
-      break;
+    case kCmdToolStopReminding: HandleAppointmentCommand(command); break;
+    case kCmdReminderSound: ToggleReminderSound(); break;
+    case kCmdChimeGong: ChooseChimeGong(); break;
+    case kCmdChimeMp3: ChooseChimeFileCommand(); break;
+    case kCmdChimeOff: ChooseChimeOff(); break;
+    case kCmdSaveOrganText: SaveOrganText(); break;
+    case kCmdCancelOrganText: CancelOrganEdit(); break;
+    case kCmdRestoreOrganText: RestoreOrganText(); break;
+    case kCmdHomePage: OpenHomePage(); break;
+    case kCmdInstitutePage: OpenInstitutePage(); break;
+    case kCmdInfo: ShowInfoBox(); break;
     default:
       if (command >= kCmdFirstOrganEdit && command <= kCmdLastOrganEdit)
         BeginOrganEdit(command - kCmdFirstOrganEdit + 1);

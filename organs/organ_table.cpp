@@ -9,12 +9,12 @@ constexpr OrganRow kOrgans[kOrganCount] = {
     {"Magen", "Magen 07:00 - 09:00 Uhr"},
     {"Pankreas", "Pankreas 09:00 - 11:00 Uhr"},
     {"Herz", "Herz 11:00 - 13:00 Uhr"},
-    {"D\xFC" "nndarm", "D\xFC" "nndarm 13:00 - 15:00 Uhr"},
+    {"D\xFCnndarm", "D\xFCnndarm 13:00 - 15:00 Uhr"},
     {"Blase", "Blase 15:00 - 17:00 Uhr"},
     {"Nieren", "Nieren 17:00 - 19:00 Uhr"},
     // Two apostrophes on each side of Kreislauf, not double quotes.
     {"Pericard Kreislauf", "Pericard ''Kreislauf'' 19:00 - 21:00 Uhr"},
-    {"Drei Erw\xE4" "rmer", "Drei Erw\xE4" "rmer 21:00 - 23:00 Uhr"},
+    {"Drei Erw\xE4rmer", "Drei Erw\xE4rmer 21:00 - 23:00 Uhr"},
     {"Gallenblase", "Gallenblase 23:00 - 01:00 Uhr"},
     {"Leber", "Leber 01:00 - 03:00 Uhr"},
 };
@@ -32,6 +32,4 @@ int OrganOfHour(int hour) {
   return period == 1 ? 12 : period - 1;
 }
 
-std::string OrganTooltipText(int organ) {
-  return std::string("Organuhr: ") + OrganRowOf(organ).periodText;
-}
+std::string OrganTooltipText(int organ) { return std::string("Organuhr: ") + OrganRowOf(organ).periodText; }

@@ -1,8 +1,8 @@
 #include "platform/accessibility.h"
 
-#include <QAccessible>
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -45,7 +45,9 @@ class NamedComboBox : public QAccessibleWidget {
   int indexOfChild(const QAccessibleInterface* child) const override {
     return child && combo()->view() && child->object() == combo()->view() ? 0 : -1;
   }
-  QStringList actionNames() const override { return QStringList{showMenuAction()} << QAccessibleWidget::actionNames(); }
+  QStringList actionNames() const override {
+    return QStringList{showMenuAction()} << QAccessibleWidget::actionNames();
+  }
   void doAction(const QString& action) override {
     if (action == showMenuAction() || action == pressAction()) combo()->showPopup();
     else QAccessibleWidget::doAction(action);
@@ -78,7 +80,8 @@ QAccessibleInterface* InterfaceOf(int control) {
 }
 
 QString RoleName(QAccessible::Role role) {
-  const QMetaEnum roles = QAccessible::staticMetaObject.enumerator(QAccessible::staticMetaObject.indexOfEnumerator("Role"));
+  const QMetaEnum roles =
+      QAccessible::staticMetaObject.enumerator(QAccessible::staticMetaObject.indexOfEnumerator("Role"));
   const char* key = roles.valueToKey(role);
   return key ? QString::fromLatin1(key) : QString::number(role);
 }
@@ -92,7 +95,8 @@ bool IsMereContainer(QAccessible::Role role) {
 }
 
 bool IsButton(QAccessible::Role role) {
-  return role == QAccessible::Button || role == QAccessible::ButtonMenu || role == QAccessible::ButtonDropDown;
+  return role == QAccessible::Button || role == QAccessible::ButtonMenu ||
+         role == QAccessible::ButtonDropDown;
 }
 
 void CollectUnnamed(QAccessibleInterface* node, int depth, std::vector<std::string>& out) {
@@ -107,12 +111,13 @@ void CollectUnnamed(QAccessibleInterface* node, int depth, std::vector<std::stri
     if (counts && child->text(QAccessible::Name).trimmed().isEmpty()) {
       const QObject* object = child->object();
       const QRect r = child->rect();
-      out.push_back(FromQt(QStringLiteral("%1 (%2 %3, %4x%5)")
-                               .arg(RoleName(role),
-                                    object ? QString::fromLatin1(object->metaObject()->className()) : QString("-"),
-                                    object ? object->objectName() : QString())
-                               .arg(r.width())
-                               .arg(r.height())));
+      out.push_back(
+          FromQt(QStringLiteral("%1 (%2 %3, %4x%5)")
+                     .arg(RoleName(role),
+                          object ? QString::fromLatin1(object->metaObject()->className()) : QString("-"),
+                          object ? object->objectName() : QString())
+                     .arg(r.width())
+                     .arg(r.height())));
     }
     CollectUnnamed(child, depth + 1, out);
   }

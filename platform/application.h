@@ -5,8 +5,8 @@
 namespace platform {
 
 // Creates the application object for the program `identity` names: its name, the
-// toolkit's texts and the dates in its locale, its font stand-ins. Prefers X11 (XWayland) on Wayland unless a platform was chosen,
-// since a Wayland client can neither stay on top nor raise or place its windows.
+// toolkit's texts and the dates in its locale, its font stand-ins. Prefers X11 (XWayland) on Wayland unless
+// a platform was chosen, since a Wayland client can neither stay on top nor raise or place its windows.
 void InitPlatform(int& argc, char** argv, const ProgramIdentity& identity);
 bool IsPlatformReady();
 

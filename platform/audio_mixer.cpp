@@ -26,8 +26,7 @@ void WatchSoundEnds() {
 }
 
 bool OpenDevice(Output output) {
-  if (output == Output::Silent)
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+  if (output == Output::Silent) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
   const bool opened = Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
   if (output == Output::Silent) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
   if (opened) WatchSoundEnds();

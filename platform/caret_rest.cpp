@@ -27,11 +27,8 @@ class InputWatch : public QObject {
       case QEvent::KeyPress:
       case QEvent::MouseButtonPress:
       case QEvent::Wheel:
-      case QEvent::InputMethod:
-        Wake();
-        break;
-      default:
-        break;
+      case QEvent::InputMethod: Wake(); break;
+      default: break;
     }
     return QObject::eventFilter(target, event);
   }

@@ -42,10 +42,10 @@ LocalTime AddSeconds(const LocalTime& t, long long seconds) {
   const sys_days day = floor<days>(moved);
   const year_month_day ymd{day};
   const hh_mm_ss hms{moved - day};
-  LocalTime r = MakeLocalTime(static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
-                              static_cast<int>(unsigned(ymd.day())), static_cast<int>(hms.hours().count()),
-                              static_cast<int>(hms.minutes().count()),
-                              static_cast<int>(hms.seconds().count()));
+  LocalTime r =
+      MakeLocalTime(static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
+                    static_cast<int>(unsigned(ymd.day())), static_cast<int>(hms.hours().count()),
+                    static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count()));
   r.millisecond = t.millisecond;
   return r;
 }

@@ -42,10 +42,8 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
       label->setAutoFillBackground(false);
       return label;
     }
-    case ControlKind::Frame:
-      return new QGroupBox(text, parent);
-    case ControlKind::Picture:
-      return MakePictureControl(parent);
+    case ControlKind::Frame: return new QGroupBox(text, parent);
+    case ControlKind::Picture: return MakePictureControl(parent);
     case ControlKind::RichText: {
       auto* edit = new QTextEdit(parent);
       edit->setAcceptRichText(false);
@@ -55,14 +53,10 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
       edit->setAutoFillBackground(true);
       return edit;
     }
-    case ControlKind::MonthCalendar:
-      return MakeMonthCalendar(parent, report);
-    case ControlKind::DateField:
-      return MakeDateField(parent, report);
-    case ControlKind::DropDownList:
-      return MakeDropDownList(parent, report);
-    case ControlKind::ReportList:
-      return MakeReportList(parent, report);
+    case ControlKind::MonthCalendar: return MakeMonthCalendar(parent, report);
+    case ControlKind::DateField: return MakeDateField(parent, report);
+    case ControlKind::DropDownList: return MakeDropDownList(parent, report);
+    case ControlKind::ReportList: return MakeReportList(parent, report);
     case ControlKind::OptionButton: {
       auto* option = new QRadioButton(text, parent);
       if (!entry.optionGroup) {
@@ -150,7 +144,8 @@ std::string ControlText(int control) {
     QString text = edit->document()->toRawText();
     for (QChar& c : text) {
       const char16_t u = c.unicode();
-      if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1) c = u'\n';
+      if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1)
+        c = u'\n';
     }
     return FromQt(text);
   }

@@ -78,7 +78,7 @@ void ClearReportRows(int control);
 void AddReportRow(int control, const std::vector<std::string>& cells);
 int ReportRowCount(int control);
 std::string ReportCell(int control, int row, int column);
-int SelectedReportRow(int control);           // -1: none
-void SelectReportRow(int control, int row);   // -1: deselect
+int SelectedReportRow(int control);          // -1: none
+void SelectReportRow(int control, int row);  // -1: deselect
 
 }  // namespace platform

@@ -26,10 +26,10 @@ void SetMessageBoxResponder(MessageBoxResponder responder);  // empty: real boxe
 
 struct FileDialogRequest {
   std::string title;
-  std::string filters;      // "label|pattern|label|pattern..."
-  int selectedFilter = 0;   // index of the preselected pair
-  std::string startFolder;  // may be empty
-  std::string proposedName; // may be empty
+  std::string filters;       // "label|pattern|label|pattern..."
+  int selectedFilter = 0;    // index of the preselected pair
+  std::string startFolder;   // may be empty
+  std::string proposedName;  // may be empty
 };
 // Shows the file-open dialog; the chosen full path, or empty on cancel. The working
 // directory is not changed.

@@ -70,7 +70,8 @@ int ParseOpen(const std::vector<Token>& tokens, MediaCommand& command) {
   for (size_t i = 2; i < tokens.size(); i += 2) {
     const bool isType = IsKeyword(tokens[i], "type");
     const bool isAlias = IsKeyword(tokens[i], "alias");
-    if ((!isType && !isAlias) || (isType && haveType) || (isAlias && haveAlias)) return kMediaUnknownKeyword;
+    if ((!isType && !isAlias) || (isType && haveType) || (isAlias && haveAlias))
+      return kMediaUnknownKeyword;
     if (i + 1 >= tokens.size() || tokens[i + 1].text.empty())
       return isAlias ? kMediaMissingAlias : kMediaMissingParameter;
     if (isType) {

@@ -15,8 +15,8 @@ enum MediaError : int {
   kMediaOk = 0,
   kMediaEmptyCommand = 1,
   kMediaUnknownVerb = 2,
-  kMediaUnknownKeyword = 3,   // a word the verb does not take, or one given twice
-  kMediaMissingParameter = 4, // no file, or a keyword without its value
+  kMediaUnknownKeyword = 3,    // a word the verb does not take, or one given twice
+  kMediaMissingParameter = 4,  // no file, or a keyword without its value
   kMediaMissingAlias = 5,
   kMediaUnterminatedQuote = 6,
   kMediaBadNumber = 7,
@@ -34,10 +34,10 @@ enum class MediaVerb { Open, Play, Stop, Close };
 
 struct MediaCommand {
   MediaVerb verb = MediaVerb::Open;
-  std::string file;   // open: the file name as written, quotes removed
-  std::string type;   // open: the device type, lower case; empty when not given
-  std::string alias;  // lower case; "all" for close all
-  long long from = 0; // play: start position in milliseconds
+  std::string file;    // open: the file name as written, quotes removed
+  std::string type;    // open: the device type, lower case; empty when not given
+  std::string alias;   // lower case; "all" for close all
+  long long from = 0;  // play: start position in milliseconds
 };
 
 // Fills `command` and returns kMediaOk, or returns the error.

@@ -8,8 +8,8 @@
 
 #include "platform/audio_mixer.h"
 #include "platform/cp1252.h"
-#include "platform/whole_file.h"
 #include "platform/test_probes.h"
+#include "platform/whole_file.h"
 
 namespace platform {
 namespace {

@@ -27,16 +27,16 @@ struct NotificationImage {
 
 QDBusArgument& operator<<(QDBusArgument& out, const NotificationImage& image) {
   out.beginStructure();
-  out << image.width << image.height << image.rowStride << image.hasAlpha << image.bitsPerSample << image.channels
-      << image.pixels;
+  out << image.width << image.height << image.rowStride << image.hasAlpha << image.bitsPerSample
+      << image.channels << image.pixels;
   out.endStructure();
   return out;
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& in, NotificationImage& image) {
   in.beginStructure();
-  in >> image.width >> image.height >> image.rowStride >> image.hasAlpha >> image.bitsPerSample >> image.channels >>
-      image.pixels;
+  in >> image.width >> image.height >> image.rowStride >> image.hasAlpha >> image.bitsPerSample >>
+      image.channels >> image.pixels;
   in.endStructure();
   return in;
 }
@@ -84,7 +84,8 @@ QVariant IconImage(int picture) {
   data.width = image.width();
   data.height = image.height();
   data.rowStride = static_cast<int>(image.bytesPerLine());
-  data.pixels = QByteArray(reinterpret_cast<const char*>(image.constBits()), static_cast<int>(image.sizeInBytes()));
+  data.pixels =
+      QByteArray(reinterpret_cast<const char*>(image.constBits()), static_cast<int>(image.sizeInBytes()));
   qDBusRegisterMetaType<NotificationImage>();
   return QVariant::fromValue(data);
 }
@@ -112,9 +113,8 @@ uint32_t ShowNotification(const std::string& summary, const std::string& body, U
   const QVariant icon = IconImage(iconPicture);
   if (icon.isValid()) hints.insert(QStringLiteral("image-data"), icon);
   const QDBusMessage reply =
-      Call(QStringLiteral("Notify"), {ToQt(program.displayName), QVariant::fromValue(replaces),
-                                      name, ToQt(summary), text, QStringList(), hints,
-                                      QVariant::fromValue(-1)});
+      Call(QStringLiteral("Notify"), {ToQt(program.displayName), QVariant::fromValue(replaces), name,
+                                      ToQt(summary), text, QStringList(), hints, QVariant::fromValue(-1)});
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return 0;
   return reply.arguments().first().toUInt();
 }

@@ -4,10 +4,10 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QFont>
-#include <QMenu>
-#include <QMenuBar>
 #include <QIcon>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
 #include <QShortcut>
@@ -20,13 +20,12 @@
 #include "platform/cp1252.h"
 #include "platform/types.h"
 
-
 namespace platform {
 
 struct WindowEntry {
   QPointer<QWidget> window;   // the top-level window
   QPointer<QWidget> client;   // parent of the controls (below the menu bar)
-  QPointer<QWidget> toolbar;   // row of tool buttons
+  QPointer<QWidget> toolbar;  // row of tool buttons
   QPointer<QButtonGroup> optionGroup;
 };
 
@@ -40,7 +39,7 @@ struct ControlEntry {
   QPointer<QWidget> widget;
   int window = -1;
   int kind = 0;
-  int picture = -1;      // last picture set on a picture control
+  int picture = -1;  // last picture set on a picture control
 };
 
 WindowEntry* FindWindow(int window);

@@ -1,7 +1,7 @@
 #include "platform/picture_label.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QStyle>
 
 namespace platform {
@@ -50,7 +50,8 @@ void PictureLabel::ShowHandedPicture(const QImage& picture) {
   // From device pixels to the label's logical pixels, rounded outwards.
   const qreal ratio = picture.devicePixelRatio();
   const QRect area = PictureArea(picture);
-  const QRect logical = QRectF(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio).toAlignedRect();
+  const QRect logical =
+      QRectF(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio).toAlignedRect();
   update(logical.translated(area.topLeft()));
 }
 
@@ -66,7 +67,8 @@ void PictureLabel::paintEvent(QPaintEvent* event) {
 
 QImage ShownPicture(const QLabel* label) {
   if (!label) return {};
-  if (const auto* picture = dynamic_cast<const PictureLabel*>(label); picture && !picture->HandedPicture().isNull())
+  if (const auto* picture = dynamic_cast<const PictureLabel*>(label);
+      picture && !picture->HandedPicture().isNull())
     return picture->HandedPicture();
   return label->pixmap().toImage();
 }

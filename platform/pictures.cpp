@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QImageReader>
 #include <QFile>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
@@ -76,7 +76,9 @@ bool DecodeInto(QImage& target, const std::string& jpegBytes) {
   target = std::move(image);
   return true;
 }
-bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) { return DecodeInto(entry.image, jpegBytes); }
+bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) {
+  return DecodeInto(entry.image, jpegBytes);
+}
 
 // Reads `data` as `format` with the toolkit's own reader. Without a named format and
 // with guessing on, the toolkit loads every picture plug-in it has to ask each one.
@@ -91,10 +93,8 @@ QImage ReadWithToolkit(const QByteArray& data, const char* format) {
 
 // JPEGs go through libjpeg, the other formats through the toolkit's own readers.
 void DecodeBytes(const QByteArray& data, const char* format, QImage& target) {
-  if (format == kJpeg)
-    DecodeInto(target, std::string(data.constData(), static_cast<size_t>(data.size())));
-  else
-    target = ReadWithToolkit(data, format);
+  if (format == kJpeg) DecodeInto(target, std::string(data.constData(), static_cast<size_t>(data.size())));
+  else target = ReadWithToolkit(data, format);
 }
 
 // Notes resource `name` in `pending`, to be read and decoded when first needed.
@@ -111,8 +111,7 @@ void DecodePending(PendingPicture& pending, QImage& target) {
   const PendingPicture taken = pending;
   pending = {};
   QByteArray data;
-  if (ReadResource(taken.resource, data))
-    DecodeBytes(data, taken.format, target);
+  if (ReadResource(taken.resource, data)) DecodeBytes(data, taken.format, target);
 }
 
 const QImage* FindTwiceSizePicture(int picture) {
@@ -209,8 +208,8 @@ bool DecodeEmbeddedPicture(int picture) {
 
 bool CreateBlankPicture(int picture, int width, int height, double pixelRatio) {
   if (!(pixelRatio >= 1.0 && pixelRatio <= 8.0)) pixelRatio = 1.0;
-  QImage image(static_cast<int>(std::ceil(width * pixelRatio)), static_cast<int>(std::ceil(height * pixelRatio)),
-               QImage::Format_RGB32);
+  QImage image(static_cast<int>(std::ceil(width * pixelRatio)),
+               static_cast<int>(std::ceil(height * pixelRatio)), QImage::Format_RGB32);
   image.setDevicePixelRatio(pixelRatio);
   image.fill(Qt::white);
   PictureEntry entry;

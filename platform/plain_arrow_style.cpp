@@ -29,7 +29,8 @@ QIcon BuiltInIcon(const char* stem, std::initializer_list<int> sizes) {
 
 class PlainArrowStyle : public QProxyStyle {
  public:
-  QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                     const QWidget* widget) const override {
     QIcon icon;
     switch (which) {
       case SP_ArrowLeft:
@@ -46,8 +47,7 @@ class PlainArrowStyle : public QProxyStyle {
       case SP_ToolBarVerticalExtensionButton:
         icon = BuiltInIcon("toolbar-ext-v", {5, 10, 20});
         return icon.isNull() ? DrawnArrow(PE_IndicatorArrowDown) : icon;
-      default:
-        return QProxyStyle::standardIcon(which, option, widget);
+      default: return QProxyStyle::standardIcon(which, option, widget);
     }
   }
 
@@ -74,7 +74,8 @@ class PlainArrowStyle : public QProxyStyle {
 }  // namespace
 
 void UsePlainArrowIcons() {
-  if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::setStyle(new PlainArrowStyle);
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+    QApplication::setStyle(new PlainArrowStyle);
 }
 
 }  // namespace platform

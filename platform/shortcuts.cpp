@@ -18,8 +18,9 @@ void AddReturnKeyCommand(int window, int command) {
   for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* shortcut = new QShortcut(QKeySequence(key), w->window);
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated,
-                     [window, command] { PostEvent({EventKind::Command, window, command}); });
+    QObject::connect(shortcut, &QShortcut::activated, [window, command] {
+      PostEvent({EventKind::Command, window, command});
+    });
     ReturnShortcuts().emplace(window, shortcut);
   }
 }

@@ -15,7 +15,7 @@ bool IsControlEnabled(int control);
 std::string ControlTooltip(int control);
 // Geometry in client pixels.
 bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
-int ControlPictureId(int control);   // last picture set with SetControlPicture, -1 if none
+int ControlPictureId(int control);                   // last picture set with SetControlPicture, -1 if none
 Rgb ControlPicturePixel(int control, int x, int y);  // what the control shows, device pixel (x, y)
 double ControlPictureRatio(int control);             // its device pixel ratio; 0 if none
 
@@ -50,7 +50,7 @@ Date DateFieldDate(int control);
 // Pictures.
 // The pixel at device pixel (x, y).
 Rgb PicturePixel(int picture, int x, int y);
-int PictureWidth(int picture);    // logical pixels
+int PictureWidth(int picture);  // logical pixels
 int PictureHeight(int picture);
 
 // Fonts: the pixel height the font was created with (0 for an unknown font).

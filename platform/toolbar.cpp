@@ -35,8 +35,9 @@ void AddToolAction(int window, int command, const QIcon& icon, const std::string
   // In front of the stretch that keeps the buttons at the left.
   auto* row = static_cast<QHBoxLayout*>(w->toolbar->layout());
   row->insertWidget(row->count() - 1, button);
-  QObject::connect(action, &QAction::triggered,
-                   [window, command] { PostEvent({EventKind::Command, window, command}); });
+  QObject::connect(action, &QAction::triggered, [window, command] {
+    PostEvent({EventKind::Command, window, command});
+  });
   ToolActions()[command] = action;
 }
 

@@ -72,8 +72,7 @@ void SetTrayAvailableForTesting(int available) { g_trayOverride = available; }
 
 void ClickTrayIcon(int icon) {
   auto it = TrayIcons().find(icon);
-  if (it != TrayIcons().end())
-    emit it->second.icon->activated(QSystemTrayIcon::Trigger);
+  if (it != TrayIcons().end()) emit it->second.icon->activated(QSystemTrayIcon::Trigger);
 }
 
 void RemoveAllTrayIcons() {

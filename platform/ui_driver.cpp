@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
-#include <QShortcut>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QWidget>
 

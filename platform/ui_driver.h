@@ -7,10 +7,10 @@
 
 namespace platform {
 
-void TriggerMenuItem(int menu, int item);    // like choosing the item (if enabled)
-void ClickToolButton(int command);           // like clicking the toolbar button (if enabled)
+void TriggerMenuItem(int menu, int item);  // like choosing the item (if enabled)
+void ClickToolButton(int command);         // like clicking the toolbar button (if enabled)
 void PressReturnKey(int window);
-void RequestWindowClose(int window);         // like the close box
+void RequestWindowClose(int window);  // like the close box
 // Like the close box, but delivered by the window system later, while the program
 // waits, as a real click arrives.
 void PostWindowCloseRequest(int window);
@@ -19,9 +19,9 @@ void ClickCalendarDay(int control, Date day);
 void ChooseListItem(int control, int index);
 void ClickOption(int control);
 void TypeText(int control, const std::string& text);  // replaces the text as typing would
-void PressKeyIn(int control, char key);      // one key press and release on the control
+void PressKeyIn(int control, char key);               // one key press and release on the control
 void PickDate(int control, Date day);
-void ClickReportRow(int control, int row);   // -1 clicks the empty area
+void ClickReportRow(int control, int row);  // -1 clicks the empty area
 void MoveWindowByUser(int window, int x, int y);
 
 // -1: ask the desktop whether a tray exists; 0 or 1: pretend it does not or does.

@@ -44,8 +44,8 @@ WindowEntry* FindWindow(int window) { return FindLiveEntry(Windows(), window, &W
 bool CreateTopWindow(int window, const WindowShape& shape) {
   DestroyWindow(window);
   auto* w = new ProgramWindow(window);
-  Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint;
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (shape.minimiseBox) flags |= Qt::WindowMinimizeButtonHint;
   if (shape.maximiseBox) flags |= Qt::WindowMaximizeButtonHint;
   w->setWindowFlags(flags);

@@ -22,9 +22,10 @@ const char* EmbeddedPictureName(int picture) {
 }
 
 const char* const* EmbeddedIconSizeNames(int picture) {
-  static const char* const kProgramIcon[] = {
-      ":/icons/organclock-16.png", ":/icons/organclock-24.png",  ":/icons/organclock-32.png",  ":/icons/organclock-48.png",
-      ":/icons/organclock-64.png", ":/icons/organclock-128.png", ":/icons/organclock-256.png", nullptr};
+  static const char* const kProgramIcon[] = {":/icons/organclock-16.png",  ":/icons/organclock-24.png",
+                                             ":/icons/organclock-32.png",  ":/icons/organclock-48.png",
+                                             ":/icons/organclock-64.png",  ":/icons/organclock-128.png",
+                                             ":/icons/organclock-256.png", nullptr};
   static const char* const kNone[] = {nullptr};
   return picture == 110 ? kProgramIcon : kNone;
 }

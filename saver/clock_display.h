@@ -22,7 +22,7 @@ enum class FaceStyle { FullScreen, Preview };
 
 struct ClockDisplay {
   FaceStyle style = FaceStyle::FullScreen;
-  int width = 0;   // the target picture (display, host client area)
+  int width = 0;  // the target picture (display, host client area)
   int height = 0;
   FaceLayout layout;
   DialMotion motion;  // centre and speed; the preview never moves
@@ -33,8 +33,7 @@ struct ClockDisplay {
 
 // dotsPerInch turns the fonts' point sizes into pixels; seed starts the bounce
 // generator (the caller takes the millisecond tick count).
-ClockDisplay SetUpClockDisplay(int width, int height, FaceStyle style, int dotsPerInch,
-                               uint32_t seed);
+ClockDisplay SetUpClockDisplay(int width, int height, FaceStyle style, int dotsPerInch, uint32_t seed);
 
 // Draws one complete frame; the whole picture is repainted.
 void DrawClockFrame(ClockDisplay& display, QImage& picture, const LocalTime& now);

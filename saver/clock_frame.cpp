@@ -71,8 +71,7 @@ void DrawClockFrame(ClockDisplay& display, QImage& picture, const LocalTime& now
                     sunday ? colours.dateSunday : colours.dateOtherDays);
   }
 
-  DrawTriangularHand(picture, centre, f.handHalfWidth, f.hourHandLength, angles.hour,
-                     colours.hourHand);
+  DrawTriangularHand(picture, centre, f.handHalfWidth, f.hourHandLength, angles.hour, colours.hourHand);
 
   // The disc's fill stops only at its own colour, so it paints over the hour
   // hand inside the disc.

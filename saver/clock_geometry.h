@@ -36,17 +36,17 @@ DialPoint PointOnDial(DialPoint centre, float radius, int angleDegrees);
 // Sizes of the face for a picture of the given height.
 struct FaceLayout {
   int faceRadius = 0;
-  int numeralPoints = 0;       // font 0
-  int organTextPoints = 0;     // font 1
-  int dateLinePoints = 0;      // font 2
-  int handHalfWidth = 0;       // hour and minute hand
+  int numeralPoints = 0;    // font 0
+  int organTextPoints = 0;  // font 1
+  int dateLinePoints = 0;   // font 2
+  int handHalfWidth = 0;    // hour and minute hand
   int hourHandLength = 0;
   int minuteHandLength = 0;
-  float discDistance = 0;      // organ disc centre from the face centre
+  float discDistance = 0;  // organ disc centre from the face centre
   int discRadius = 0;
   int hubRadius = 0;
-  float longTickRadius = 0;    // inner end of the hour ticks, numeral circle base
-  float shortTickRadius = 0;   // inner end of the minute ticks
+  float longTickRadius = 0;   // inner end of the hour ticks, numeral circle base
+  float shortTickRadius = 0;  // inner end of the minute ticks
   float numeralRadius = 0;
   float secondTipRadiusX = 0;
   float secondTipRadiusY = 0;
@@ -58,7 +58,7 @@ FaceLayout ComputeFaceLayout(int pictureHeight);
 int PixelHeightForPoints(int points, int dotsPerInch);
 
 struct HandAngles {
-  int hour = 0;    // whole degrees, one degree every two minutes; may be down to -90
+  int hour = 0;  // whole degrees, one degree every two minutes; may be down to -90
   int minute = 0;
   int second = 0;
   bool operator==(const HandAngles&) const = default;

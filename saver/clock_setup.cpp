@@ -3,8 +3,7 @@
 
 namespace organsaver {
 
-ClockDisplay SetUpClockDisplay(int width, int height, FaceStyle style, int dotsPerInch,
-                               uint32_t seed) {
+ClockDisplay SetUpClockDisplay(int width, int height, FaceStyle style, int dotsPerInch, uint32_t seed) {
   ClockDisplay display;
   display.style = style;
   display.width = width;

@@ -9,10 +9,10 @@
 namespace organsaver {
 
 struct ClockTexts {
-  std::string organName;    // UTF-8
+  std::string organName;  // UTF-8
   std::string organPeriod;
   std::string weekdayText;
-  std::string dateLine;     // weekdayText followed by the date
+  std::string dateLine;                // weekdayText followed by the date
   std::optional<int> lastRefreshHour;  // none before the first refresh
 };
 

@@ -14,8 +14,8 @@ enum class SaverMode { Configure, ChangePassword, Preview, FullScreen };
 
 struct SaverCommand {
   SaverMode mode = SaverMode::FullScreen;
-  std::string modeArg;    // after cutting to two characters and lowering
-  std::string handleArg;  // the preview host handle as text
+  std::string modeArg;        // after cutting to two characters and lowering
+  std::string handleArg;      // the preview host handle as text
   int64_t previewHandle = 0;  // handleArg read as a decimal number (preview only)
 };
 

@@ -38,8 +38,8 @@ int main(int argc, char** argv) {
   now.dayOfWeek = day.tm_wday;
 
   organsaver::ClockDisplay display = organsaver::SetUpClockDisplay(
-      width, height, fullScreen ? organsaver::FaceStyle::FullScreen : organsaver::FaceStyle::Preview,
-      96, 1);
+      width, height, fullScreen ? organsaver::FaceStyle::FullScreen : organsaver::FaceStyle::Preview, 96,
+      1);
   QImage picture(width, height, QImage::Format_RGB32);
   // The full-screen texts appear from the second frame on.
   for (int frame = 0; frame < 2; ++frame) {

@@ -7,7 +7,7 @@
 namespace organsaver {
 
 struct OrganRow {
-  std::string_view name;    // UTF-8
+  std::string_view name;  // UTF-8
   std::string_view period;
 };
 

@@ -26,12 +26,12 @@ struct ColourSet {
 };
 
 inline constexpr ColourSet kFullScreenColours = {
-    {0, 0, 0},     {255, 255, 255}, {255, 255, 0}, {252, 159, 20}, {0, 255, 200},
-    {0, 0, 255},   {6, 6, 255},     {255, 255, 255}, {0, 255, 0},  {255, 0, 0}};
+    {0, 0, 0},   {255, 255, 255}, {255, 255, 0},   {252, 159, 20}, {0, 255, 200},
+    {0, 0, 255}, {6, 6, 255},     {255, 255, 255}, {0, 255, 0},    {255, 0, 0}};
 
 // The preview swaps the numeral and second-hand colours and has no date line.
-inline constexpr ColourSet kPreviewColours = {
-    {0, 0, 0},     {255, 255, 255}, {255, 0, 0}, {0, 0, 0},  {0, 0, 0},
-    {0, 0, 255},   {6, 6, 255},     {255, 255, 255}, {0, 255, 0}, {255, 255, 0}};
+inline constexpr ColourSet kPreviewColours = {{0, 0, 0},   {255, 255, 255}, {255, 0, 0}, {0, 0, 0},
+                                              {0, 0, 0},   {0, 0, 255},     {6, 6, 255}, {255, 255, 255},
+                                              {0, 255, 0}, {255, 255, 0}};
 
 }  // namespace organsaver

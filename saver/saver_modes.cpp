@@ -55,18 +55,12 @@ int RunSaver(const std::vector<std::string>& parameters, const char* xscreensave
   }
   const SaverCommand command = ReadSaverCommand(parameters);
   switch (command.mode) {
-    case SaverMode::Configure:
-      ShowConfigureNotice(platform);
-      break;
+    case SaverMode::Configure: ShowConfigureNotice(platform); break;
     case SaverMode::ChangePassword:
       ChangeSaverPassword(platform);  // the answer is of no use here
       break;
-    case SaverMode::Preview:
-      RunPreview(platform, clock, command.previewHandle);
-      break;
-    case SaverMode::FullScreen:
-      RunFullScreen(platform, clock);
-      break;
+    case SaverMode::Preview: RunPreview(platform, clock, command.previewHandle); break;
+    case SaverMode::FullScreen: RunFullScreen(platform, clock); break;
   }
   return 0;
 }
@@ -150,8 +144,7 @@ bool RunFullScreenFrame(FullScreenRun& run, SaverPlatform& platform, const Local
 
   // One message per frame. Key presses, clicks and close requests do not end the run.
   const std::optional<SaverMessage> message = platform.TakeMessage(kFullScreenMessageWait);
-  if (message == SaverMessage::KeyRelease && VerifySaverPassword(platform, kFullScreenWindow))
-    return false;
+  if (message == SaverMessage::KeyRelease && VerifySaverPassword(platform, kFullScreenWindow)) return false;
 
   WaitForNextFrame(run.pacer, platform);
   return true;
@@ -184,8 +177,7 @@ HostedRun StartHostedRun(SaverPlatform& platform, HostWindow host, FaceStyle sty
   const std::optional<PixelSize> size = platform.HostClientSize(host);
   run.hostSize = size.value_or(PixelSize{});
   run.picture = NewPicture(run.hostSize);
-  run.controlCreated =
-      size && platform.CreatePictureControl(kPreviewPictureControl, host, run.hostSize);
+  run.controlCreated = size && platform.CreatePictureControl(kPreviewPictureControl, host, run.hostSize);
   run.display = SetUpClockDisplay(run.hostSize.width, run.hostSize.height, style,
                                   platform.LogicalDotsPerInch(), platform.MillisecondTicks());
   run.pacer = StartFramePacer(platform.PrimaryDisplayRefreshRate());
@@ -218,9 +210,8 @@ void RunPreview(SaverPlatform& platform, const LocalClock& clock, int64_t hostHa
 
 HostedRun StartXScreenSaverRun(SaverPlatform& platform, const XScreenSaverHost& host) {
   const HostWindow window =
-      host.useRootWindow
-          ? HostWindow{HostWindow::Kind::DefaultRoot, 0}
-          : HostWindow{HostWindow::Kind::ForeignHandle, static_cast<int64_t>(host.windowId)};
+      host.useRootWindow ? HostWindow{HostWindow::Kind::DefaultRoot, 0}
+                         : HostWindow{HostWindow::Kind::ForeignHandle, static_cast<int64_t>(host.windowId)};
   return StartHostedRun(platform, window, FaceStyle::FullScreen);
 }
 

@@ -7,10 +7,10 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/single_instance.h"
+#include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/date_text.h"
 #include "shell/state/identifiers.h"
-#include "shell/program.h"
 #include "shell/views.h"
 #include "sound/chime.h"
 
@@ -58,20 +58,11 @@ void HandleEvent(const platform::Event& event) {
       else if (event.window == kSmallWindow) OnSmallWindowClose();
       else if (event.window == kAppointmentWindow) HandleAppointmentWindowClose();
       break;
-    case platform::EventKind::Moved:
-      OnWindowMoved();
-      break;
-    case platform::EventKind::Command:
-      DispatchCommand(event.item);
-      break;
-    case platform::EventKind::Control:
-      HandleAppointmentControl(event.item);
-      break;
-    case platform::EventKind::Tray:
-      OnTrayIconClicked();
-      break;
-    default:
-      break;
+    case platform::EventKind::Moved: OnWindowMoved(); break;
+    case platform::EventKind::Command: DispatchCommand(event.item); break;
+    case platform::EventKind::Control: HandleAppointmentControl(event.item); break;
+    case platform::EventKind::Tray: OnTrayIconClicked(); break;
+    default: break;
   }
 }
 

@@ -1,17 +1,21 @@
 #include "commands/menus.h"
+#include "organs/current_organ.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
-#include "organs/current_organ.h"
 #include "shell/window_builders.h"
 
 using platform::ControlKind;
 
 void BuildMainWindow() {
-  const platform::WindowShape layout{.title = "Korvala Organuhr", .clientWidth = 604, .clientHeight = 385,
-                                     .centred = true, .resizable = true, .minimiseBox = true};
+  const platform::WindowShape layout{.title = "Korvala Organuhr",
+                                     .clientWidth = 604,
+                                     .clientHeight = 385,
+                                     .centred = true,
+                                     .resizable = true,
+                                     .minimiseBox = true};
   if (!platform::CreateTopWindow(kMainWindow, layout)) return;
   platform::SetWindowIcon(kMainWindow, kPictureProgramIcon);
   BuildMainMenu();

@@ -16,10 +16,14 @@ constexpr int kSmallClientHeight = 131;
 }  // namespace
 
 void BuildSmallWindow() {
-  platform::WindowShape layout{.title = "Korvala Organuhr", .clientWidth = kSmallClientWidth,
-                               .clientHeight = kSmallClientHeight, .centred = false,
-                               .x = App().settings.smallWindowX, .y = App().settings.smallWindowY,
-                               .resizable = false, .minimiseBox = true};
+  platform::WindowShape layout{.title = "Korvala Organuhr",
+                               .clientWidth = kSmallClientWidth,
+                               .clientHeight = kSmallClientHeight,
+                               .centred = false,
+                               .x = App().settings.smallWindowX,
+                               .y = App().settings.smallWindowY,
+                               .resizable = false,
+                               .minimiseBox = true};
   // A position saved on a screen that is gone would leave the window out of reach;
   // place it on the primary screen instead and keep the saved values until it moves.
   if (!platform::IsPositionOnScreen(layout.x, layout.y, kSmallClientWidth, kSmallClientHeight)) {

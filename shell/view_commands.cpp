@@ -1,10 +1,10 @@
 #include "shell/view_commands.h"
 
+#include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "shell/state/settings_store.h"
 #include "shell/state/view_interval_items.h"
-#include "shell/program.h"
 #include "shell/views.h"
 
 void ChooseViewAutomatic() {

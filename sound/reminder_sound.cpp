@@ -6,7 +6,8 @@
 
 void InitSounds() {
   if (!platform::InitSoundOutput())
-    platform::ShowMessageBox("Fehler", "Sound konnte nicht Initialisiert werden!", platform::MessageIcon::Error);
+    platform::ShowMessageBox("Fehler", "Sound konnte nicht Initialisiert werden!",
+                             platform::MessageIcon::Error);
 }
 
 void LoadReminderSound() {

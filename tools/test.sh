@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
+echo "== Formatting"
+bash tools/check_format.sh
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 jobs=$(nproc)

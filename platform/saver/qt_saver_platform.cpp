@@ -65,8 +65,7 @@ class QtSaverPlatform::MessageRecorder : public QObject {
         if (owner_.keyRepeat_.OtherEvent()) owner_.Record(SaverMessage::KeyRelease);
         owner_.Record(SaverMessage::MouseButton);
         return true;
-      default:
-        return false;
+      default: return false;
     }
   }
 
@@ -124,8 +123,7 @@ int QtSaverPlatform::LogicalDotsPerInch() {
 
 uint32_t QtSaverPlatform::MillisecondTicks() {
   const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
 SaverPlatform::Clock::time_point QtSaverPlatform::Now() { return Clock::now(); }
@@ -142,8 +140,8 @@ bool QtSaverPlatform::OpenSaverWindow(int windowId, PixelSize size, std::string_
   }
   window->setWindowTitle(FromUtf8(title));
   const qreal ratio = screen->devicePixelRatio();
-  window->setGeometry(QRect(screen->geometry().topLeft(),
-                            QSize(qRound(size.width / ratio), qRound(size.height / ratio))));
+  window->setGeometry(
+      QRect(screen->geometry().topLeft(), QSize(qRound(size.width / ratio), qRound(size.height / ratio))));
   window->show();
   if (!window->windowHandle()) return false;
   windows_[windowId] = std::move(window);

@@ -22,8 +22,7 @@ namespace organsaver {
 class QtSaverPlatform : public SaverPlatform {
  public:
   // Shows the information notice; the default runs a modal message box.
-  using NoticePresenter =
-      std::function<void(const QString& title, const QString& text, QWidget* owner)>;
+  using NoticePresenter = std::function<void(const QString& title, const QString& text, QWidget* owner)>;
 
   explicit QtSaverPlatform(NoticePresenter presenter = {});
   ~QtSaverPlatform() override;
@@ -91,7 +90,7 @@ class QtSaverPlatform : public SaverPlatform {
   std::deque<SaverMessage> messages_;
   QEventLoop* waitingForMessage_ = nullptr;
   KeyRepeatFilter keyRepeat_;
-  int cursorCount_ = 0;        // Windows display counter: visible while >= 0
+  int cursorCount_ = 0;  // Windows display counter: visible while >= 0
   bool blankCursorSet_ = false;
   std::optional<int> keyboardWindow_;  // the topmost window takes the keyboard
   bool keyboardGrabbed_ = false;

@@ -28,9 +28,9 @@ struct PixelSize {
 // The window a picture control is put into.
 struct HostWindow {
   enum class Kind {
-    SaverWindow,     // one of the saver's own windows, by identifier
-    ForeignHandle,   // a window of another program, by its native handle
-    DefaultRoot,     // the root window of the default X screen
+    SaverWindow,    // one of the saver's own windows, by identifier
+    ForeignHandle,  // a window of another program, by its native handle
+    DefaultRoot,    // the root window of the default X screen
   };
   Kind kind = Kind::SaverWindow;
   int64_t id = 0;
@@ -73,7 +73,7 @@ class SaverPlatform {
   // Picture controls: at (0, 0) in the host, the size of the picture shown.
   virtual std::optional<PixelSize> HostClientSize(HostWindow host) = 0;  // none: unusable
   virtual bool CreatePictureControl(int controlId, HostWindow host, PixelSize size) = 0;
-  virtual bool PictureControlExists(int controlId) = 0;  // false once its window is gone
+  virtual bool PictureControlExists(int controlId) = 0;                // false once its window is gone
   virtual void ShowPicture(int controlId, const QImage& picture) = 0;  // repaints at once
   virtual void DestroyPictureControl(int controlId) = 0;
 
@@ -100,8 +100,7 @@ class SaverPlatform {
   virtual bool LibraryHasRoutine(std::string_view library, std::string_view routine) = 0;
   virtual void FreeSystemLibrary(std::string_view name) = 0;
   // "PwdChangePasswordA" of "mpr.dll"
-  virtual void CallPwdChangePassword(std::string_view registryKey, int64_t ownerWindow, int,
-                                     int) = 0;
+  virtual void CallPwdChangePassword(std::string_view registryKey, int64_t ownerWindow, int, int) = 0;
   // "VerifyScreenSavePwd" of "Password.cpl"
   virtual bool CallVerifyScreenSavePwd(int windowId) = 0;
   virtual bool OpenDesktopRegistryKey(uint32_t access) = 0;  // "Control Panel\desktop"

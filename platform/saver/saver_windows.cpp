@@ -6,8 +6,7 @@
 namespace organsaver {
 
 SaverWindow::SaverWindow(std::function<void()> onCloseRequest)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      onCloseRequest_(std::move(onCloseRequest)) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), onCloseRequest_(std::move(onCloseRequest)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setCursor(Qt::BlankCursor);
@@ -37,8 +36,7 @@ void PictureControl::paintEvent(QPaintEvent*) {
 
 std::unique_ptr<QMessageBox> BuildInformationNotice(const QString& title, const QString& text,
                                                     QWidget* owner) {
-  auto box = std::make_unique<QMessageBox>(QMessageBox::Information, title, text, QMessageBox::Ok,
-                                           owner);
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Information, title, text, QMessageBox::Ok, owner);
   return box;
 }
 

@@ -89,13 +89,10 @@ Display* OpenDisplay(Display*& display) {
 Window ResolveHost(Display* display, HostWindow host) {
   switch (host.kind) {
     case HostWindow::Kind::ForeignHandle:
-      return host.id > 0 && static_cast<uint64_t>(host.id) <= kLargestXId
-                 ? static_cast<Window>(host.id)
-                 : Window{0};
-    case HostWindow::Kind::DefaultRoot:
-      return DefaultRootWindow(display);
-    case HostWindow::Kind::SaverWindow:
-      break;
+      return host.id > 0 && static_cast<uint64_t>(host.id) <= kLargestXId ? static_cast<Window>(host.id)
+                                                                          : Window{0};
+    case HostWindow::Kind::DefaultRoot: return DefaultRootWindow(display);
+    case HostWindow::Kind::SaverWindow: break;
   }
   return 0;
 }
@@ -108,8 +105,8 @@ std::optional<PixelSize> X11HostWindow::ClientSize(HostWindow host) {
   const Window window = ResolveHost(display, host);
   if (window == 0) return std::nullopt;
   XWindowAttributes attributes{};
-  const bool ok = SucceedsOnServer(
-      display, [&] { return XGetWindowAttributes(display, window, &attributes) != 0; });
+  const bool ok =
+      SucceedsOnServer(display, [&] { return XGetWindowAttributes(display, window, &attributes) != 0; });
   if (!ok || attributes.c_class != InputOutput) return std::nullopt;  // nothing to draw on
   return PixelSize{attributes.width, attributes.height};
 }
@@ -130,8 +127,7 @@ bool X11HostWindow::CreateChild(HostWindow host, PixelSize size) {
   const bool created = SucceedsOnServer(display, [&] {
     child = XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(size.width),
                           static_cast<unsigned>(size.height), 0, CopyFromParent, InputOutput,
-                          CopyFromParent, CWBackPixmap | CWEventMask | CWOverrideRedirect,
-                          &attributes);
+                          CopyFromParent, CWBackPixmap | CWEventMask | CWOverrideRedirect, &attributes);
     XMapWindow(display, child);
     return child != 0;
   });
@@ -153,8 +149,7 @@ bool X11HostWindow::ChildExists() {
   while (XPending(x_->display) > 0) {
     XEvent event;
     XNextEvent(x_->display, &event);
-    if (event.type == DestroyNotify && event.xdestroywindow.window == x_->child)
-      x_->childAlive = false;
+    if (event.type == DestroyNotify && event.xdestroywindow.window == x_->child) x_->childAlive = false;
   }
   return x_->childAlive;
 }
@@ -162,16 +157,15 @@ bool X11HostWindow::ChildExists() {
 void X11HostWindow::Show(const QImage& source) {
   if (!x_->display || !x_->child || !x_->childAlive || source.isNull()) return;
   Display* display = x_->display;
-  const QImage picture = source.format() == QImage::Format_RGB32
-                             ? source
-                             : source.convertToFormat(QImage::Format_RGB32);
+  const QImage picture =
+      source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
   const unsigned width = static_cast<unsigned>(picture.width());
   const unsigned height = static_cast<unsigned>(picture.height());
   const Visual* visual = x_->visual;
 
   // The usual 24-bit TrueColor visual takes the picture's words as they are.
-  XImage* image = XCreateImage(display, x_->visual, static_cast<unsigned>(x_->depth), ZPixmap, 0,
-                               nullptr, width, height, 32, 0);
+  XImage* image = XCreateImage(display, x_->visual, static_cast<unsigned>(x_->depth), ZPixmap, 0, nullptr,
+                               width, height, 32, 0);
   if (!image) return;
   const bool sameLayout = image->bits_per_pixel == 32 && visual->red_mask == 0xff0000 &&
                           visual->green_mask == 0x00ff00 && visual->blue_mask == 0x0000ff;
@@ -192,8 +186,7 @@ void X11HostWindow::Show(const QImage& source) {
       for (unsigned x = 0; x < width; ++x) {
         const QRgb c = row[x];
         XPutPixel(image, static_cast<int>(x), static_cast<int>(y),
-                  PlaceChannel(qRed(c), visual->red_mask) |
-                      PlaceChannel(qGreen(c), visual->green_mask) |
+                  PlaceChannel(qRed(c), visual->red_mask) | PlaceChannel(qGreen(c), visual->green_mask) |
                       PlaceChannel(qBlue(c), visual->blue_mask));
       }
     }

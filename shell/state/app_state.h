@@ -14,8 +14,8 @@ constexpr int kNone = -1;  // last hour / last minute before the first pass
 
 struct AppState {
   Settings settings;
-  std::string lastDate;          // "dd.mm.yyyy" of the last date step
-  std::string weekdayLabel;      // "So. " ... "Sa. "
+  std::string lastDate;      // "dd.mm.yyyy" of the last date step
+  std::string weekdayLabel;  // "So. " ... "Sa. "
   int lastHour = kNone;
   int lastMinute = kNone;
   std::optional<ViewInterval> lastAppliedInterval;  // whose switch-over was done; none yet
@@ -30,14 +30,14 @@ struct AppState {
   // Appointments and their editor.
   AppointmentList Appointments;
   std::string SelectedDate;
-  int EditorMode = 0;            // 0 view, 1 new, 2 change
+  int EditorMode = 0;  // 0 view, 1 new, 2 change
   bool EditorModified = false;
   int EditIndex = 0;
   // Desktop notification id of each announced appointment (see reminder_notices.h).
   std::map<std::string, uint32_t> ReminderNotices;
 
   bool ChimeLoaded = false;
-  bool exitRequested = false;    // set by exit program; the main loop then returns
+  bool exitRequested = false;  // set by exit program; the main loop then returns
 };
 
 AppState& App();

@@ -12,17 +12,17 @@ constexpr int kMainMenu = 0;
 constexpr int kSmallMenu = 1;
 
 // Fonts.
-constexpr int kFontLargeClock = 2;      // "Arial Black" 48, kPictureLargeClock
-constexpr int kFontMainDate = 3;        // "Arial" 28, kCtlMainDate
-constexpr int kFontOrganFrame = 4;      // "Arial" 14 bold, kCtlOrganFrame
-constexpr int kFontMainPeriod = 5;      // "Arial" 12 bold, kCtlMainPeriod
-constexpr int kFontSmallClock = 101;    // "Arial Black" 26, kPictureSmallClock
-constexpr int kFontSmallDate = 102;     // "Arial Black" 14, kCtlSmallDate
-constexpr int kFontSmallPeriod = 103;   // "Arial" 10 bold, kCtlSmallPeriod
+constexpr int kFontLargeClock = 2;     // "Arial Black" 48, kPictureLargeClock
+constexpr int kFontMainDate = 3;       // "Arial" 28, kCtlMainDate
+constexpr int kFontOrganFrame = 4;     // "Arial" 14 bold, kCtlOrganFrame
+constexpr int kFontMainPeriod = 5;     // "Arial" 12 bold, kCtlMainPeriod
+constexpr int kFontSmallClock = 101;   // "Arial Black" 26, kPictureSmallClock
+constexpr int kFontSmallDate = 102;    // "Arial Black" 14, kCtlSmallDate
+constexpr int kFontSmallPeriod = 103;  // "Arial" 10 bold, kCtlSmallPeriod
 
 // Pictures.
 constexpr int kPictureDecoration = 0;
-constexpr int kPictureFirstOrgan = 1;   // pictures 1-12: organ n
+constexpr int kPictureFirstOrgan = 1;  // pictures 1-12: organ n
 constexpr int kPictureReminderButton = 20;
 constexpr int kPictureLargeClock = 100;
 constexpr int kPictureSmallClock = 101;

@@ -40,11 +40,11 @@ struct Settings {
   int32_t smallWindowX = 10;  // outer left edge of the small window
   int32_t smallWindowY = 10;  // outer top edge
   ChimeChoice chimeChoice = ChimeChoice::Gong;
-  int8_t reminderSound = 1;   // 1: reminders sound; any other value: silent
-  std::string chimeFile;      // full path of the user's chime file
+  int8_t reminderSound = 1;  // 1: reminders sound; any other value: silent
+  std::string chimeFile;     // full path of the user's chime file
   ViewInterval viewInterval = ViewInterval::MainOnly();
-  bool trayMode = false;      // the small window gives way to the tray icon
-  bool smallOnTop = true;     // the small window stays above the other windows
+  bool trayMode = false;   // the small window gives way to the tray icon
+  bool smallOnTop = true;  // the small window stays above the other windows
   // The always-on-top part of the small window mode as the file held it (any value but
   // 0 means on top); written back as long as smallOnTop keeps that meaning.
   int8_t onTopPartAsStored = 1;

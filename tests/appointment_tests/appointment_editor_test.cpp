@@ -56,14 +56,17 @@ class EditorTest : public AppointmentProgramTest {
   // identifiers' names: "ToolNew ToolOpen | DateField DayList".
   static std::string Enabled() {
     static const std::pair<int, const char*> kButtons[] = {
-        {kCmdToolNew, "ToolNew"},   {kCmdToolOpen, "ToolOpen"},   {kCmdToolSave, "ToolSave"},
-        {kCmdToolDelete, "ToolDelete"}, {kCmdToolLeave, "ToolLeave"},
-        {kCmdToolStopReminding, "ToolStopReminding"}};
-    static const std::pair<int, const char*> kControls[] = {
-        {kCtlDateField, "DateField"},   {kCtlOptionHour, "OptionHour"},
-        {kCtlOptionDay, "OptionDay"},   {kCtlOptionNone, "OptionNone"},
-        {kCtlAppointmentText, "AppointmentText"}, {kCtlDayList, "DayList"},
-        {kCtlHourBox, "HourBox"},       {kCtlMinuteBox, "MinuteBox"}};
+        {kCmdToolNew, "ToolNew"},     {kCmdToolOpen, "ToolOpen"},
+        {kCmdToolSave, "ToolSave"},   {kCmdToolDelete, "ToolDelete"},
+        {kCmdToolLeave, "ToolLeave"}, {kCmdToolStopReminding, "ToolStopReminding"}};
+    static const std::pair<int, const char*> kControls[] = {{kCtlDateField, "DateField"},
+                                                            {kCtlOptionHour, "OptionHour"},
+                                                            {kCtlOptionDay, "OptionDay"},
+                                                            {kCtlOptionNone, "OptionNone"},
+                                                            {kCtlAppointmentText, "AppointmentText"},
+                                                            {kCtlDayList, "DayList"},
+                                                            {kCtlHourBox, "HourBox"},
+                                                            {kCtlMinuteBox, "MinuteBox"}};
     std::string out;
     for (const auto& [button, name] : kButtons)
       if (platform::IsToolButtonEnabled(button)) out += std::string(name) + " ";
@@ -100,7 +103,8 @@ TEST_F(EditorTest, TimeBoxesShowBothDigitsBesideTheArrow) {
     ASSERT_TRUE(platform::ControlGeometry(box, x, y, w, h));
     QComboBox* combo = nullptr;
     for (QWidget* widget : QApplication::allWidgets())
-      if (auto* c = qobject_cast<QComboBox*>(widget); c && c->isVisible() && c->pos() == QPoint(x, y)) combo = c;
+      if (auto* c = qobject_cast<QComboBox*>(widget); c && c->isVisible() && c->pos() == QPoint(x, y))
+        combo = c;
     ASSERT_NE(combo, nullptr);
     ASSERT_EQ(combo->width(), 40);
     combo->setCurrentIndex(combo->findText(item));
@@ -127,8 +131,8 @@ TEST_F(EditorTest, TimeBoxesShowBothDigitsBesideTheArrow) {
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.rect = combo->rect();
-    const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                       QStyle::SC_ComboBoxArrow, combo);
+    const QRect arrow =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
     ASSERT_GE(drawn.first, 0) << text.toStdString();
     EXPECT_LT(drawn.second, arrow.left()) << text.toStdString() << ": the arrow covers the text";
     EXPECT_GE(drawn.second - drawn.first, whole.second - whole.first - 1)
@@ -202,7 +206,9 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   StartAt(14, 57);
   Menu(kCmdNewAppointment);
   EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Neuen Termin eingeben:");
-  EXPECT_EQ(Enabled(), "ToolSave ToolLeave | DateField OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
+  EXPECT_EQ(
+      Enabled(),
+      "ToolSave ToolLeave | DateField OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
   EXPECT_TRUE(IsBusy());
   const auto hours = Entries(kCtlHourBox);
   ASSERT_EQ(hours.size(), 10u);
@@ -267,7 +273,9 @@ TEST_F(EditorTest, DuplicateTimeIsRefusedAndCommand48AsksAgain) {
   ExpectOnlyBox("Es ist schon ein Termin um diese Uhrzeit vorhanden !");
   EXPECT_EQ(App().Appointments.size(), 1u);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Friseur") << "the input stays after a refusal";
-  EXPECT_EQ(Enabled(), "ToolSave ToolLeave | DateField OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
+  EXPECT_EQ(
+      Enabled(),
+      "ToolSave ToolLeave | DateField OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
   EXPECT_TRUE(IsBusy());
 
   AnswerNextBox(MessageAnswer::No);
@@ -294,7 +302,9 @@ TEST_F(EditorTest, ChangingTextAndReminderKeepsTheRecordsOwnTime) {
   EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionNone));
   EXPECT_FALSE(App().EditorModified) << "showing a record is no change";
   Tool(kCmdToolOpen);
-  EXPECT_EQ(Enabled(), "ToolNew ToolSave ToolLeave | OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
+  EXPECT_EQ(
+      Enabled(),
+      "ToolNew ToolSave ToolLeave | OptionHour OptionDay OptionNone AppointmentText HourBox MinuteBox");
   Type("Post holen");
   platform::ClickOption(kCtlOptionDay);
   Drain();
@@ -356,7 +366,8 @@ TEST_P(EditorTextTest, OnlyTheEmptyTextIsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editor, EditorTextTest,
-                         ::testing::Values(TextCase{"Empty", "", false}, TextCase{"BlanksOnly", "   ", true},
+                         ::testing::Values(TextCase{"Empty", "", false},
+                                           TextCase{"BlanksOnly", "   ", true},
                                            TextCase{"Word", "Sport", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -8,9 +8,9 @@
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
 #include "platform/controls.h"
+#include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
-#include "shell/program.h"
 #include "shell/state/settings.h"
 #include "tests/appointment_tests/appointment_test_support.h"
 
@@ -45,23 +45,36 @@ INSTANTIATE_TEST_SUITE_P(
     TermDat, DecodeTest,
     ::testing::Values(
         DecodeCase{"ZeroBytes", "", {}},
-        DecodeCase{"HourAndMinuteAreCrAndLf", "06.12.2007\r\n\x0d\x0a\x01Zahnarzt\r\n"s,
+        DecodeCase{"HourAndMinuteAreCrAndLf",
+                   "06.12.2007\r\n\x0d\x0a\x01Zahnarzt\r\n"s,
                    {Record("06.12.2007", 13, 10, 1, "Zahnarzt")}},
-        DecodeCase{"HourTenIsNotALineEnd", "06.12.2007\r\n\x0a\x0d\x02X\r\n"s, {Record("06.12.2007", 10, 13, 2, "X")}},
-        DecodeCase{"ExtraCrLfTailIsOneMoreEmptyRecord", "06.12.2007\r\n\x09\x05\x00T\r\n\r\n"s,
+        DecodeCase{"HourTenIsNotALineEnd",
+                   "06.12.2007\r\n\x0a\x0d\x02X\r\n"s,
+                   {Record("06.12.2007", 10, 13, 2, "X")}},
+        DecodeCase{"ExtraCrLfTailIsOneMoreEmptyRecord",
+                   "06.12.2007\r\n\x09\x05\x00T\r\n\r\n"s,
                    {Record("06.12.2007", 9, 5, 0, "T"), Record("", 0, 0, 0, "")}},
         DecodeCase{"CutInsideTheBytes", "06.12.2007\r\n\x0e"s, {Record("06.12.2007", 14, 0, 0, "")}},
-        DecodeCase{"CutInsideTheText", "06.12.2007\r\n\x0e\x1e\x01Zahn"s, {Record("06.12.2007", 14, 30, 1, "Zahn")}},
-        DecodeCase{"StrayByteStartsARecord", "06.12.2007\r\n\x0e\x1e\x01Zahn\r\nx"s,
+        DecodeCase{"CutInsideTheText",
+                   "06.12.2007\r\n\x0e\x1e\x01Zahn"s,
+                   {Record("06.12.2007", 14, 30, 1, "Zahn")}},
+        DecodeCase{"StrayByteStartsARecord",
+                   "06.12.2007\r\n\x0e\x1e\x01Zahn\r\nx"s,
                    {Record("06.12.2007", 14, 30, 1, "Zahn"), Record("x", 0, 0, 0, "")}},
-        DecodeCase{"LoneLfAndNulEndLines", "06.12.2007\n\x08\x00\x01" "A\0B\r\n"s,
+        DecodeCase{"LoneLfAndNulEndLines",
+                   "06.12.2007\n\x08\x00\x01"
+                   "A\0B\r\n"s,
                    {Record("06.12.2007", 8, 0, 1, "A"), Record("B", 0, 0, 0, "")}},
-        DecodeCase{"EmptyTextIsCrLfAlone", "06.12.2007\r\n\x08\x00\x00\r\n"s, {Record("06.12.2007", 8, 0, 0, "")}},
-        DecodeCase{"NegativeByteStaysSigned", "06.12.2007\r\n\xff\x00\x07Z\r\n"s, {Record("06.12.2007", -1, 0, 7, "Z")}}),
+        DecodeCase{
+            "EmptyTextIsCrLfAlone", "06.12.2007\r\n\x08\x00\x00\r\n"s, {Record("06.12.2007", 8, 0, 0, "")}},
+        DecodeCase{"NegativeByteStaysSigned",
+                   "06.12.2007\r\n\xff\x00\x07Z\r\n"s,
+                   {Record("06.12.2007", -1, 0, 7, "Z")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EncodeTest, WritesTheLayoutByteForByte) {
-  const AppointmentList list = {Record("06.12.2007", 13, 10, 1, W("Zahnärztin Müller")), Record("07.12.2007", 0, 55, 2, "")};
+  const AppointmentList list = {Record("06.12.2007", 13, 10, 1, W("Zahnärztin Müller")),
+                                Record("07.12.2007", 0, 55, 2, "")};
   const std::string bytes = EncodeAppointments(list);
   EXPECT_EQ(bytes, "06.12.2007\r\n\x0d\x0a\x01Zahn\xe4rztin M\xfcller\r\n07.12.2007\r\n\x00\x37\x02\r\n"s);
   ExpectSame(DecodeAppointments(bytes), list);
@@ -112,7 +125,8 @@ class AppointmentFileTest : public ProgramTest {
   void WriteSettings() {
     CopyDeliveredFiles();
     for (int n = 1; n <= 12; ++n)
-      std::filesystem::copy_file(Dir() / ("org" + std::to_string(n) + ".bak"), Dir() / ("org" + std::to_string(n) + ".dat"));
+      std::filesystem::copy_file(Dir() / ("org" + std::to_string(n) + ".bak"),
+                                 Dir() / ("org" + std::to_string(n) + ".dat"));
     WriteFile("konfig.set", EncodeSettings(DefaultSettings()));
   }
   bool Bold(int year, int month, int day) {
@@ -156,8 +170,9 @@ TEST_F(AppointmentFileTest, MissingFileWithSettingsIsReportedAndNotCreated) {
 
 TEST_F(AppointmentFileTest, StartUpSortsByHour) {
   WriteSettings();
-  WriteFile("Term.dat", EncodeAppointments({Record("08.12.2026", 15, 0, 0, "A"), Record("09.12.2026", 9, 0, 0, "B"),
-                                            Record("10.12.2026", 9, 0, 0, "C")}));
+  WriteFile("Term.dat",
+            EncodeAppointments({Record("08.12.2026", 15, 0, 0, "A"), Record("09.12.2026", 9, 0, 0, "B"),
+                                Record("10.12.2026", 9, 0, 0, "C")}));
   Start();
   ASSERT_EQ(App().Appointments.size(), 3u);
   EXPECT_EQ(App().Appointments[0].Hour, 9);
@@ -168,9 +183,10 @@ TEST_F(AppointmentFileTest, StartUpSortsByHour) {
 
 TEST_F(AppointmentFileTest, StartUpOnTenthOfMarchDropsOldRecordsAndMarksTheRest) {
   WriteSettings();
-  const AppointmentList file = {Record("10.03.2008", 8, 0, 0, "alt1"), Record("31.01.2008", 9, 0, 0, "alt2"),
-                                Record("11.04.2008", 10, 0, 0, "bleibt1"), Record("01.01.2009", 11, 0, 0, "bleibt2"),
-                                Record("05.05.2010", 12, 0, 0, "bleibt3")};
+  const AppointmentList file = {
+      Record("10.03.2008", 8, 0, 0, "alt1"), Record("31.01.2008", 9, 0, 0, "alt2"),
+      Record("11.04.2008", 10, 0, 0, "bleibt1"), Record("01.01.2009", 11, 0, 0, "bleibt2"),
+      Record("05.05.2010", 12, 0, 0, "bleibt3")};
   WriteFile("Term.dat", EncodeAppointments(file));
   SetTime(2009, 3, 10, 9, 0);
   Start();
@@ -225,12 +241,14 @@ TEST_P(FailedWriteTest, KeepsTheOldFileAndSaysSo) {
   } else {
     WriteFile("Term.dat", old);
   }
-  for (int i = 0; i < 200; ++i) App().Appointments.push_back(Record("07.12.2026", 9, 0, 1, std::string(50, 'x')));
+  for (int i = 0; i < 200; ++i)
+    App().Appointments.push_back(Record("07.12.2026", 9, 0, 1, std::string(50, 'x')));
 
   bool saved = true;
   if (GetParam() == Failure::DiskFullPartWay) {
     // The temporary file may grow to 4 KiB only, like a disk that fills up mid-write.
-    struct sigaction ignore {}, before {};
+    struct sigaction ignore {
+    }, before{};
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGXFSZ, &ignore, &before);
     rlimit limit{}, previous{};
@@ -265,7 +283,8 @@ TEST_P(FailedWriteTest, KeepsTheOldFileAndSaysSo) {
 INSTANTIATE_TEST_SUITE_P(TermDat, FailedWriteTest,
                          ::testing::Values(Failure::NameIsADirectory, Failure::DiskFullPartWay),
                          [](const auto& info) {
-                           return info.param == Failure::NameIsADirectory ? "NameIsADirectory" : "DiskFullPartWay";
+                           return info.param == Failure::NameIsADirectory ? "NameIsADirectory"
+                                                                          : "DiskFullPartWay";
                          });
 
 }  // namespace

@@ -16,8 +16,8 @@ Appointment Record(const std::string& day, int hour, int minute, int kind, const
   return a;
 }
 
-void AppointmentProgramTest::StartWith(const AppointmentList& records, int year, int month, int day, int hour,
-                                       int minute) {
+void AppointmentProgramTest::StartWith(const AppointmentList& records, int year, int month, int day,
+                                       int hour, int minute) {
   CopyDeliveredFiles();
   WriteFile("Term.dat", EncodeAppointments(records));
   SetTime(year, month, day, hour, minute);
@@ -56,4 +56,6 @@ bool AppointmentProgramTest::Bold(const platform::Date& day) const {
   return platform::IsCalendarDayBold(kCtlCalendar, day);
 }
 
-AppointmentList AppointmentProgramTest::SavedRecords() const { return DecodeAppointments(ReadFile("Term.dat")); }
+AppointmentList AppointmentProgramTest::SavedRecords() const {
+  return DecodeAppointments(ReadFile("Term.dat"));
+}

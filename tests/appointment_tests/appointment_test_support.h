@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/state/appointment.h"
 #include "platform/types.h"
+#include "shell/state/appointment.h"
 #include "tests/support/program_fixture.h"
 
 Appointment Record(const std::string& day, int hour, int minute, int kind, const std::string& text);

@@ -6,9 +6,9 @@
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
+#include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
-#include "shell/program.h"
 #include "tests/appointment_tests/appointment_test_support.h"
 
 namespace {
@@ -16,7 +16,9 @@ namespace {
 class ReminderTest : public AppointmentProgramTest {
  protected:
   // 07.12.2026, a Monday.
-  void StartAt(int hour, int minute, const AppointmentList& records) { StartWith(records, 2026, 12, 7, hour, minute); }
+  void StartAt(int hour, int minute, const AppointmentList& records) {
+    StartWith(records, 2026, 12, 7, hour, minute);
+  }
   void At(int hour, int minute) {
     SetTime(2026, 12, 7, hour, minute);
     Pass();
@@ -146,8 +148,9 @@ TEST_F(ReminderTest, ReplacesAChangeInProgressWithoutAsking) {
 }
 
 TEST_F(ReminderTest, HourTwentyThreeAnnouncesOnlyRecordsAtMidnightOnTop) {
-  StartAt(22, 58, {Record("07.12.2026", 23, 15, 1, "Spät"), Record("07.12.2026", 0, 15, 1, "Nachts"),
-                   Record("08.12.2026", 0, 20, 1, "Morgen früh")});
+  StartAt(22, 58,
+          {Record("07.12.2026", 23, 15, 1, "Spät"), Record("07.12.2026", 0, 15, 1, "Nachts"),
+           Record("08.12.2026", 0, 20, 1, "Morgen früh")});
   At(23, 15);
   ASSERT_TRUE(Shown());
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Nachts");

@@ -55,9 +55,13 @@ JpegFrame ReadJpegFrame(const std::string& b) {
   while (at + 4 <= b.size()) {
     if (U8(b, at) != 0xFF) return frame;
     const int marker = int(U8(b, at + 1));
-    if (marker == 0xFF) { ++at; continue; }  // fill byte
+    if (marker == 0xFF) {
+      ++at;
+      continue;
+    }  // fill byte
     const size_t length = U8(b, at + 2) << 8 | U8(b, at + 3);
-    const bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    const bool startOfFrame =
+        marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
     if (startOfFrame) {
       frame.found = true;
       frame.marker = marker;
@@ -148,10 +152,8 @@ void ExpectDrawnPicture(const QImage& image) {
 TEST(Pictures, OrganPicturesHaveTheirSizeAndFormat) {
   for (const OrganPicture& p : kOrganPictures) {
     const std::string file = std::string("resources/pictures/") + p.file;
-    if (p.organ == 10)
-      ExpectBitmap(file, p.width, p.height, 8);
-    else
-      ExpectBaselineColourJpeg(file, p.width, p.height);
+    if (p.organ == 10) ExpectBitmap(file, p.width, p.height, 8);
+    else ExpectBaselineColourJpeg(file, p.width, p.height);
   }
 }
 
@@ -179,15 +181,14 @@ TEST(Pictures, TwiceSizeVariantsAreTheSamePicturesDrawnLarger) {
     uint32_t bitmapBits;  // 0 for a JPEG
   };
   std::vector<Variant> variants = {{"decoration.jpg", 71, 196, 0}, {"appointment_button.bmp", 16, 16, 24}};
-  for (const OrganPicture& p : kOrganPictures) variants.push_back({p.file, p.width, p.height, p.organ == 10 ? 8u : 0u});
+  for (const OrganPicture& p : kOrganPictures)
+    variants.push_back({p.file, p.width, p.height, p.organ == 10 ? 8u : 0u});
   for (const Variant& v : variants) {
     const std::string file = "resources/pictures/" + v.file;
     const std::string twice = TwiceSizeFile(file);
     SCOPED_TRACE(twice);
-    if (v.bitmapBits)
-      ExpectBitmap(twice, 2 * v.width, 2 * v.height, v.bitmapBits);
-    else
-      ExpectBaselineColourJpeg(twice, 2 * v.width, 2 * v.height);
+    if (v.bitmapBits) ExpectBitmap(twice, 2 * v.width, 2 * v.height, v.bitmapBits);
+    else ExpectBaselineColourJpeg(twice, 2 * v.width, 2 * v.height);
     const QImage large(QString::fromStdString(Path(twice)));
     const QImage small(QString::fromStdString(Path(file)));
     ASSERT_FALSE(large.isNull());
@@ -237,12 +238,14 @@ TEST(Pictures, OrganPicturesDrawNothingWhereTheControlCutsThemOff) {
         for (int x = 0; x < image.width(); ++x) {
           if (shown.contains(x, y)) continue;
           const QRgb c = image.pixel(x, y);
-          const int d = std::max({std::abs(qRed(c) - background.red()), std::abs(qGreen(c) - background.green()),
-                                  std::abs(qBlue(c) - background.blue())});
+          const int d =
+              std::max({std::abs(qRed(c) - background.red()), std::abs(qGreen(c) - background.green()),
+                        std::abs(qBlue(c) - background.blue())});
           if (d > worst) worst = d, worstX = x, worstY = y;
         }
-      EXPECT_LE(worst, 20) << "off by " << worst << ", drawn at " << worstX << "," << worstY << ", outside " << shown.x() << ","
-                           << shown.y() << " " << shown.width() << "x" << shown.height();
+      EXPECT_LE(worst, 20) << "off by " << worst << ", drawn at " << worstX << "," << worstY << ", outside "
+                           << shown.x() << "," << shown.y() << " " << shown.width() << "x"
+                           << shown.height();
     }
   }
 }
@@ -250,7 +253,8 @@ TEST(Pictures, OrganPicturesDrawNothingWhereTheControlCutsThemOff) {
 TEST(Pictures, DecorationAndButtonHaveTheirSizeAndFormat) {
   ExpectBaselineColourJpeg("resources/pictures/decoration.jpg", 71, 196);
   ExpectBitmap("resources/pictures/appointment_button.bmp", 16, 16, 24);
-  for (const char* file : {"resources/pictures/decoration.jpg", "resources/pictures/appointment_button.bmp"}) {
+  for (const char* file :
+       {"resources/pictures/decoration.jpg", "resources/pictures/appointment_button.bmp"}) {
     SCOPED_TRACE(file);
     const QImage image(QString::fromStdString(Path(file)));
     ASSERT_FALSE(image.isNull());
@@ -303,7 +307,9 @@ TEST(Pictures, ProgramIconHoldsEightImagesWithMasks) {
     EXPECT_EQ(maskBit(size / 2, size / 2), 0u) << "centre is transparent";
     if (bits == 32) {
       const size_t pixels = offset + 40;
-      auto alpha = [&](uint32_t x, uint32_t yTop) { return U8(b, pixels + ((size - 1 - yTop) * size + x) * 4 + 3); };
+      auto alpha = [&](uint32_t x, uint32_t yTop) {
+        return U8(b, pixels + ((size - 1 - yTop) * size + x) * 4 + 3);
+      };
       EXPECT_EQ(alpha(0, 0), 0u);
       EXPECT_EQ(alpha(size / 2, size / 2), 255u);
     }
@@ -335,10 +341,12 @@ struct OrganText {
 };
 
 const OrganText kOrganTexts[] = {
-    {1, "Lunge", "03:00"},         {2, "Dickdarm", "05:00"},          {3, "Magen", "07:00"},
-    {4, "Pankreas", "09:00"},      {5, "Herz", "11:00"},              {6, "D\xFCnndarm", "13:00"},
-    {7, "Blase", "15:00"},         {8, "Nieren", "17:00"},            {9, "Pericard", "19:00"},
-    {10, "Drei Erw\xE4rmer", "21:00"}, {11, "Gallenblase", "23:00"}, {12, "Leber", "01:00"},
+    {1, "Lunge", "03:00"},        {2, "Dickdarm", "05:00"},
+    {3, "Magen", "07:00"},        {4, "Pankreas", "09:00"},
+    {5, "Herz", "11:00"},         {6, "D\xFCnndarm", "13:00"},
+    {7, "Blase", "15:00"},        {8, "Nieren", "17:00"},
+    {9, "Pericard", "19:00"},     {10, "Drei Erw\xE4rmer", "21:00"},
+    {11, "Gallenblase", "23:00"}, {12, "Leber", "01:00"},
 };
 
 std::string ReadOrganText(int organ) { return ReadBytes("data/org" + std::to_string(organ) + ".bak"); }
@@ -360,9 +368,11 @@ TEST(OrganTexts, AreWindows1252WithCrLfLineEnds) {
         ASSERT_TRUE(c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D)
             << "byte " << i << " is undefined in Windows-1252";
         // A UTF-8 umlaut would show up as a lead byte C3 followed by a byte 80-BF.
-        ASSERT_FALSE(c == 0xC3 && U8(b, i + 1) >= 0x80 && U8(b, i + 1) <= 0xBF) << "UTF-8 text at byte " << i;
+        ASSERT_FALSE(c == 0xC3 && U8(b, i + 1) >= 0x80 && U8(b, i + 1) <= 0xBF)
+            << "UTF-8 text at byte " << i;
       }
-      if (c == 0xE4 || c == 0xF6 || c == 0xFC || c == 0xC4 || c == 0xD6 || c == 0xDC || c == 0xDF) umlaut = true;
+      if (c == 0xE4 || c == 0xF6 || c == 0xFC || c == 0xC4 || c == 0xD6 || c == 0xDC || c == 0xDF)
+        umlaut = true;
     }
     EXPECT_TRUE(umlaut) << "no umlaut or sharp s";
     EXPECT_EQ(b.substr(b.size() - 2), "\r\n") << "last line has no line end";
@@ -377,7 +387,8 @@ TEST(OrganTexts, DescribeTheirOwnOrganInParagraphs) {
     EXPECT_NE(b.find(t.name), std::string::npos) << "does not name its organ";
     EXPECT_NE(b.find(t.start), std::string::npos) << "does not give its period's start " << t.start;
     size_t paragraphs = 1;
-    for (size_t at = b.find("\r\n\r\n"); at != std::string::npos; at = b.find("\r\n\r\n", at + 4)) ++paragraphs;
+    for (size_t at = b.find("\r\n\r\n"); at != std::string::npos; at = b.find("\r\n\r\n", at + 4))
+      ++paragraphs;
     EXPECT_GE(paragraphs, 3u);
     size_t words = 0;
     bool inWord = false;

@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/state/appointment.h"
 #include "platform/menus.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
-#include "shell/state/app_state.h"
-#include "shell/state/identifiers.h"
 #include "shell/program.h"
+#include "shell/state/app_state.h"
+#include "shell/state/appointment.h"
+#include "shell/state/identifiers.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
@@ -104,7 +104,8 @@ TEST_F(FaultTest, AFullDiskKeepsTheOldSettingsAndSaysSo) {
   }
   EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{"Konfiguration konnte nicht gespeichert werden!"});
   EXPECT_EQ(ReadFile("konfig.set"), before);
-  EXPECT_EQ(App().settings.viewInterval, ViewInterval::Minutes(5)) << "the choice stays in memory and is written next time";
+  EXPECT_EQ(App().settings.viewInterval, ViewInterval::Minutes(5))
+      << "the choice stays in memory and is written next time";
   platform::TriggerMenuItem(kMainMenu, kCmdInterval10);
   Drain();
   EXPECT_EQ(DecodeSettings(ReadFile("konfig.set")).viewInterval, ViewInterval::Minutes(10));

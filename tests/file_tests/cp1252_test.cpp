@@ -24,7 +24,9 @@ TEST(Cp1252, EuroSignAndQuotesUseTheWindowsRange) {
 TEST(Cp1252, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
   EXPECT_EQ(platform::Cp1252("Ω"), "?");
   EXPECT_EQ(platform::Cp1252("a\xC3"), "a?");
-  EXPECT_EQ(platform::Cp1252("\xFF" "b"), "?b");
+  EXPECT_EQ(platform::Cp1252("\xFF"
+                             "b"),
+            "?b");
 }
 
 }  // namespace

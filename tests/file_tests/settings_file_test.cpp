@@ -85,8 +85,8 @@ TEST(SettingsFile, TruncatedFileReadsWhatIsThereAndZeroesTheRest) {
 
 TEST(SettingsFile, LoneCarriageReturnLeavesTheNextByteForTheNextField) {
   // Kept line ended by a lone CR: the byte after it is the first byte of x.
-  const std::string bytes = std::string("abc\r") + Bytes({7, 0, 0, 0, 9, 0, 0, 0, 2, 1}) + "\r\n" +
-                            Bytes({5, 0});
+  const std::string bytes =
+      std::string("abc\r") + Bytes({7, 0, 0, 0, 9, 0, 0, 0, 2, 1}) + "\r\n" + Bytes({5, 0});
   const Settings s = DecodeSettings(bytes);
   EXPECT_EQ(s.keptLine, "abc");
   EXPECT_EQ(s.smallWindowX, 7);
@@ -126,9 +126,9 @@ struct ModeCase {
 
 TEST(SettingsFile, OddSmallWindowModesMeanTrayFromTenAndKeepTheirRest) {
   const ModeCase cases[] = {
-      {0, false, false, 10}, {1, false, true, 11},  {10, true, false, 0}, {11, true, true, 1},
-      {5, false, true, 15},  {15, true, true, 5},   {9, false, true, 19}, {12, true, true, 2},
-      {-3, false, true, 11}, {127, true, true, 1},  {-128, false, true, 11}, {30, true, true, 1},
+      {0, false, false, 10}, {1, false, true, 11}, {10, true, false, 0},    {11, true, true, 1},
+      {5, false, true, 15},  {15, true, true, 5},  {9, false, true, 19},    {12, true, true, 2},
+      {-3, false, true, 11}, {127, true, true, 1}, {-128, false, true, 11}, {30, true, true, 1},
   };
   for (const ModeCase& c : cases) {
     Settings s = DecodeSettings(StoredFile(1, 1, 100, c.stored));
@@ -136,7 +136,8 @@ TEST(SettingsFile, OddSmallWindowModesMeanTrayFromTenAndKeepTheirRest) {
     EXPECT_EQ(s.smallOnTop, c.onTop) << c.stored;
     s.trayMode = !s.trayMode;
     const Settings back = DecodeSettings(EncodeSettings(s));
-    EXPECT_EQ(static_cast<int>(static_cast<int8_t>(EncodeSettings(s).back())), c.afterTrayToggle) << c.stored;
+    EXPECT_EQ(static_cast<int>(static_cast<int8_t>(EncodeSettings(s).back())), c.afterTrayToggle)
+        << c.stored;
     EXPECT_EQ(back.trayMode, !c.tray) << "the written byte means what was chosen: " << c.stored;
     EXPECT_EQ(back.smallOnTop, c.onTop) << c.stored;
     SetSmallOnTop(s, !c.onTop);

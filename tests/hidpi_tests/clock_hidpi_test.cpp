@@ -88,7 +88,8 @@ TEST_F(HiDpiTest, ClockDigitsAreDrawnAtTheScreenResolution) {
   const long before = ClockRendererDrawCount();
   SetTime(2026, 12, 7, 8, 48, 31);
   ASSERT_TRUE(WaitForDrawsAbove(before));
-  for (auto [control, width, height] : {std::tuple{kCtlLargeClock, 300, 95}, std::tuple{kCtlSmallClock, 190, 50}}) {
+  for (auto [control, width, height] :
+       {std::tuple{kCtlLargeClock, 300, 95}, std::tuple{kCtlSmallClock, 190, 50}}) {
     // The layout stays in logical pixels; the picture has twice the pixels each way.
     int x, y, w, h;
     ASSERT_TRUE(platform::ControlGeometry(control, x, y, w, h));
@@ -109,9 +110,11 @@ TEST_F(HiDpiTest, ProgramIconHasLargeSizesInWindowsAndTray) {
   platform::TriggerMenuItem(kMainMenu, kCmdHide);
   Drain();
   ASSERT_TRUE(platform::TrayIconExists(kTrayIcon));
-  for (const std::vector<int>& sizes : {platform::WindowIconSizes(kMainWindow), platform::WindowIconSizes(kSmallWindow),
-                                        platform::TrayIconSizes(kTrayIcon)})
-    for (int size : {16, 48, 64, 128, 256}) EXPECT_NE(std::find(sizes.begin(), sizes.end(), size), sizes.end()) << size;
+  for (const std::vector<int>& sizes :
+       {platform::WindowIconSizes(kMainWindow), platform::WindowIconSizes(kSmallWindow),
+        platform::TrayIconSizes(kTrayIcon)})
+    for (int size : {16, 48, 64, 128, 256})
+      EXPECT_NE(std::find(sizes.begin(), sizes.end(), size), sizes.end()) << size;
   platform::SetTrayAvailableForTesting(-1);
 }
 

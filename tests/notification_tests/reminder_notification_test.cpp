@@ -59,11 +59,13 @@ class ReminderNotificationTest : public AppointmentProgramTest {
 };
 
 TEST_F(ReminderNotificationTest, DaemonShowsReplacesAndWithdrawsReminders) {
-  ASSERT_TRUE(platform::NotificationServiceAvailable()) << "needs a notification service on the session bus";
-  StartWith({Record("07.12.2026", 15, 30, 1, W("Zahnarzt Dr. Müller")), Record("07.12.2026", 8, 0, 2, "Geburtstag")},
+  ASSERT_TRUE(platform::NotificationServiceAvailable())
+      << "needs a notification service on the session bus";
+  StartWith({Record("07.12.2026", 15, 30, 1, W("Zahnarzt Dr. Müller")),
+             Record("07.12.2026", 8, 0, 2, "Geburtstag")},
             2026, 12, 7, 14, 0);
   ASSERT_TRUE(platform::WindowExists(kAppointmentWindow));  // the day reminder
-  At(14, 30);  // the first hour reminder
+  At(14, 30);                                               // the first hour reminder
   At(15, 29);
   At(15, 30);  // the second one of the same appointment takes the first one's place
   ASSERT_TRUE(platform::WindowExists(kAppointmentWindow));
@@ -96,8 +98,8 @@ TEST_F(ReminderNotificationTest, DaemonShowsReplacesAndWithdrawsReminders) {
 
 TEST_F(ReminderNotificationTest, NoServiceRemindersComeAsBeforeWithoutAMessage) {
   ASSERT_FALSE(platform::NotificationServiceAvailable()) << "must run without a notification service";
-  StartWith({Record("07.12.2026", 15, 30, 1, "Physio"), Record("07.12.2026", 8, 0, 2, "Geburtstag")}, 2026, 12, 7, 14,
-            0);
+  StartWith({Record("07.12.2026", 15, 30, 1, "Physio"), Record("07.12.2026", 8, 0, 2, "Geburtstag")}, 2026,
+            12, 7, 14, 0);
   ASSERT_TRUE(platform::WindowExists(kAppointmentWindow));
   EXPECT_EQ(platform::WindowTitle(kAppointmentWindow), "Termine heute: 07.12.2026");
   At(14, 30);

@@ -99,7 +99,8 @@ TEST_F(OrganEditTest, EditingHoldsTheHourBackUntilItEnds) {
 TEST_F(OrganEditTest, SaveCancelAndRestoreDoNothingOutsideTheEditMode) {
   Start();
   Type("getippt, aber nicht im Bearbeiten");
-  for (int command : {kCmdSaveOrganText, kCmdCancelOrganText, kCmdRestoreOrganText}) DispatchCommand(command);
+  for (int command : {kCmdSaveOrganText, kCmdCancelOrganText, kCmdRestoreOrganText})
+    DispatchCommand(command);
   EXPECT_EQ(ReadFile(TextFile(4)), "Text 4\r\n");
   ExpectEditMode(0);
 }
@@ -119,7 +120,7 @@ struct RestoreCase {
   const char* name;
   platform::MessageAnswer answer;
   bool backupPresent;
-  std::string fileAfter;        // org2.dat
+  std::string fileAfter;  // org2.dat
   bool stillEditing;
   std::vector<std::string> messagesAfterQuestion;
 };
@@ -159,8 +160,12 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"YesWritesTheBackup", platform::MessageAnswer::Yes, true, "Original 2\r\n", false, {}},
         RestoreCase{"NoDropsTheChanges", platform::MessageAnswer::No, true, "Text 2\r\n", false, {}},
         RestoreCase{"CancelKeepsEditing", platform::MessageAnswer::Cancel, true, "Text 2\r\n", true, {}},
-        RestoreCase{"YesWithoutBackupWritesTheField", platform::MessageAnswer::Yes, false, "eigener Text\r\n",
-                    false, {"Wiederherstellungsdatei Org2.bak nicht gefunden!"}}),
+        RestoreCase{"YesWithoutBackupWritesTheField",
+                    platform::MessageAnswer::Yes,
+                    false,
+                    "eigener Text\r\n",
+                    false,
+                    {"Wiederherstellungsdatei Org2.bak nicht gefunden!"}}),
     [](const ::testing::TestParamInfo<RestoreCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -53,10 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"SavedByTheProgram", "eins\r\nzwei\r\n", "eins\r\nzwei", "eins\r\nzwei\r\n"},
         RoundTripCase{"LastLineWithoutEnd", "eins\r\nzwei", "eins\r\nzwei", "eins\r\nzwei\r\n"},
         RoundTripCase{"LineAndEmptyLine", "eins\r\n\r\n", "eins\r\n", "eins\r\n\r\n"},
-        RoundTripCase{"LfOnly", "eins\nzwei\n\ndrei\n", "eins\r\nzwei\r\n\r\ndrei", "eins\r\nzwei\r\n\r\ndrei\r\n"},
-        RoundTripCase{"CrOnly", "eins\rzwei\r\rdrei\r", "eins\r\nzwei\r\n\r\ndrei", "eins\r\nzwei\r\n\r\ndrei\r\n"},
-        RoundTripCase{"Umlauts", "D\xFCnndarm \x96 Erw\xE4rmer \x80\r\n", "D\xFCnndarm \x96 Erw\xE4rmer \x80",
-                      "D\xFCnndarm \x96 Erw\xE4rmer \x80\r\n"},
+        RoundTripCase{"LfOnly", "eins\nzwei\n\ndrei\n", "eins\r\nzwei\r\n\r\ndrei",
+                      "eins\r\nzwei\r\n\r\ndrei\r\n"},
+        RoundTripCase{"CrOnly", "eins\rzwei\r\rdrei\r", "eins\r\nzwei\r\n\r\ndrei",
+                      "eins\r\nzwei\r\n\r\ndrei\r\n"},
+        RoundTripCase{"Umlauts", "D\xFCnndarm \x96 Erw\xE4rmer \x80\r\n",
+                      "D\xFCnndarm \x96 Erw\xE4rmer \x80", "D\xFCnndarm \x96 Erw\xE4rmer \x80\r\n"},
         RoundTripCase{"EveryWindows1252Byte", EveryByteButLineEnds(), EveryByteButLineEnds(),
                       EveryByteButLineEnds() + "\r\n"}),
     [](const ::testing::TestParamInfo<RoundTripCase>& info) { return std::string(info.param.name); });
@@ -143,8 +145,9 @@ TEST_F(OrganTextTest, FirstRunReportsATextNameThatCannotBeCreated) {
   fs::create_directory(Dir() / TextFile(9));
   fs::create_directory(Dir() / TextFile(11));
   Start();
-  EXPECT_EQ(TakeBoxTexts(), (std::vector<std::string>{"Organtext org9.dat konnte nicht erstellt werden!",
-                                                        "Organtext org11.dat konnte nicht erstellt werden!"}));
+  EXPECT_EQ(TakeBoxTexts(),
+            (std::vector<std::string>{"Organtext org9.dat konnte nicht erstellt werden!",
+                                      "Organtext org11.dat konnte nicht erstellt werden!"}));
   EXPECT_TRUE(fs::is_directory(Dir() / TextFile(9)));
   EXPECT_EQ(ReadFile(TextFile(10)), ReadFile(BackupFile(10)));
 }

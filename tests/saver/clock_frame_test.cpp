@@ -52,20 +52,20 @@ TEST_P(RenderedFace, HandsDiscRingAndHubCarryTheirColours) {
   EXPECT_TRUE(PixelIs(face, 0, 0, c.background));
   EXPECT_TRUE(PixelIs(face, kX + 250, kY, c.ringAndTicks));
   EXPECT_TRUE(PixelIs(face, kX, kY - 249, c.ringAndTicks));
-  EXPECT_TRUE(PixelIs(face, kX + 110, kY, c.hourHand));       // beyond the disc
-  EXPECT_TRUE(PixelIs(face, kX + 122, kY, c.hourHand));       // near the tip at 125
-  EXPECT_TRUE(PixelIs(face, kX + 128, kY, c.background));     // past the tip
-  EXPECT_TRUE(PixelIs(face, kX + 60, kY + 22, c.organDisc));  // disc centre lies 60 right
-  EXPECT_TRUE(PixelIs(face, kX + 60 + 25, kY, c.organDisc));  // hand pixels recoloured by the disc
-  EXPECT_TRUE(PixelIs(face, kX + 60, kY + 31, c.background)); // outside the disc's 29
+  EXPECT_TRUE(PixelIs(face, kX + 110, kY, c.hourHand));        // beyond the disc
+  EXPECT_TRUE(PixelIs(face, kX + 122, kY, c.hourHand));        // near the tip at 125
+  EXPECT_TRUE(PixelIs(face, kX + 128, kY, c.background));      // past the tip
+  EXPECT_TRUE(PixelIs(face, kX + 60, kY + 22, c.organDisc));   // disc centre lies 60 right
+  EXPECT_TRUE(PixelIs(face, kX + 60 + 25, kY, c.organDisc));   // hand pixels recoloured by the disc
+  EXPECT_TRUE(PixelIs(face, kX + 60, kY + 31, c.background));  // outside the disc's 29
   EXPECT_TRUE(PixelIs(face, kX, kY - 100, c.minuteHand));
   EXPECT_TRUE(PixelIs(face, kX + 2, kY - 100, c.minuteHand));
-  EXPECT_TRUE(PixelIs(face, kX, kY - 170, c.background));     // minute tip at 167
+  EXPECT_TRUE(PixelIs(face, kX, kY - 170, c.background));  // minute tip at 167
   EXPECT_TRUE(PixelIs(face, kX, kY + 60, c.secondHand));
-  EXPECT_TRUE(PixelIs(face, kX, kY + 166, c.secondHand));     // tip at R / 1.5 down
+  EXPECT_TRUE(PixelIs(face, kX, kY + 166, c.secondHand));  // tip at R / 1.5 down
   EXPECT_TRUE(PixelIs(face, kX, kY + 169, c.background));
-  EXPECT_TRUE(PixelIs(face, kX, kY - 10, c.secondHand));      // the tail, R / 20 = 12.5 up
-  EXPECT_TRUE(PixelIs(face, kX, kY, c.secondHand));           // hub
+  EXPECT_TRUE(PixelIs(face, kX, kY - 10, c.secondHand));  // the tail, R / 20 = 12.5 up
+  EXPECT_TRUE(PixelIs(face, kX, kY, c.secondHand));       // hub
   EXPECT_TRUE(PixelIs(face, kX + 3, kY, c.secondHand));
 }
 
@@ -74,8 +74,8 @@ TEST_P(RenderedFace, SecondHandTipPathIsWiderThanHigh) {
   const QImage right = RenderFace(GetParam().style, At(15, 0, 15));  // second hand at 0
   EXPECT_TRUE(PixelIs(right, kX + 178, kY, second));                 // R / 1.4 = 178.6
   EXPECT_TRUE(PixelIs(right, kX + 180, kY, GetParam().colours.background));
-  const QImage down = RenderFace(GetParam().style, At(15, 0, 30));   // second hand at 90
-  EXPECT_TRUE(PixelIs(down, kX, kY + 167, second));                  // R / 1.5 = 166.7
+  const QImage down = RenderFace(GetParam().style, At(15, 0, 30));  // second hand at 90
+  EXPECT_TRUE(PixelIs(down, kX, kY + 167, second));                 // R / 1.5 = 166.7
   EXPECT_TRUE(PixelIs(down, kX, kY + 169, GetParam().colours.background));
 }
 

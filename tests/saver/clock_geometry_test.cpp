@@ -39,8 +39,8 @@ TEST_P(FaceRadius, IsHeightOver3072RoundedHalfToEven) {
 // 192 / 3.072 is exactly 62.5 and goes to the even 62.
 INSTANTIATE_TEST_SUITE_P(Heights, FaceRadius,
                          ::testing::Values(RadiusCase{768, 250}, RadiusCase{1080, 352},
-                                           RadiusCase{2160, 703}, RadiusCase{112, 36},
-                                           RadiusCase{192, 62}, RadiusCase{0, 0}));
+                                           RadiusCase{2160, 703}, RadiusCase{112, 36}, RadiusCase{192, 62},
+                                           RadiusCase{0, 0}));
 
 TEST(FontHeights, PointsBecomePixelsAtTheDisplayDpi) {
   EXPECT_EQ(PixelHeightForPoints(16, 96), 21);
@@ -79,16 +79,13 @@ TEST_P(DialPointForms, CosineForXSineForY) {
 
 INSTANTIATE_TEST_SUITE_P(
     Points, DialPointForms,
-    ::testing::Values(DialPointCase{100, 125, 0, 225, 100},     // 3 o'clock
-                      DialPointCase{100, 125, 90, 100, 225},    // 6 o'clock: y grows downward
-                      DialPointCase{100, 125, 270, 100, -25},   // 12 o'clock
-                      DialPointCase{100, 125, -90, 100, -25},
-                      DialPointCase{100, 125, 180, -25, 100},
-                      DialPointCase{0, 2.5f, 0, 2, 0},          // halves to even
-                      DialPointCase{0, 3.5f, 0, 4, 0},
-                      DialPointCase{0, 2.5f, 180, -2, 0},
-                      DialPointCase{0, 100, 45, 71, 71},
-                      DialPointCase{0, 100, 60, 50, 87}));
+    ::testing::Values(DialPointCase{100, 125, 0, 225, 100},    // 3 o'clock
+                      DialPointCase{100, 125, 90, 100, 225},   // 6 o'clock: y grows downward
+                      DialPointCase{100, 125, 270, 100, -25},  // 12 o'clock
+                      DialPointCase{100, 125, -90, 100, -25}, DialPointCase{100, 125, 180, -25, 100},
+                      DialPointCase{0, 2.5f, 0, 2, 0},  // halves to even
+                      DialPointCase{0, 3.5f, 0, 4, 0}, DialPointCase{0, 2.5f, 180, -2, 0},
+                      DialPointCase{0, 100, 45, 71, 71}, DialPointCase{0, 100, 60, 50, 87}));
 
 struct HandCase {
   const char* name;
@@ -104,17 +101,16 @@ TEST_P(HandAngleTable, FromTheLocalTime) {
 
 INSTANTIATE_TEST_SUITE_P(
     Times, HandAngleTable,
-    ::testing::Values(
-        HandCase{"ThreeOClockPointsRight", 3, 0, 0, {0, 270, 270}},
-        HandCase{"NoonAllUp", 12, 0, 0, {270, 270, 270}},
-        HandCase{"MidnightHourStaysMinus90", 0, 0, 0, {-90, 270, 270}},
-        HandCase{"HalfPastOneAddsOnlyOnce", 1, 30, 0, {-45, 90, 270}},
-        HandCase{"SixOClock", 6, 0, 0, {90, 270, 270}},
-        HandCase{"JustBeforeNoonTruncatesTowardZero", 11, 59, 59, {270, 264, 264}},
-        HandCase{"AfternoonHalfMinute", 15, 0, 30, {0, 270, 90}},
-        HandCase{"OneDegreeEveryTwoMinutes", 15, 1, 59, {0, 276, 264}},
-        HandCase{"TwoMinutesPastThree", 15, 2, 0, {1, 282, 270}},
-        HandCase{"LastSecondOfTheDay", 23, 59, 59, {269, 264, 264}}),
+    ::testing::Values(HandCase{"ThreeOClockPointsRight", 3, 0, 0, {0, 270, 270}},
+                      HandCase{"NoonAllUp", 12, 0, 0, {270, 270, 270}},
+                      HandCase{"MidnightHourStaysMinus90", 0, 0, 0, {-90, 270, 270}},
+                      HandCase{"HalfPastOneAddsOnlyOnce", 1, 30, 0, {-45, 90, 270}},
+                      HandCase{"SixOClock", 6, 0, 0, {90, 270, 270}},
+                      HandCase{"JustBeforeNoonTruncatesTowardZero", 11, 59, 59, {270, 264, 264}},
+                      HandCase{"AfternoonHalfMinute", 15, 0, 30, {0, 270, 90}},
+                      HandCase{"OneDegreeEveryTwoMinutes", 15, 1, 59, {0, 276, 264}},
+                      HandCase{"TwoMinutesPastThree", 15, 2, 0, {1, 282, 270}},
+                      HandCase{"LastSecondOfTheDay", 23, 59, 59, {269, 264, 264}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HandTriangle, AtThreeOClockFor1024x768) {
@@ -157,19 +153,19 @@ TEST_P(OrganTable, RowOfEveryHour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Hours, OrganTable,
-    ::testing::Values(
-        OrganCase{0, "Gallenblase", "23-01 Uhr"}, OrganCase{1, "Leber", "01-03 Uhr"},
-        OrganCase{2, "Leber", "01-03 Uhr"}, OrganCase{3, "Lunge", "03-05 Uhr"},
-        OrganCase{4, "Lunge", "03-05 Uhr"}, OrganCase{5, "Dickdarm", "05-07 Uhr"},
-        OrganCase{6, "Dickdarm", "05-07 Uhr"}, OrganCase{7, "Magen", "07-09 Uhr"},
-        OrganCase{8, "Magen", "07-09 Uhr"}, OrganCase{9, "Pankreas", "09-11 Uhr"},
-        OrganCase{10, "Pankreas", "09-11 Uhr"}, OrganCase{11, "Herz", "11-13 Uhr"},
-        OrganCase{12, "Herz", "11-13 Uhr"}, OrganCase{13, "D\u00fcnndarm", "13-15 Uhr"},
-        OrganCase{14, "D\u00fcnndarm", "13-15 Uhr"}, OrganCase{15, "Blase", "15-17 Uhr"},
-        OrganCase{16, "Blase", "15-17 Uhr"}, OrganCase{17, "Nieren", "17-19 Uhr"},
-        OrganCase{18, "Nieren", "17-19 Uhr"}, OrganCase{19, "Pericard", "19-21 Uhr"},
-        OrganCase{20, "Pericard", "19-21 Uhr"}, OrganCase{21, "3 Erw\u00e4rmer", "21-23 Uhr"},
-        OrganCase{22, "3 Erw\u00e4rmer", "21-23 Uhr"}, OrganCase{23, "Gallenblase", "23-01 Uhr"}),
+    ::testing::Values(OrganCase{0, "Gallenblase", "23-01 Uhr"}, OrganCase{1, "Leber", "01-03 Uhr"},
+                      OrganCase{2, "Leber", "01-03 Uhr"}, OrganCase{3, "Lunge", "03-05 Uhr"},
+                      OrganCase{4, "Lunge", "03-05 Uhr"}, OrganCase{5, "Dickdarm", "05-07 Uhr"},
+                      OrganCase{6, "Dickdarm", "05-07 Uhr"}, OrganCase{7, "Magen", "07-09 Uhr"},
+                      OrganCase{8, "Magen", "07-09 Uhr"}, OrganCase{9, "Pankreas", "09-11 Uhr"},
+                      OrganCase{10, "Pankreas", "09-11 Uhr"}, OrganCase{11, "Herz", "11-13 Uhr"},
+                      OrganCase{12, "Herz", "11-13 Uhr"}, OrganCase{13, "D\u00fcnndarm", "13-15 Uhr"},
+                      OrganCase{14, "D\u00fcnndarm", "13-15 Uhr"}, OrganCase{15, "Blase", "15-17 Uhr"},
+                      OrganCase{16, "Blase", "15-17 Uhr"}, OrganCase{17, "Nieren", "17-19 Uhr"},
+                      OrganCase{18, "Nieren", "17-19 Uhr"}, OrganCase{19, "Pericard", "19-21 Uhr"},
+                      OrganCase{20, "Pericard", "19-21 Uhr"}, OrganCase{21, "3 Erw\u00e4rmer", "21-23 Uhr"},
+                      OrganCase{22, "3 Erw\u00e4rmer", "21-23 Uhr"},
+                      OrganCase{23, "Gallenblase", "23-01 Uhr"}),
     [](const auto& info) { return "Hour" + std::to_string(info.param.hour); });
 
 LocalTime Day(int weekday, int day, int hour, int minute = 0) {

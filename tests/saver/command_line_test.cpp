@@ -84,13 +84,13 @@ TEST_P(DecimalHandle, ReadsLikeTheSystem) {
   EXPECT_EQ(ReadDecimalHandle(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, DecimalHandle,
-    ::testing::Values(HandleCase{"", 0}, HandleCase{"1234", 1234}, HandleCase{" \t 77", 77},
-                      HandleCase{"+5", 5}, HandleCase{"-5", -5}, HandleCase{"12 34", 12},
-                      HandleCase{"x12", 0}, HandleCase{"\n12", 0}, HandleCase{"- 3", 0},
-                      HandleCase{"007", 7},
-                      HandleCase{"99999999999999999999999", INT64_MAX}));
+INSTANTIATE_TEST_SUITE_P(Texts, DecimalHandle,
+                         ::testing::Values(HandleCase{"", 0}, HandleCase{"1234", 1234},
+                                           HandleCase{" \t 77", 77}, HandleCase{"+5", 5},
+                                           HandleCase{"-5", -5}, HandleCase{"12 34", 12},
+                                           HandleCase{"x12", 0}, HandleCase{"\n12", 0},
+                                           HandleCase{"- 3", 0}, HandleCase{"007", 7},
+                                           HandleCase{"99999999999999999999999", INT64_MAX}));
 
 struct HostCase {
   const char* name;
@@ -115,19 +115,18 @@ TEST_P(XScreenSaverStart, FindsTheWindowToDrawInto) {
 
 INSTANTIATE_TEST_SUITE_P(
     Starts, XScreenSaverStart,
-    ::testing::Values(
-        HostCase{"RootWithEnvironmentHex", {"-root"}, "0x1a00003", true, false, 0x1a00003},
-        HostCase{"RootWithEnvironmentDecimal", {"-root"}, "27262979", true, false, 27262979},
-        HostCase{"RootAlone", {"-root"}, nullptr, true, true, 0},
-        HostCase{"RootWithBadEnvironment", {"-root"}, "0xzz", true, true, 0},
-        HostCase{"WindowIdHex", {"-window-id", "0x2C00007"}, nullptr, true, false, 0x2c00007},
-        HostCase{"WindowIdBeatsEnvironment", {"-window-id", "99"}, "0x10", true, false, 99},
-        HostCase{"WindowIdWithoutValue", {"-window-id"}, nullptr, true, true, 0},
-        HostCase{"EnvironmentOnly", {}, "0x400001", true, false, 0x400001},
-        HostCase{"EnvironmentZero", {}, "0", false, false, 0},
-        HostCase{"WindowsPreviewKeepsItsMode", {"/p", "1234"}, "0x400001", false, false, 0},
-        HostCase{"WindowsRunKeepsItsMode", {"/s"}, "0x400001", false, false, 0},
-        HostCase{"PlainStart", {}, nullptr, false, false, 0}),
+    ::testing::Values(HostCase{"RootWithEnvironmentHex", {"-root"}, "0x1a00003", true, false, 0x1a00003},
+                      HostCase{"RootWithEnvironmentDecimal", {"-root"}, "27262979", true, false, 27262979},
+                      HostCase{"RootAlone", {"-root"}, nullptr, true, true, 0},
+                      HostCase{"RootWithBadEnvironment", {"-root"}, "0xzz", true, true, 0},
+                      HostCase{"WindowIdHex", {"-window-id", "0x2C00007"}, nullptr, true, false, 0x2c00007},
+                      HostCase{"WindowIdBeatsEnvironment", {"-window-id", "99"}, "0x10", true, false, 99},
+                      HostCase{"WindowIdWithoutValue", {"-window-id"}, nullptr, true, true, 0},
+                      HostCase{"EnvironmentOnly", {}, "0x400001", true, false, 0x400001},
+                      HostCase{"EnvironmentZero", {}, "0", false, false, 0},
+                      HostCase{"WindowsPreviewKeepsItsMode", {"/p", "1234"}, "0x400001", false, false, 0},
+                      HostCase{"WindowsRunKeepsItsMode", {"/s"}, "0x400001", false, false, 0},
+                      HostCase{"PlainStart", {}, nullptr, false, false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadXWindowId, RejectsWhatIsNoWindowId) {

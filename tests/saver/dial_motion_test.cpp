@@ -69,16 +69,15 @@ TEST_P(DialEdges, PutBackOnTheLimitWithANewSpeed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, DialEdges,
-    ::testing::Values(
-        EdgeCase{"Inside", 500, 400, 1.5f, -1.25f, 501.5f, 398.75f, 0, 0},
-        EdgeCase{"JustBeforeRight", 772.5f, 400, 1, 1, 773.5f, 401, 0, 0},
-        EdgeCase{"ReachesRight", 773.5f, 400, 1, 1, 774, 401, -1, 0},
-        EdgeCase{"PassesRight", 773.5f, 400, 1.99f, 1, 774, 401, -1, 0},
-        EdgeCase{"ReachesLeft", 250.5f, 400, -1, 1, 250, 401, 1, 0},
-        EdgeCase{"PassesLeft", 251, 400, -2, 1, 250, 401, 1, 0},
-        EdgeCase{"ReachesBottom", 500, 517.5f, 1, 1, 501, 518, 0, -1},
-        EdgeCase{"ReachesTop", 500, 250.5f, 1, -1, 501, 250, 0, 1},
-        EdgeCase{"Corner", 773.5f, 517.5f, 1, 1, 774, 518, -1, -1}),
+    ::testing::Values(EdgeCase{"Inside", 500, 400, 1.5f, -1.25f, 501.5f, 398.75f, 0, 0},
+                      EdgeCase{"JustBeforeRight", 772.5f, 400, 1, 1, 773.5f, 401, 0, 0},
+                      EdgeCase{"ReachesRight", 773.5f, 400, 1, 1, 774, 401, -1, 0},
+                      EdgeCase{"PassesRight", 773.5f, 400, 1.99f, 1, 774, 401, -1, 0},
+                      EdgeCase{"ReachesLeft", 250.5f, 400, -1, 1, 250, 401, 1, 0},
+                      EdgeCase{"PassesLeft", 251, 400, -2, 1, 250, 401, 1, 0},
+                      EdgeCase{"ReachesBottom", 500, 517.5f, 1, 1, 501, 518, 0, -1},
+                      EdgeCase{"ReachesTop", 500, 250.5f, 1, -1, 501, 250, 0, 1},
+                      EdgeCase{"Corner", 773.5f, 517.5f, 1, 1, 774, 518, -1, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DialMotion, FaceWiderThanTheScreenEndsOnTheNearEdge) {

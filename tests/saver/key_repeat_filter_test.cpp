@@ -45,7 +45,7 @@ TEST(KeyRepeatFilter, ReleaseFollowedByAnotherPressOrTimeOrInputIsReal) {
 
   filter.Release(39, 700, 700);
   EXPECT_TRUE(filter.Release(40, 700, 700));  // the first one was real
-  EXPECT_TRUE(filter.OtherEvent());       // a click after the second
+  EXPECT_TRUE(filter.OtherEvent());           // a click after the second
   EXPECT_FALSE(filter.ReleaseWaiting());
   EXPECT_FALSE(filter.OtherEvent());
 }

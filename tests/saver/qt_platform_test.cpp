@@ -33,8 +33,8 @@ class QtPlatformTest : public ::testing::Test {
   QWidget* OpenFullScreenWindow(QtSaverPlatform& platform) {
     const PixelSize size = platform.PrimaryDisplaySize();
     EXPECT_TRUE(platform.OpenSaverWindow(kFullScreenWindow, size, kFullScreenTitle));
-    EXPECT_TRUE(platform.CreatePictureControl(
-        kFullScreenPictureControl, {HostWindow::Kind::SaverWindow, kFullScreenWindow}, size));
+    EXPECT_TRUE(platform.CreatePictureControl(kFullScreenPictureControl,
+                                              {HostWindow::Kind::SaverWindow, kFullScreenWindow}, size));
     platform.MakeWindowTopmost(kFullScreenWindow);
     return platform.SaverWindowWidget(kFullScreenWindow);
   }
@@ -83,8 +83,8 @@ TEST_F(QtPlatformTest, KeysAndClicksBecomeOneMessageEach) {
   QKeyEvent repeatedRelease(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QString(), true);
   QKeyEvent repeatedPress(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(), true);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier);
-  QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QApplication::sendEvent(target, &press);
   QApplication::sendEvent(target, &repeatedRelease);  // a held key on X11: not a release
   QApplication::sendEvent(target, &repeatedPress);
@@ -136,8 +136,8 @@ TEST_F(QtPlatformTest, NoticeGoesThroughThePresenter) {
 }
 
 TEST_F(QtPlatformTest, NoticeIsAnInformationBoxWithOk) {
-  const auto box = BuildInformationNotice("Hinweis", QString::fromUtf8("Hier k\u00f6nnte ihre Werbung stehn!"),
-                                          nullptr);
+  const auto box =
+      BuildInformationNotice("Hinweis", QString::fromUtf8("Hier k\u00f6nnte ihre Werbung stehn!"), nullptr);
   EXPECT_EQ(box->icon(), QMessageBox::Information);
   EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
   EXPECT_EQ(box->windowTitle(), "Hinweis");
@@ -207,7 +207,13 @@ class BogusPreviewHandle : public QtPlatformTest, public ::testing::WithParamInt
 TEST_P(BogusPreviewHandle, EndsWithoutShowingAnything) {
   QtSaverPlatform platform;
   int frames = 0;
-  RunPreview(platform, [&] { ++frames; return test::At(3, 0, 0); }, GetParam());
+  RunPreview(
+      platform,
+      [&] {
+        ++frames;
+        return test::At(3, 0, 0);
+      },
+      GetParam());
   EXPECT_EQ(frames, 1);
 }
 

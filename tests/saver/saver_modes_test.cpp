@@ -60,12 +60,11 @@ TEST_F(FullScreenRunTest, WindowThatCannotOpenEndsAtOnce) {
 
 struct TriggerCase {
   const char* name;
-  int dx, dy;                          // pointer offset from the start position
+  int dx, dy;  // pointer offset from the start position
   std::optional<SaverMessage> message;
   bool ends;
 };
-class FullScreenTriggers : public FullScreenRunTest,
-                           public ::testing::WithParamInterface<TriggerCase> {};
+class FullScreenTriggers : public FullScreenRunTest, public ::testing::WithParamInterface<TriggerCase> {};
 
 TEST_P(FullScreenTriggers, EndOnlyOnMovementOverTenPixelsOrKeyRelease) {
   const TriggerCase& c = GetParam();
@@ -166,10 +165,9 @@ TEST_F(Windows9xPassword, RefusedPasswordKeepsRunningAndAsksAgain) {
   platform.pointer = {520, 400};
   EXPECT_TRUE(RunFullScreenFrame(run, platform, clock.AsClock()));
   EXPECT_EQ(platform.cursorCount, -1);  // shown for the dialog, hidden again
-  EXPECT_EQ(platform.calls,
-            (std::vector<std::string>{"open key 131097", "load Password.cpl",
-                                      "VerifyScreenSavePwd 0 pointer shown", "free Password.cpl",
-                                      "close key"}));
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"open key 131097", "load Password.cpl",
+                                                      "VerifyScreenSavePwd 0 pointer shown",
+                                                      "free Password.cpl", "close key"}));
   // The start position is not updated: the same pointer asks again.
   EXPECT_FALSE(RunFullScreenFrame(run, platform, clock.AsClock()));
   EXPECT_EQ(platform.verifyDialogs, 2);
@@ -181,8 +179,7 @@ struct VersionCase {
   PlatformVersion version;
   bool asks;
 };
-class PasswordByVersion : public Windows9xPassword,
-                          public ::testing::WithParamInterface<VersionCase> {};
+class PasswordByVersion : public Windows9xPassword, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(PasswordByVersion, OnlyWindows95_98AndMeAsk) {
   platform.version = GetParam().version;
@@ -221,8 +218,8 @@ TEST(ChangePassword, CallsTheLibraryRoutineWithScrsave) {
   platform.loadableLibraries = {"mpr.dll"};
   platform.availableRoutines = {"PwdChangePasswordA"};
   EXPECT_TRUE(ChangeSaverPassword(platform));
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"load mpr.dll", "PwdChangePasswordA SCRSAVE 0 0 0",
-                                                      "free mpr.dll"}));
+  EXPECT_EQ(platform.calls,
+            (std::vector<std::string>{"load mpr.dll", "PwdChangePasswordA SCRSAVE 0 0 0", "free mpr.dll"}));
 }
 
 TEST(ChangePassword, MissingRoutineSkipsTheCall) {
@@ -276,8 +273,7 @@ TEST_P(UnusableHandle, EndsAfterOnePassShowingNothing) {
   EXPECT_TRUE(platform.controlsCreated.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Handles, UnusableHandle,
-                         ::testing::Values(0, -1, 99, INT64_MAX, INT64_MIN));
+INSTANTIATE_TEST_SUITE_P(Handles, UnusableHandle, ::testing::Values(0, -1, 99, INT64_MAX, INT64_MIN));
 
 // ---- mode choice ----
 
@@ -335,7 +331,7 @@ TEST(RunSaver, XScreenSaverWindowGetsTheMovingFullScreenFace) {
   platform.messages = {SaverMessage::KeyRelease};  // input is XScreenSaver's business
   EXPECT_EQ(RunSaver({"-root"}, "0x1a00003", platform, clock.AsClock()), 0);
   EXPECT_EQ(platform.picturesShown, 3);
-  EXPECT_FALSE(platform.windowOpen);             // no window of its own
+  EXPECT_FALSE(platform.windowOpen);  // no window of its own
   EXPECT_TRUE(platform.runningFlagSets.empty());
   EXPECT_EQ(platform.cursorCount, 0);
   // The third picture: moved by two pixels, with the Sunday date line.

@@ -47,8 +47,7 @@ int CountNear(const QImage& picture, QRect box, Rgb colour, int tolerance) {
   return count;
 }
 
-::testing::AssertionResult PixelIs(const QImage& picture, int x, int y, Rgb expected,
-                                   int tolerance) {
+::testing::AssertionResult PixelIs(const QImage& picture, int x, int y, Rgb expected, int tolerance) {
   if (!picture.rect().contains(x, y))
     return ::testing::AssertionFailure() << "(" << x << ", " << y << ") lies outside the picture";
   const QRgb pixel = picture.pixel(x, y);

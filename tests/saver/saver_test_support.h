@@ -2,8 +2,8 @@
 // Shared helpers of the saver tests: a headless Qt application, a scripted
 // local clock and colour probes with tolerance for rendered faces.
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 #include <QRect>
 #include <QRgb>
 
@@ -34,7 +34,6 @@ LocalTime At(int hour, int minute, int second, int day = 7, int month = 12, int 
 bool IsNear(QRgb pixel, Rgb expected, int tolerance);
 // Pixels within the box (clipped to the picture) close to the colour.
 int CountNear(const QImage& picture, QRect box, Rgb colour, int tolerance);
-::testing::AssertionResult PixelIs(const QImage& picture, int x, int y, Rgb expected,
-                                   int tolerance = 0);
+::testing::AssertionResult PixelIs(const QImage& picture, int x, int y, Rgb expected, int tolerance = 0);
 
 }  // namespace organsaver::test

@@ -29,9 +29,9 @@ X11TestHost::~X11TestHost() { XCloseDisplay(AsDisplay(display_)); }
 
 uint64_t X11TestHost::CreateWindow(int width, int height) {
   Display* display = AsDisplay(display_);
-  const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0,
-                                            static_cast<unsigned>(width),
-                                            static_cast<unsigned>(height), 0, 0, 0);
+  const Window window =
+      XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, static_cast<unsigned>(width),
+                          static_cast<unsigned>(height), 0, 0, 0);
   XMapWindow(display, window);
   XSync(display, False);
   return window;
@@ -47,15 +47,14 @@ std::optional<QRgb> X11TestHost::ChildPixel(uint64_t window, int x, int y) {
   Window root = 0, parent = 0, *children = nullptr;
   unsigned count = 0;
   std::optional<QRgb> pixel;
-  if (XQueryTree(display, static_cast<Window>(window), &root, &parent, &children, &count) &&
-      count == 1) {
+  if (XQueryTree(display, static_cast<Window>(window), &root, &parent, &children, &count) && count == 1) {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display, children[0], &attributes);
     if (XImage* image = XGetImage(display, children[0], x, y, 1, 1, AllPlanes, ZPixmap)) {
       const unsigned long value = XGetPixel(image, 0, 0);
       const Visual* v = attributes.visual;
-      pixel = qRgb(Channel(value, v->red_mask), Channel(value, v->green_mask),
-                   Channel(value, v->blue_mask));
+      pixel =
+          qRgb(Channel(value, v->red_mask), Channel(value, v->green_mask), Channel(value, v->blue_mask));
       XDestroyImage(image);
     }
   }

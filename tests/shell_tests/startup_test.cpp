@@ -8,9 +8,9 @@
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "platform/windows.h"
+#include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
-#include "shell/program.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
@@ -54,14 +54,13 @@ TEST_F(StartupTest, MainWindowControlsStandWhereTheyBelong) {
   struct Expected {
     int control, x, y, w, h;
   };
-  for (const Expected& e : {Expected{kCtlLargeClock, 300, 10, 300, 95}, Expected{kCtlMainDate, 300, 110, 300, 40},
-                            Expected{kCtlOrganFrame, 5, 5, 285, 355}, Expected{kCtlOrganText, 10, 245, 275, 110},
-                            Expected{kCtlDecoration, 525, 165, 71, 196},
-                            Expected{kCtlCalendarFrame, 300, 160, 220, 200},
-                            Expected{kCtlCalendar, 305, 180, 210, 160},
-                            Expected{kCtlOrganPicture, 35, 30, 225, 187},
-                            Expected{kCtlMainPeriod, 10, 225, 275, 20}, Expected{kCtlSmallClock, 30, 5, 190, 50},
-                            Expected{kCtlSmallDate, 25, 55, 195, 25}, Expected{kCtlSmallPeriod, 5, 85, 240, 25}}) {
+  for (const Expected& e :
+       {Expected{kCtlLargeClock, 300, 10, 300, 95}, Expected{kCtlMainDate, 300, 110, 300, 40},
+        Expected{kCtlOrganFrame, 5, 5, 285, 355}, Expected{kCtlOrganText, 10, 245, 275, 110},
+        Expected{kCtlDecoration, 525, 165, 71, 196}, Expected{kCtlCalendarFrame, 300, 160, 220, 200},
+        Expected{kCtlCalendar, 305, 180, 210, 160}, Expected{kCtlOrganPicture, 35, 30, 225, 187},
+        Expected{kCtlMainPeriod, 10, 225, 275, 20}, Expected{kCtlSmallClock, 30, 5, 190, 50},
+        Expected{kCtlSmallDate, 25, 55, 195, 25}, Expected{kCtlSmallPeriod, 5, 85, 240, 25}}) {
     int x, y, w, h;
     ASSERT_TRUE(platform::ControlGeometry(e.control, x, y, w, h)) << e.control;
     EXPECT_EQ(x, e.x) << e.control;

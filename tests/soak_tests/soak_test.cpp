@@ -5,7 +5,6 @@
 #include <fstream>
 #include <string>
 
-#include "shell/state/appointment.h"
 #include "appointments/appointment_file.h"
 #include "platform/clock.h"
 #include "platform/media_commands.h"
@@ -14,6 +13,7 @@
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "shell/state/app_state.h"
+#include "shell/state/appointment.h"
 #include "shell/state/identifiers.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"

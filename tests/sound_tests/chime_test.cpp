@@ -2,8 +2,8 @@
 
 #include "platform/cp1252.h"
 #include "platform/media_commands.h"
-#include "shell/state/app_state.h"
 #include "shell/program.h"
+#include "shell/state/app_state.h"
 #include "sound/chime.h"
 #include "tests/sound_tests/sound_fixture.h"
 
@@ -51,7 +51,9 @@ TEST_P(ChimeChoiceAtStart, LoadsOrSaysSo) {
   std::string chimeFile;
   if (c.file != ChoiceCase::NoFile) {
     std::filesystem::create_directory(Dir() / "Meine Klänge");
-    const std::string utf8 = (Dir() / "Meine Klänge" / (c.file == ChoiceCase::QuoteInPath ? "a\"b.mp3" : "Stunde 1.mp3")).string();
+    const std::string utf8 =
+        (Dir() / "Meine Klänge" / (c.file == ChoiceCase::QuoteInPath ? "a\"b.mp3" : "Stunde 1.mp3"))
+            .string();
     if (c.file == ChoiceCase::UserMp3 || c.file == ChoiceCase::QuoteInPath) WriteSilentMp3(utf8);
     if (c.file == ChoiceCase::NotAudio) WriteFile("Meine Klänge/Stunde 1.mp3", "kein Klang");
     chimeFile = platform::Cp1252(utf8);

@@ -25,7 +25,8 @@ struct Player {
 const Player kPlayers[] = {
     {"ReminderSound", [] { return platform::InitSoundOutput() && platform::LoadSound(15, "hockey.wav"); },
      [] { return platform::PlaySound(15); }, [] { return platform::SoundPlayCount(15) > 0; }},
-    {"Chime", [] { return platform::SendMediaCommand("OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16") == 0; },
+    {"Chime",
+     [] { return platform::SendMediaCommand("OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16") == 0; },
      [] { return platform::SendMediaCommand("play MP3_16 from 0") == 0; },
      [] { return platform::IsMediaPlaying("MP3_16"); }},
 };
@@ -52,7 +53,6 @@ TEST_P(IdleAudioDeviceTest, ClosesWhileIdleAndOpensAgainToPlay) {
   EXPECT_TRUE(player.playing());
   platform::mixer::SuspendWhenIdle();
   EXPECT_TRUE(platform::mixer::DeviceOpen()) << "a running sound is not cut off";
-
 }
 
 TEST_P(IdleAudioDeviceTest, MainLoopPassClosesTheIdleDevice) {
@@ -67,9 +67,20 @@ TEST_P(IdleAudioDeviceTest, MainLoopPassClosesTheIdleDevice) {
 void WriteShortWav(const std::string& path) {
   const uint32_t samples = 8820, dataBytes = samples * 2;
   std::string header = "RIFF....WAVEfmt ";
-  auto put32 = [&header](uint32_t v) { for (int i = 0; i < 4; ++i) header += static_cast<char>(v >> (8 * i)); };
-  auto put16 = [&header](uint16_t v) { header += static_cast<char>(v); header += static_cast<char>(v >> 8); };
-  put32(16); put16(1); put16(1); put32(44100); put32(88200); put16(2); put16(16);
+  auto put32 = [&header](uint32_t v) {
+    for (int i = 0; i < 4; ++i) header += static_cast<char>(v >> (8 * i));
+  };
+  auto put16 = [&header](uint16_t v) {
+    header += static_cast<char>(v);
+    header += static_cast<char>(v >> 8);
+  };
+  put32(16);
+  put16(1);
+  put16(1);
+  put32(44100);
+  put32(88200);
+  put16(2);
+  put16(16);
   header += "data";
   put32(dataBytes);
   const uint32_t riff = static_cast<uint32_t>(header.size() - 8 + dataBytes);
@@ -83,7 +94,10 @@ TEST_F(SoundTest, TheEndOfASoundEndsTheWaitAndTheIdleDeviceCloses) {
   WriteShortWav("kurz.wav");
   WriteSilentMp3("kurz.mp3", 8);
   const std::function<bool()> plays[] = {
-      [] { return platform::InitSoundOutput() && platform::LoadSound(15, "kurz.wav") && platform::PlaySound(15); },
+      [] {
+        return platform::InitSoundOutput() && platform::LoadSound(15, "kurz.wav") &&
+               platform::PlaySound(15);
+      },
       [] {
         return platform::SendMediaCommand("OPEN \"kurz.mp3\" Type MPEGVIDEO ALIAS MP3_16") == 0 &&
                platform::SendMediaCommand("play MP3_16 from 0") == 0;
@@ -94,7 +108,8 @@ TEST_F(SoundTest, TheEndOfASoundEndsTheWaitAndTheIdleDeviceCloses) {
     }
     ASSERT_TRUE(play());
     ASSERT_TRUE(platform::mixer::DeviceOpen());
-    EXPECT_EQ(platform::WaitEvent(1000, event), platform::WaitEnd::Woken) << "ended by the sound, not the time";
+    EXPECT_EQ(platform::WaitEvent(1000, event), platform::WaitEnd::Woken)
+        << "ended by the sound, not the time";
     platform::WaitEvent(0, event);
     EXPECT_FALSE(platform::mixer::DeviceOpen());
   }

@@ -22,9 +22,10 @@ TEST_F(MediaCommandsTest, OpensTheGongPlaysItAndClosesIt) {
   EXPECT_FALSE(platform::IsMediaPlaying("MP3_16"));
   EXPECT_NE(SendMediaCommand("play MP3_16 from 0"), 0) << "the alias is gone";
   EXPECT_EQ(SendMediaCommand("OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16"), 0) << "and free again";
-  EXPECT_EQ(Sent(), (std::vector<std::string>{"OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16", "play MP3_16 from 0",
-                                               "play MP3_16 from 0", "close MP3_16", "play MP3_16 from 0",
-                                               "OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16"}));
+  EXPECT_EQ(Sent(),
+            (std::vector<std::string>{"OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16", "play MP3_16 from 0",
+                                      "play MP3_16 from 0", "close MP3_16", "play MP3_16 from 0",
+                                      "OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16"}));
 }
 
 TEST_F(MediaCommandsTest, KeywordsAliasesAndFileNamesIgnoreCase) {

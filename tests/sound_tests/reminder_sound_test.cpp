@@ -3,9 +3,9 @@
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
 #include "platform/test_probes.h"
+#include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
-#include "shell/program.h"
 #include "sound/reminder_sound.h"
 #include "tests/sound_tests/sound_fixture.h"
 

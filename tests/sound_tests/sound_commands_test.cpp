@@ -22,7 +22,8 @@ class SoundCommandsTest : public SoundTest {
     platform::TriggerMenuItem(kMainMenu, item);
     Drain();
   }
-  // The checked one of the chime items (kCmdChimeGong ... kCmdChimeOff), or -1 when not exactly one is checked.
+  // The checked one of the chime items (kCmdChimeGong ... kCmdChimeOff), or -1 when not exactly one is
+  // checked.
   static int CheckedChimeItem() {
     int checked = -1, count = 0;
     for (const int item : {kCmdChimeGong, kCmdChimeVesk, kCmdChimeMp3, kCmdChimeOff})
@@ -131,11 +132,15 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, UnusableChimePath,
     ::testing::Values(
         UnusableCase{"LineBreak", [](const std::filesystem::path& d) { return d.string() + "/a\nb.mp3"; }},
-        UnusableCase{"DoubleQuote", [](const std::filesystem::path& d) { return d.string() + "/a\"b.mp3"; }},
-        UnusableCase{"MissingFolder", [](const std::filesystem::path& d) { return d.string() + "/weg/a.mp3"; }},
+        UnusableCase{"DoubleQuote",
+                     [](const std::filesystem::path& d) { return d.string() + "/a\"b.mp3"; }},
+        UnusableCase{"MissingFolder",
+                     [](const std::filesystem::path& d) { return d.string() + "/weg/a.mp3"; }},
         UnusableCase{"NoFolder", [](const std::filesystem::path&) { return std::string("a.mp3"); }},
         UnusableCase{"TooLong",
-                     [](const std::filesystem::path& d) { return d.string() + "/" + std::string(250, 'x') + ".mp3"; }}),
+                     [](const std::filesystem::path& d) {
+                       return d.string() + "/" + std::string(250, 'x') + ".mp3";
+                     }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SoundCommandsTest, ChosenFileThatDoesNotPlayKeepsTheChoiceAndSaysSo) {

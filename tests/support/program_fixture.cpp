@@ -8,9 +8,9 @@
 #include "platform/events.h"
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
-#include "shell/state/app_state.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
+#include "shell/state/app_state.h"
 
 namespace fs = std::filesystem;
 

@@ -8,8 +8,8 @@
 #include "platform/pictures.h"
 #include "platform/test_probes.h"
 #include "shell/clock_renderer.h"
-#include "shell/state/identifiers.h"
 #include "shell/program.h"
+#include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 
 namespace {

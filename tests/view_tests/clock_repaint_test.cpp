@@ -87,8 +87,8 @@ TEST_F(ClockRepaintTest, ANewSecondRepaintsOnlyWhereThePictureChanged) {
   const QRect changed = ChangedSince(before);
   ASSERT_FALSE(changed.isEmpty()) << "the second did not change the picture";
   const QRect area = watch.painted.boundingRect();
-  EXPECT_TRUE(area.contains(changed)) << "painted " << area.x() << "," << area.y() << " " << area.width()
-                                      << "x" << area.height();
+  EXPECT_TRUE(area.contains(changed))
+      << "painted " << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
   EXPECT_LT(area.width() * area.height(), kWidth * kHeight / 2);
 }
 

@@ -21,7 +21,8 @@ class DateFieldTest : public ProgramTest {
 TEST_F(DateFieldTest, NewFieldShowsTodayOfTheLocalClock) {
   SetTime(2031, 2, 28, 23, 59, 59);
   Start();
-  ASSERT_TRUE(platform::CreateControl(kMainWindow, kTestDateField, platform::ControlKind::DateField, 0, 0, 100, 20));
+  ASSERT_TRUE(platform::CreateControl(kMainWindow, kTestDateField, platform::ControlKind::DateField, 0, 0,
+                                      100, 20));
   EXPECT_EQ(platform::DateFieldDate(kTestDateField), (platform::Date{2031, 2, 28}));
   EXPECT_EQ(platform::ControlText(kTestDateField), "28.02.2031");
 }

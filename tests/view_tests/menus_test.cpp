@@ -1,6 +1,6 @@
+#include "platform/menus.h"
 #include "commands/dispatch.h"
 #include "platform/cp1252.h"
-#include "platform/menus.h"
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
 #include "shell/state/identifiers.h"
@@ -18,6 +18,8 @@ std::vector<std::string> Utf8Lines(const std::vector<std::string>& lines) {
 
 TEST_F(MenuTest, MainMenuBarHoldsEveryItemInOrder) {
   Start(false);
+  // One line per menu, so the list reads like the menu bar.
+  // clang-format off
   const std::vector<std::string> expected = {
       "Uhr", "  13 Klein", "  15 Ausblenden", "  ---", "  4 Beenden",
       "Termin", "  0 Neu", "  1 Öffnen",
@@ -32,6 +34,7 @@ TEST_F(MenuTest, MainMenuBarHoldsEveryItemInOrder) {
       "      28 Pericard Kreislauf", "      29 Drei Erwärmer", "      30 Gallenblase", "      31 Leber",
       "    17 Speichern", "    18 Abbrechen", "    19 Wiederherstellen",
       "?", "  38 Info", "  36 Korvala Home", "  37 Korvala Zentrum für Naturheilkunde"};
+  // clang-format on
   EXPECT_EQ(Utf8Lines(platform::DescribeMenu(kMainMenu)), expected);
 }
 

@@ -280,14 +280,18 @@ TEST_P(MenuStateTest, MirrorsTheSettings) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, MenuStateTest,
     ::testing::Values(
-        MenuStateCase{"defaults", 100, 1, 1, 1, true, kCmdIntervalPermanent, kCmdChimeGong, true, false, true},
+        MenuStateCase{"defaults", 100, 1, 1, 1, true, kCmdIntervalPermanent, kCmdChimeGong, true, false,
+                      true},
         MenuStateCase{"small_permanent_tray", 0, 10, 0, 0, false, -1, kCmdChimeOff, false, true, false},
-        MenuStateCase{"five_minutes_on_top_tray", 5, 11, 3, 1, true, kCmdInterval5, kCmdChimeMp3, true, true, true},
-        MenuStateCase{"one_minute_vesk", 1, 0, 2, 7, true, kCmdInterval1, kCmdChimeVesk, false, false, false},
+        MenuStateCase{"five_minutes_on_top_tray", 5, 11, 3, 1, true, kCmdInterval5, kCmdChimeMp3, true,
+                      true, true},
+        MenuStateCase{"one_minute_vesk", 1, 0, 2, 7, true, kCmdInterval1, kCmdChimeVesk, false, false,
+                      false},
         MenuStateCase{"fifteen", 15, 1, 0, 1, true, kCmdInterval15, kCmdChimeOff, true, false, true},
         MenuStateCase{"unknown_interval", 42, 0, 9, 1, true, -1, -1, true, false, false},
         MenuStateCase{"odd_tray_mode", 3, 15, -1, 1, true, kCmdInterval3, -1, true, true, true},
-        MenuStateCase{"negative_mode_and_interval", -56, -3, 1, 1, false, -1, kCmdChimeGong, true, false, true}),
+        MenuStateCase{"negative_mode_and_interval", -56, -3, 1, 1, false, -1, kCmdChimeGong, true, false,
+                      true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // On a dense screen the organ picture is the twice-size drawing, laid out at the plain
@@ -299,7 +303,9 @@ TEST_F(ViewTest, OrganPictureFollowsTheScreensPixelRatio) {
   ASSERT_TRUE(platform::ControlGeometry(kCtlOrganPicture, x, y, w, h));
   QLabel* label = nullptr;
   for (QWidget* widget : QApplication::allWidgets())
-    if (auto* l = qobject_cast<QLabel*>(widget); l && !l->pixmap().isNull() && l->geometry() == QRect(x, y, w, h)) label = l;
+    if (auto* l = qobject_cast<QLabel*>(widget);
+        l && !l->pixmap().isNull() && l->geometry() == QRect(x, y, w, h))
+      label = l;
   ASSERT_NE(label, nullptr);
   const qreal ratio = label->devicePixelRatioF();
   if (const char* expected = std::getenv("ORGANCLOCK_EXPECT_RATIO")) {

@@ -38,7 +38,8 @@ QRectF DrawTitleAndPeriod(QPainter& p, int width, int height, const QString& nam
   p.drawText(QRectF(2, 3, width - 4, titleHeight), Qt::AlignHCenter | Qt::AlignTop, name);
   p.setFont(time);
   p.setPen(QColor(60, 50, 40));
-  p.drawText(QRectF(2, height - timeHeight - 3, width - 4, timeHeight), Qt::AlignHCenter | Qt::AlignBottom, period);
+  p.drawText(QRectF(2, height - timeHeight - 3, width - 4, timeHeight), Qt::AlignHCenter | Qt::AlignBottom,
+             period);
   return QRectF(4, titleHeight + 5, width - 8, height - titleHeight - timeHeight - 10);
 }
 
@@ -55,7 +56,8 @@ QPen OutlinePen(const QColor& base, double width) {
   return QPen(base.darker(220), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void Label(QPainter& p, QPointF anchor, QPointF textPoint, const QString& text, Side side, double pixelSize) {
+void Label(QPainter& p, QPointF anchor, QPointF textPoint, const QString& text, Side side,
+           double pixelSize) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(QPen(QColor(70, 70, 70), 0.8));
@@ -69,13 +71,27 @@ void Label(QPainter& p, QPointF anchor, QPointF textPoint, const QString& text, 
   const QFontMetricsF m(font);
   QRectF box = m.boundingRect(QRectF(0, 0, 400, 100), Qt::AlignLeft, text);
   switch (side) {
-    case Side::Left: box.moveCenter(textPoint); box.moveRight(textPoint.x() - 2); break;
-    case Side::Right: box.moveCenter(textPoint); box.moveLeft(textPoint.x() + 2); break;
-    case Side::Above: box.moveCenter(textPoint); box.moveBottom(textPoint.y() - 1); break;
-    case Side::Below: box.moveCenter(textPoint); box.moveTop(textPoint.y() + 1); break;
+    case Side::Left:
+      box.moveCenter(textPoint);
+      box.moveRight(textPoint.x() - 2);
+      break;
+    case Side::Right:
+      box.moveCenter(textPoint);
+      box.moveLeft(textPoint.x() + 2);
+      break;
+    case Side::Above:
+      box.moveCenter(textPoint);
+      box.moveBottom(textPoint.y() - 1);
+      break;
+    case Side::Below:
+      box.moveCenter(textPoint);
+      box.moveTop(textPoint.y() + 1);
+      break;
   }
   p.setPen(QColor(25, 25, 25));
-  const Qt::Alignment align = side == Side::Left ? Qt::AlignRight : side == Side::Right ? Qt::AlignLeft : Qt::AlignHCenter;
+  const Qt::Alignment align = side == Side::Left    ? Qt::AlignRight
+                              : side == Side::Right ? Qt::AlignLeft
+                                                    : Qt::AlignHCenter;
   p.drawText(box, align | Qt::AlignVCenter, text);
   p.restore();
 }

@@ -32,4 +32,5 @@ enum class Side { Left, Right, Above, Below };
 
 // A leader line from `anchor` on the drawing to `textPoint`, and the text beside
 // that point on the given side.
-void Label(QPainter& p, QPointF anchor, QPointF textPoint, const QString& text, Side side, double pixelSize = 10);
+void Label(QPainter& p, QPointF anchor, QPointF textPoint, const QString& text, Side side,
+           double pixelSize = 10);

@@ -11,10 +11,10 @@ namespace {
 // One colour per organ period, round the face in clock order, grouped by the
 // five elements' hues so that neighbouring segments stay distinguishable.
 QColor PeriodColour(int segment) {
-  static const QColor colours[12] = {
-      QColor(230, 60, 50),   QColor(245, 130, 40), QColor(250, 200, 40),  QColor(190, 210, 50),
-      QColor(90, 180, 70),   QColor(40, 160, 130), QColor(40, 170, 210),  QColor(50, 110, 210),
-      QColor(100, 80, 200),  QColor(160, 70, 190), QColor(210, 70, 160),  QColor(200, 60, 90)};
+  static const QColor colours[12] = {QColor(230, 60, 50),  QColor(245, 130, 40), QColor(250, 200, 40),
+                                     QColor(190, 210, 50), QColor(90, 180, 70),  QColor(40, 160, 130),
+                                     QColor(40, 170, 210), QColor(50, 110, 210), QColor(100, 80, 200),
+                                     QColor(160, 70, 190), QColor(210, 70, 160), QColor(200, 60, 90)};
   return colours[segment % 12];
 }
 
@@ -131,8 +131,8 @@ QImage DrawDecoration(int scale) {
   p.drawEllipse(yy, r + 1, r + 1);
 
   // The five elements as a column of coloured beads: wood, fire, earth, metal, water.
-  const QColor elements[5] = {QColor(70, 160, 70), QColor(230, 60, 40), QColor(230, 190, 60), QColor(225, 225, 225),
-                              QColor(40, 80, 170)};
+  const QColor elements[5] = {QColor(70, 160, 70), QColor(230, 60, 40), QColor(230, 190, 60),
+                              QColor(225, 225, 225), QColor(40, 80, 170)};
   for (int i = 0; i < 5; ++i) {
     const QPointF bead(w / 2.0, 144 + i * 10.5);
     QRadialGradient g(bead - QPointF(1.5, 1.5), 5);

@@ -18,9 +18,9 @@ constexpr int kRate = 44100;
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 struct Partial {
-  double ratio;      // frequency relative to the fundamental
+  double ratio;  // frequency relative to the fundamental
   double amplitude;
-  double decay;      // seconds until the partial has fallen to 1/e
+  double decay;  // seconds until the partial has fallen to 1/e
 };
 
 // A gong's partials are not whole multiples of the fundamental; that, and the
@@ -28,9 +28,8 @@ struct Partial {
 std::vector<double> Gong() {
   const double seconds = 3.5, fundamental = 110.0;
   const Partial partials[] = {
-      {1.00, 1.00, 1.60}, {1.006, 0.45, 1.50}, {1.52, 0.60, 1.20}, {2.03, 0.42, 0.95},
-      {2.47, 0.32, 0.80}, {2.92, 0.22, 0.60},  {3.61, 0.16, 0.45}, {4.23, 0.10, 0.35},
-      {5.40, 0.06, 0.25}, {0.50, 0.25, 1.80},
+      {1.00, 1.00, 1.60}, {1.006, 0.45, 1.50}, {1.52, 0.60, 1.20}, {2.03, 0.42, 0.95}, {2.47, 0.32, 0.80},
+      {2.92, 0.22, 0.60}, {3.61, 0.16, 0.45},  {4.23, 0.10, 0.35}, {5.40, 0.06, 0.25}, {0.50, 0.25, 1.80},
   };
   std::vector<double> out(size_t(seconds * kRate));
   std::mt19937 random(7);  // fixed seed: the same file on every run
@@ -39,7 +38,8 @@ std::vector<double> Gong() {
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = double(i) / kRate;
     double v = 0.0;
-    for (const Partial& p : partials) v += p.amplitude * std::exp(-t / p.decay) * std::sin(kTwoPi * fundamental * p.ratio * t);
+    for (const Partial& p : partials)
+      v += p.amplitude * std::exp(-t / p.decay) * std::sin(kTwoPi * fundamental * p.ratio * t);
     // A soft felt mallet: the tone swells in over 12 ms instead of clicking on.
     v *= 1.0 - std::exp(-t / 0.012);
     // The thud of the strike: low-passed noise that dies within 60 ms.
@@ -64,7 +64,8 @@ std::vector<double> Reminder() {
     for (size_t i = 0; i < size_t(toneLength * kRate) && start + i < out.size(); ++i) {
       const double t = double(i) / kRate, f = notes[n];
       const double envelope = (1.0 - std::exp(-t / 0.002)) * std::exp(-t / 0.07);
-      const double tone = std::sin(kTwoPi * f * t) + 0.35 * std::sin(kTwoPi * 2 * f * t) * std::exp(-t / 0.03) +
+      const double tone = std::sin(kTwoPi * f * t) +
+                          0.35 * std::sin(kTwoPi * 2 * f * t) * std::exp(-t / 0.03) +
                           0.12 * std::sin(kTwoPi * 3.01 * f * t) * std::exp(-t / 0.02);
       out[start + i] += envelope * tone;
     }
@@ -83,8 +84,14 @@ std::vector<int16_t> Normalise(const std::vector<double>& samples) {
   return out;
 }
 
-void Put16(std::ofstream& f, uint32_t v) { f.put(char(v & 0xff)); f.put(char((v >> 8) & 0xff)); }
-void Put32(std::ofstream& f, uint32_t v) { Put16(f, v & 0xffff); Put16(f, v >> 16); }
+void Put16(std::ofstream& f, uint32_t v) {
+  f.put(char(v & 0xff));
+  f.put(char((v >> 8) & 0xff));
+}
+void Put32(std::ofstream& f, uint32_t v) {
+  Put16(f, v & 0xffff);
+  Put16(f, v >> 16);
+}
 
 bool WriteWav(const std::string& path, const std::vector<int16_t>& samples) {
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
@@ -92,13 +99,13 @@ bool WriteWav(const std::string& path, const std::vector<int16_t>& samples) {
   f.write("RIFF", 4);
   Put32(f, 36 + dataBytes);
   f.write("WAVEfmt ", 8);
-  Put32(f, 16);        // fmt chunk size
-  Put16(f, 1);         // PCM
-  Put16(f, 1);         // mono
+  Put32(f, 16);  // fmt chunk size
+  Put16(f, 1);   // PCM
+  Put16(f, 1);   // mono
   Put32(f, kRate);
-  Put32(f, kRate * 2); // bytes per second
-  Put16(f, 2);         // block align
-  Put16(f, 16);        // bits per sample
+  Put32(f, kRate * 2);  // bytes per second
+  Put16(f, 2);          // block align
+  Put16(f, 16);         // bits per sample
   f.write("data", 4);
   Put32(f, dataBytes);
   for (int16_t s : samples) Put16(f, uint16_t(s));

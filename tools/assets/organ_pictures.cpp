@@ -96,9 +96,12 @@ void DrawLung(QPainter& p, const QRectF& area) {
   p.setPen(QPen(lungColour.darker(170), 1.0));
   p.setBrush(Qt::NoBrush);
   QPainterPath fissures;
-  fissures.moveTo(At(t, 6, 62)); fissures.quadTo(At(t, 24, 52), At(t, 44, 44));
-  fissures.moveTo(At(t, 10, 40)); fissures.quadTo(At(t, 26, 42), At(t, 43, 42));
-  fissures.moveTo(At(t, 94, 70)); fissures.quadTo(At(t, 76, 52), At(t, 57, 36));
+  fissures.moveTo(At(t, 6, 62));
+  fissures.quadTo(At(t, 24, 52), At(t, 44, 44));
+  fissures.moveTo(At(t, 10, 40));
+  fissures.quadTo(At(t, 26, 42), At(t, 43, 42));
+  fissures.moveTo(At(t, 94, 70));
+  fissures.quadTo(At(t, 76, 52), At(t, 57, 36));
   p.drawPath(fissures);
 
   // Windpipe and bronchial tree.
@@ -109,8 +112,10 @@ void DrawLung(QPainter& p, const QRectF& area) {
   Tube(p, trachea, airway, 8);
   CrossMarks(p, trachea, 4, 9, airway.darker(160));
   QPainterPath bronchi;
-  bronchi.moveTo(At(t, 50, 36)); bronchi.quadTo(At(t, 40, 40), At(t, 34, 50));
-  bronchi.moveTo(At(t, 50, 36)); bronchi.quadTo(At(t, 60, 40), At(t, 66, 50));
+  bronchi.moveTo(At(t, 50, 36));
+  bronchi.quadTo(At(t, 40, 40), At(t, 34, 50));
+  bronchi.moveTo(At(t, 50, 36));
+  bronchi.quadTo(At(t, 60, 40), At(t, 66, 50));
   Tube(p, bronchi, airway, 5);
   QPainterPath twigs;
   const double ends[][4] = {{34, 50, 24, 38}, {34, 50, 20, 62}, {34, 50, 30, 76}, {24, 62, 14, 72},
@@ -123,8 +128,10 @@ void DrawLung(QPainter& p, const QRectF& area) {
 
   Label(p, At(t, 50, 12), QPointF(cx + 36, area.top() + 8), "Luftröhre", Side::Right);
   Label(p, At(t, 40, 41), QPointF(cx - 36, area.top() + 14), "Bronchien", Side::Left);
-  Label(p, At(t, 10, 72), QPointF(area.left() + 62, area.bottom() - 30), "rechter\nLungenflügel", Side::Left);
-  Label(p, At(t, 90, 72), QPointF(area.right() - 62, area.bottom() - 30), "linker\nLungenflügel", Side::Right);
+  Label(p, At(t, 10, 72), QPointF(area.left() + 62, area.bottom() - 30), "rechter\nLungenflügel",
+        Side::Left);
+  Label(p, At(t, 90, 72), QPointF(area.right() - 62, area.bottom() - 30), "linker\nLungenflügel",
+        Side::Right);
 }
 
 void DrawLargeIntestine(QPainter& p, const QRectF& area) {
@@ -152,7 +159,8 @@ void DrawLargeIntestine(QPainter& p, const QRectF& area) {
 
   Label(p, At(t, 50, 21), At(t, 50, 38), "Querdarm", Side::Below);
   Label(p, At(t, 8, 40), QPointF(area.left() + 66, area.top() + 40), "aufsteigender\nTeil", Side::Left, 9);
-  Label(p, At(t, 92, 40), QPointF(area.right() - 66, area.top() + 40), "absteigender\nTeil", Side::Right, 9);
+  Label(p, At(t, 92, 40), QPointF(area.right() - 66, area.top() + 40), "absteigender\nTeil", Side::Right,
+        9);
   Label(p, At(t, 6, 90), QPointF(area.left() + 60, area.bottom() - 12), "Blinddarm", Side::Left);
   Label(p, At(t, 75, 82), QPointF(area.right() - 60, area.bottom() - 30), "S-Darm", Side::Right);
   Label(p, At(t, 56, 96), QPointF(area.right() - 60, area.bottom() - 6), "Mastdarm", Side::Right);
@@ -266,9 +274,12 @@ void DrawHeart(QPainter& p, const QRectF& area) {
   aorta.lineTo(At(t, 82, 36));
   Tube(p, aorta, artery, 11);
   QPainterPath branches;
-  branches.moveTo(At(t, 54, 13)); branches.lineTo(At(t, 52, 0));
-  branches.moveTo(At(t, 62, 9)); branches.lineTo(At(t, 62, 0));
-  branches.moveTo(At(t, 70, 9)); branches.lineTo(At(t, 72, 0));
+  branches.moveTo(At(t, 54, 13));
+  branches.lineTo(At(t, 52, 0));
+  branches.moveTo(At(t, 62, 9));
+  branches.lineTo(At(t, 62, 0));
+  branches.moveTo(At(t, 70, 9));
+  branches.lineTo(At(t, 72, 0));
   Tube(p, branches, artery, 3.5);
 
   QPainterPath atrium;
@@ -286,8 +297,10 @@ void DrawHeart(QPainter& p, const QRectF& area) {
   QPainterPath trunk;
   trunk.moveTo(At(t, 58, 44));
   trunk.lineTo(At(t, 62, 26));
-  trunk.moveTo(At(t, 62, 28)); trunk.quadTo(At(t, 66, 20), At(t, 78, 20));
-  trunk.moveTo(At(t, 62, 28)); trunk.quadTo(At(t, 52, 22), At(t, 42, 24));
+  trunk.moveTo(At(t, 62, 28));
+  trunk.quadTo(At(t, 66, 20), At(t, 78, 20));
+  trunk.moveTo(At(t, 62, 28));
+  trunk.quadTo(At(t, 52, 22), At(t, 42, 24));
   Tube(p, trunk, vein.lighter(110), 7);
 
   // Coronary vessels on the surface and the groove between the chambers.
@@ -299,8 +312,10 @@ void DrawHeart(QPainter& p, const QRectF& area) {
   p.drawPath(groove);
   p.setPen(QPen(QColor(240, 200, 90), 1.0));
   QPainterPath twigs;
-  twigs.moveTo(At(t, 57, 60)); twigs.lineTo(At(t, 70, 66));
-  twigs.moveTo(At(t, 58, 74)); twigs.lineTo(At(t, 46, 80));
+  twigs.moveTo(At(t, 57, 60));
+  twigs.lineTo(At(t, 70, 66));
+  twigs.moveTo(At(t, 58, 74));
+  twigs.lineTo(At(t, 46, 80));
   p.drawPath(twigs);
 
   const double l = area.left() + 64, r = area.right() - 64;
@@ -355,8 +370,10 @@ void DrawBladder(QPainter& p, const QRectF& area) {
   const QTransform t = Unit(QRectF(area.center().x() - 48, area.top() + 2, 96, area.height() - 4));
   const QColor wall(214, 150, 150);
   QPainterPath ureters;
-  ureters.moveTo(At(t, 6, 0)); ureters.cubicTo(At(t, 10, 20), At(t, 20, 30), At(t, 28, 40));
-  ureters.moveTo(At(t, 94, 0)); ureters.cubicTo(At(t, 90, 20), At(t, 80, 30), At(t, 72, 40));
+  ureters.moveTo(At(t, 6, 0));
+  ureters.cubicTo(At(t, 10, 20), At(t, 20, 30), At(t, 28, 40));
+  ureters.moveTo(At(t, 94, 0));
+  ureters.cubicTo(At(t, 90, 20), At(t, 80, 30), At(t, 72, 40));
   Tube(p, ureters, QColor(230, 190, 150), 5);
   QPainterPath urethra;
   urethra.moveTo(At(t, 50, 84));
@@ -402,8 +419,10 @@ void DrawKidneys(QPainter& p, const QRectF& area) {
   const QTransform t = Unit(QRectF(area.left() + 4, area.top() + 2, area.width() - 8, area.height() - 4));
   const QColor kidney(170, 70, 60), gland(236, 196, 90);
   QPainterPath ureters;
-  ureters.moveTo(At(t, 30, 44)); ureters.cubicTo(At(t, 36, 60), At(t, 40, 76), At(t, 44, 88));
-  ureters.moveTo(At(t, 70, 44)); ureters.cubicTo(At(t, 64, 60), At(t, 60, 76), At(t, 56, 88));
+  ureters.moveTo(At(t, 30, 44));
+  ureters.cubicTo(At(t, 36, 60), At(t, 40, 76), At(t, 44, 88));
+  ureters.moveTo(At(t, 70, 44));
+  ureters.cubicTo(At(t, 64, 60), At(t, 60, 76), At(t, 56, 88));
   Tube(p, ureters, QColor(230, 190, 150), 3.5);
   QPainterPath bladder;
   bladder.addEllipse(QRectF(At(t, 38, 86), At(t, 62, 100)));
@@ -419,13 +438,17 @@ void DrawKidneys(QPainter& p, const QRectF& area) {
   const double mid = At(t, 50, 0).x();
   const QTransform mirror = QTransform::fromTranslate(2 * mid, 0).scale(-1, 1);
   QPainterPath cap;
-  cap.moveTo(At(t, 10, 14)); cap.quadTo(At(t, 16, 0), At(t, 28, 12)); cap.quadTo(At(t, 20, 8), At(t, 10, 14));
+  cap.moveTo(At(t, 10, 14));
+  cap.quadTo(At(t, 16, 0), At(t, 28, 12));
+  cap.quadTo(At(t, 20, 8), At(t, 10, 14));
   for (const QTransform& side : {QTransform(), mirror}) {
     FillShape(p, side.map(bean), kidney);
     FillShape(p, side.map(cap), gland);
     QPainterPath pelvis;
-    pelvis.moveTo(At(t, 30, 42)); pelvis.quadTo(At(t, 18, 38), At(t, 16, 30));
-    pelvis.moveTo(At(t, 28, 40)); pelvis.quadTo(At(t, 16, 44), At(t, 14, 50));
+    pelvis.moveTo(At(t, 30, 42));
+    pelvis.quadTo(At(t, 18, 38), At(t, 16, 30));
+    pelvis.moveTo(At(t, 28, 40));
+    pelvis.quadTo(At(t, 16, 44), At(t, 14, 50));
     Tube(p, side.map(pelvis), QColor(240, 210, 170), 3);
   }
 
@@ -551,7 +574,8 @@ void DrawTripleBurner(QPainter& p, const QRectF& area) {
   const double x = area.left() + 96;
   for (int i = 0; i < 3; ++i) {
     const double y = (At(t, 0, bounds[i]).y() + At(t, 0, bounds[i + 1]).y()) / 2;
-    Label(p, At(t, 84, (bounds[i] + bounds[i + 1]) / 2), QPointF(x, y), QString::fromUtf8(names[i]), Side::Right, 9.5);
+    Label(p, At(t, 84, (bounds[i] + bounds[i + 1]) / 2), QPointF(x, y), QString::fromUtf8(names[i]),
+          Side::Right, 9.5);
   }
 }
 
@@ -567,10 +591,14 @@ void DrawGallbladder(QPainter& p, const QRectF& area) {
   FillShape(p, liverEdge, liver);
 
   QPainterPath ducts;
-  ducts.moveTo(At(t, 40, 12)); ducts.quadTo(At(t, 52, 26), At(t, 58, 34));
-  ducts.moveTo(At(t, 76, 12)); ducts.quadTo(At(t, 64, 24), At(t, 58, 34));
-  ducts.moveTo(At(t, 58, 34)); ducts.lineTo(At(t, 60, 84));
-  ducts.moveTo(At(t, 34, 48)); ducts.quadTo(At(t, 50, 40), At(t, 58, 48));
+  ducts.moveTo(At(t, 40, 12));
+  ducts.quadTo(At(t, 52, 26), At(t, 58, 34));
+  ducts.moveTo(At(t, 76, 12));
+  ducts.quadTo(At(t, 64, 24), At(t, 58, 34));
+  ducts.moveTo(At(t, 58, 34));
+  ducts.lineTo(At(t, 60, 84));
+  ducts.moveTo(At(t, 34, 48));
+  ducts.quadTo(At(t, 50, 40), At(t, 58, 48));
   Tube(p, ducts, QColor(120, 170, 90), 4);
 
   QPainterPath duodenum;
@@ -624,7 +652,8 @@ void DrawLiver(QPainter& p, const QRectF& area) {
   gallbladder.closeSubpath();
   FillShape(p, gallbladder, QColor(90, 150, 70));
 
-  Label(p, At(t, 20, 50), QPointF(area.left() + 40, area.bottom() - 24), "rechter\nLeberlappen", Side::Below, 9.5);
+  Label(p, At(t, 20, 50), QPointF(area.left() + 40, area.bottom() - 24), "rechter\nLeberlappen",
+        Side::Below, 9.5);
   Label(p, At(t, 78, 32), At(t, 86, 62), "linker\nLeberlappen", Side::Below, 9.5);
   Label(p, At(t, 56, 40), At(t, 72, 2), "Sichelband", Side::Right, 9.5);
   Label(p, At(t, 44, 4), At(t, 30, 2), "Hohlvene", Side::Left, 9.5);
@@ -632,9 +661,9 @@ void DrawLiver(QPainter& p, const QRectF& area) {
 }
 
 using Drawing = void (*)(QPainter&, const QRectF&);
-const std::array<Drawing, 12> kDrawings = {DrawLung,    DrawLargeIntestine, DrawStomach,     DrawPancreas,
-                                           DrawHeart,   DrawSmallIntestine, DrawBladder,     DrawKidneys,
-                                           DrawPericardium, DrawTripleBurner, DrawGallbladder, DrawLiver};
+const std::array<Drawing, 12> kDrawings = {
+    DrawLung,    DrawLargeIntestine, DrawStomach,     DrawPancreas,     DrawHeart,       DrawSmallIntestine,
+    DrawBladder, DrawKidneys,        DrawPericardium, DrawTripleBurner, DrawGallbladder, DrawLiver};
 
 }  // namespace
 
@@ -672,7 +701,8 @@ QImage DrawOrganPicture(int organ, int scale) {
   p.setRenderHint(QPainter::TextAntialiasing, true);
   DrawCanvasFrame(p, frame);
   p.translate(frame.topLeft());
-  const QRectF area = DrawTitleAndPeriod(p, frame.width(), frame.height(), QString::fromUtf8(o.title), OrganPeriod(organ));
+  const QRectF area =
+      DrawTitleAndPeriod(p, frame.width(), frame.height(), QString::fromUtf8(o.title), OrganPeriod(organ));
   kDrawings.at(size_t(organ - 1))(p, area);
   return image;
 }

@@ -50,7 +50,11 @@ std::vector<Box> MedianCut(std::vector<Cell*> cells, size_t wanted) {
       for (int ch = 0; ch < 3; ++ch) {
         // Square-rooting the count keeps rare but distinct colours (label text) alive.
         long score = long(ChannelRange(boxes[i], ch) + 1) * long(std::sqrt(double(pixels)) + 1);
-        if (score > bestScore) { bestScore = score; best = i; bestChannel = ch; }
+        if (score > bestScore) {
+          bestScore = score;
+          best = i;
+          bestChannel = ch;
+        }
       }
     }
     if (best == boxes.size()) break;
@@ -122,7 +126,10 @@ IndexedPicture ReduceTo256Colours(const QImage& source) {
           const long dg = qGreen(colour) - qGreen(out.palette[i]);
           const long db = qBlue(colour) - qBlue(out.palette[i]);
           const long d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-          if (bestDistance < 0 || d < bestDistance) { bestDistance = d; bestIndex = uint8_t(i); }
+          if (bestDistance < 0 || d < bestDistance) {
+            bestDistance = d;
+            bestIndex = uint8_t(i);
+          }
         }
         found = nearest.emplace(colour, bestIndex).first;
       }

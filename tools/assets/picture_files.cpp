@@ -8,8 +8,14 @@ namespace {
 class Bytes {
  public:
   void u8(uint32_t v) { data_.push_back(char(v & 0xff)); }
-  void u16(uint32_t v) { u8(v); u8(v >> 8); }
-  void u32(uint32_t v) { u16(v); u16(v >> 16); }
+  void u16(uint32_t v) {
+    u8(v);
+    u8(v >> 8);
+  }
+  void u32(uint32_t v) {
+    u16(v);
+    u16(v >> 16);
+  }
   void zeros(size_t n) { data_.append(n, '\0'); }
   void append(const Bytes& other) { data_ += other.data_; }
   size_t size() const { return data_.size(); }
@@ -29,23 +35,26 @@ bool Save(const Bytes& bytes, const std::string& path) {
 uint32_t RowBytes(int width, int bitsPerPixel) { return uint32_t((width * bitsPerPixel + 31) / 32 * 4); }
 
 void InfoHeader(Bytes& b, int width, int height, int bits, uint32_t imageBytes, uint32_t coloursUsed) {
-  b.u32(40);             // biSize
+  b.u32(40);  // biSize
   b.u32(uint32_t(width));
   b.u32(uint32_t(height));  // positive: rows are stored bottom-up
-  b.u16(1);              // biPlanes
+  b.u16(1);                 // biPlanes
   b.u16(uint32_t(bits));
-  b.u32(0);              // BI_RGB
+  b.u32(0);  // BI_RGB
   b.u32(imageBytes);
-  b.u32(3780);           // 96 dpi in pixels per metre
+  b.u32(3780);  // 96 dpi in pixels per metre
   b.u32(3780);
   b.u32(coloursUsed);
-  b.u32(0);              // all colours important
+  b.u32(0);  // all colours important
 }
 
 void Palette256(Bytes& b, const std::vector<QRgb>& palette) {
   for (size_t i = 0; i < 256; ++i) {
     const QRgb c = i < palette.size() ? palette[i] : 0;
-    b.u8(uint32_t(qBlue(c))); b.u8(uint32_t(qGreen(c))); b.u8(uint32_t(qRed(c))); b.u8(0);
+    b.u8(uint32_t(qBlue(c)));
+    b.u8(uint32_t(qGreen(c)));
+    b.u8(uint32_t(qRed(c)));
+    b.u8(0);
   }
 }
 
@@ -69,7 +78,8 @@ void AndMask(Bytes& b, int size, const std::vector<bool>& transparent) {
 }
 
 void FileHeader(Bytes& b, uint32_t fileSize, uint32_t pixelOffset) {
-  b.u8('B'); b.u8('M');
+  b.u8('B');
+  b.u8('M');
   b.u32(fileSize);
   b.u32(0);
   b.u32(pixelOffset);
@@ -96,8 +106,10 @@ Bytes IconImage32(const QImage& source) {
   for (int y = s - 1; y >= 0; --y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
     for (int x = 0; x < s; ++x) {
-      b.u8(uint32_t(qBlue(row[x]))); b.u8(uint32_t(qGreen(row[x])));
-      b.u8(uint32_t(qRed(row[x]))); b.u8(uint32_t(qAlpha(row[x])));
+      b.u8(uint32_t(qBlue(row[x])));
+      b.u8(uint32_t(qGreen(row[x])));
+      b.u8(uint32_t(qRed(row[x])));
+      b.u8(uint32_t(qAlpha(row[x])));
     }
   }
   for (int y = 0; y < s; ++y) {
@@ -120,7 +132,11 @@ bool WriteBmp24(const QImage& source, const std::string& path) {
   InfoHeader(b, w, h, 24, pixelBytes, 0);
   for (int y = h - 1; y >= 0; --y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-    for (int x = 0; x < w; ++x) { b.u8(uint32_t(qBlue(row[x]))); b.u8(uint32_t(qGreen(row[x]))); b.u8(uint32_t(qRed(row[x]))); }
+    for (int x = 0; x < w; ++x) {
+      b.u8(uint32_t(qBlue(row[x])));
+      b.u8(uint32_t(qGreen(row[x])));
+      b.u8(uint32_t(qRed(row[x])));
+    }
     b.zeros(rowBytes - uint32_t(3 * w));
   }
   return Save(b, path);

@@ -11,16 +11,16 @@
 #include "appointments/appointment_file.h"
 #include "commands/dispatch.h"
 #include "platform/application.h"
+#include "platform/clock.h"
 #include "platform/cp1252.h"
-#include "platform/whole_file.h"
+#include "platform/events.h"
 #include "platform/test_probes.h"
 #include "platform/ui_driver.h"
-#include "platform/clock.h"
-#include "platform/events.h"
+#include "platform/whole_file.h"
 #include "platform/windows.h"
 #include "shell/clock_renderer.h"
-#include "shell/state/identifiers.h"
 #include "shell/program.h"
+#include "shell/state/identifiers.h"
 #include "shell/views.h"
 
 int main(int argc, char** argv) {
@@ -39,7 +39,9 @@ int main(int argc, char** argv) {
   platform::SetScriptedClock(platform::MakeLocalTime(2026, 12, 7, 14, 37, 21));
   // Two appointments today, so the calendar and the appointment window have content.
   AppointmentList list(2);
-  list[0] = {"07.12.2026", 16, 30, 1, platform::Cp1252("Zahnarzt Dr. Müller"), };
+  list[0] = {
+      "07.12.2026", 16, 30, 1, platform::Cp1252("Zahnarzt Dr. Müller"),
+  };
   list[1] = {"07.12.2026", 19, 0, 0, "Qigong-Kurs"};
   platform::WriteWholeFile("Term.dat", EncodeAppointments(list));
   RunStartup();
