@@ -44,6 +44,12 @@ void InstallCaretRest() {
   qApp->installEventFilter(watch);
   g_desktopFlashTime = QApplication::cursorFlashTime();
   g_lastInput = SteadyNow();
+  // A program started with the session sits untouched at first: its caret rests until
+  // the first key press or click, rather than blinking through its first seconds.
+  if (g_desktopFlashTime > 0) {
+    g_resting = true;
+    QApplication::setCursorFlashTime(0);
+  }
 }
 
 void RestCaretIfIdle(SteadyTime now) {

@@ -3,7 +3,7 @@
 // rest): a blinking caret repaints the field twice a second, about a quarter of what an
 // idle program costs. As GNOME desktops do, the caret stops blinking (and stays
 // visible) after some seconds without keyboard or mouse input, and blinks again at the
-// next key press or click.
+// next key press or click. It rests from the start until the first input.
 #include <chrono>
 
 #include "platform/clock.h"

@@ -32,11 +32,13 @@ void HandPictureToControl(int control, int picture, const std::string& accessibl
 void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndPictures,
                             const std::string& accessibleName) {
   if (!QCoreApplication::instance()) return;
-  // The copies keep the pictures' device pixel ratio, so the controls show them at their
-  // own size in logical pixels.
+  // The pictures keep their device pixel ratio, so the controls show them at their own
+  // size in logical pixels. Handed over without a copy: the drawer goes on in a second
+  // buffer.
   std::vector<std::pair<int, QImage>> copies;
   for (const auto& [control, picture] : controlsAndPictures)
-    if (QImage* image = FindPicture(picture)) copies.emplace_back(control, image->copy());
+    if (QImage image = TakePictureForHandOver(picture); !image.isNull())
+      copies.emplace_back(control, image);
   if (copies.empty()) return;
   const QString name = ToQt(accessibleName);
   // One posted call for all of them: the main thread wakes once, and does not wait on

@@ -37,6 +37,7 @@ struct PictureEntry {
   // The embedded twice-size drawing for dense screens, decoded when first needed.
   QImage twice;
   PendingPicture pendingTwice;
+  QImage spare;  // the drawer's second buffer once the picture is handed over
 };
 
 // Ratios above this get the twice-size drawing; at ratio 1 the plain picture is shown.
@@ -147,6 +148,19 @@ QImage* FindPicture(int picture) {
   PictureEntry& entry = it->second;
   DecodePending(entry.pending, entry.image);
   return entry.image.isNull() ? nullptr : &entry.image;
+}
+
+QImage TakePictureForHandOver(int picture) {
+  auto it = Pictures().find(picture);
+  if (it == Pictures().end() || it->second.image.isNull()) return {};
+  PictureEntry& entry = it->second;
+  if (entry.spare.size() != entry.image.size() || entry.spare.format() != entry.image.format()) {
+    entry.spare = QImage(entry.image.size(), entry.image.format());
+    entry.spare.setDevicePixelRatio(entry.image.devicePixelRatio());
+  }
+  const QImage handed = entry.image;  // shares the pixels; the next drawing detaches if needed
+  std::swap(entry.image, entry.spare);
+  return handed;
 }
 
 QPixmap PictureForScreen(int picture, qreal devicePixelRatio) {

@@ -18,9 +18,16 @@ class CaretRestTest : public ProgramTest {
     CopyDeliveredFiles();
     SetTime(2026, 12, 7, 10, 20);
     Start();
+    restedAtStart_ = !platform::CaretBlinks();
     platform::PressKeyIn(kCtlOrganText, 'a');  // input: the caret blinks
   }
+  bool restedAtStart_ = false;
 };
+
+TEST_F(CaretRestTest, RestsFromTheStartUntilTheFirstInput) {
+  EXPECT_TRUE(restedAtStart_);
+  EXPECT_TRUE(platform::CaretBlinks());
+}
 
 TEST_F(CaretRestTest, BlinksWhileTheUserIsAtWorkAndRestsAfterTenQuietSeconds) {
   EXPECT_TRUE(platform::CaretBlinks());
