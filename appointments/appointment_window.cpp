@@ -143,9 +143,9 @@ Appointment ReadEditor() {
   a.DateText = platform::ControlText(kCtlDateField);
   a.Hour = static_cast<int8_t>(BoxValue(kCtlHourBox));
   a.Minute = static_cast<int8_t>(BoxValue(kCtlMinuteBox));
-  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? 1
-                   : platform::IsOptionChecked(kCtlOptionDay) ? 2
-                                                              : 0;
+  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? int8_t{1}
+                   : platform::IsOptionChecked(kCtlOptionDay) ? int8_t{2}
+                                                              : int8_t{0};
   a.Text = platform::ControlText(kCtlAppointmentText);
   return a;
 }

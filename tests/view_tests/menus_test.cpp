@@ -12,6 +12,7 @@ class MenuTest : public ProgramTest {};
 
 std::vector<std::string> Utf8Lines(const std::vector<std::string>& lines) {
   std::vector<std::string> out;
+  out.reserve(lines.size());
   for (const auto& line : lines) out.push_back(platform::Utf8(line));
   return out;
 }
