@@ -19,8 +19,8 @@ namespace {
 using platform::ControlKind;
 
 struct SetRow {
-  bool toolbar[6];   // 44, 45, 46, 47, 48, 49
-  bool controls[8];  // 23, 29, 30, 31, 32, 34, 35, 36
+  bool toolbar[6];   // in the order of kToolbar
+  bool controls[8];  // in the order of kControls
 };
 
 constexpr int kToolbar[6] = {kCmdToolNew,    kCmdToolOpen,  kCmdToolSave,
@@ -29,7 +29,7 @@ constexpr int kControls[8] = {kCtlDateField,       kCtlOptionHour, kCtlOptionDay
                               kCtlAppointmentText, kCtlDayList,    kCtlHourBox,   kCtlMinuteBox};
 
 const SetRow& RowOf(EditorSet set) {
-  //                                 44 45 46 47 48 49    23 29 30 31 32 34 35 36
+  // Columns: the buttons of kToolbar, then the controls of kControls, each in that order.
   static const SetRow kView{{1, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 1, 0, 0}};
   static const SetRow kViewWithRow{{1, 1, 0, 1, 0, 0}, {1, 0, 0, 0, 0, 1, 0, 0}};
   static const SetRow kNew{{0, 0, 1, 0, 1, 0}, {1, 1, 1, 1, 1, 0, 1, 1}};
@@ -143,9 +143,9 @@ Appointment ReadEditor() {
   a.DateText = platform::ControlText(kCtlDateField);
   a.Hour = static_cast<int8_t>(BoxValue(kCtlHourBox));
   a.Minute = static_cast<int8_t>(BoxValue(kCtlMinuteBox));
-  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? 1
-                   : platform::IsOptionChecked(kCtlOptionDay) ? 2
-                                                              : 0;
+  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? int8_t{1}
+                   : platform::IsOptionChecked(kCtlOptionDay) ? int8_t{2}
+                                                              : int8_t{0};
   a.Text = platform::ControlText(kCtlAppointmentText);
   return a;
 }

@@ -4,7 +4,8 @@
 
 #include "shell/state/appointment.h"
 
-// Which toolbar buttons (44-49) and controls (23, 29-32, 34-36) can be used.
+// Which toolbar buttons (kCmdToolNew ... kCmdToolStopReminding) and editor controls (date
+// field, reminder options, text, day list, hour and minute boxes) can be used.
 enum class EditorSet { View, ViewWithRow, New, Change, Reminder };
 
 // Creates kAppointmentWindow afresh (an open one is replaced) and shows it: date field at today,

@@ -118,7 +118,7 @@ void HandleAppointmentCommand(int command) {
   switch (command) {
     case kCmdNewAppointment: NewAppointment(); break;
     case kCmdOpenAppointments: OpenToday(); break;
-    case kCmdReturnKey: break;  // exists so that Return does nothing in the window
+    case kCmdReturnKey:  // exists so that Return does nothing in the window
     default: break;
   }
   // The toolbar's commands only mean something while its window exists.

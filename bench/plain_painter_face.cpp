@@ -45,8 +45,8 @@ Face SetUpFace(int width, int height) {
   f.width = width;
   f.height = height;
   f.R = static_cast<int>(std::lround(height / 3.072));
-  f.centreX = width / 2.0f;
-  f.centreY = height / 2.0f;
+  f.centreX = static_cast<float>(width) / 2.0f;
+  f.centreY = static_cast<float>(height) / 2.0f;
   f.numerals = FaceFont(f.R / 15);
   f.organ = FaceFont(f.R / 32);
   f.date = FaceFont(f.R / 10);
@@ -61,7 +61,10 @@ QPointF OnDial(QPointF centre, double radius, double degrees) {
 void DrawText(QPainter& p, const QFont& font, QPointF at, const QString& text) {
   p.setFont(font);
   const QFontMetrics m(font);
-  p.drawText(QPointF(at.x() - m.horizontalAdvance(text) / 2, at.y() - m.height() / 2 + m.ascent()), text);
+  // Whole pixels, as organsaver centres its texts.
+  const int halfWidth = m.horizontalAdvance(text) / 2;
+  const int halfHeight = m.height() / 2;
+  p.drawText(QPointF(at.x() - halfWidth, at.y() - halfHeight + m.ascent()), text);
 }
 
 void DrawHand(QPainter& p, QPointF c, double halfWidth, double length, double angle, QColor colour) {
@@ -84,6 +87,11 @@ void DrawFace(const Face& f, QImage& picture, int hour, int minute, int second) 
   p.fillRect(picture.rect(), Qt::black);
   const QPointF c(std::round(f.centreX), std::round(f.centreY));
   const int R = f.R;
+  // The face's integer measures, as organsaver computes them.
+  const int numeralInset = R / 15;
+  const int halfRadius = R / 2;
+  const int handHalfWidth = R / 30;
+  const int hubRadius = R / 60;
   p.setPen(Qt::white);
   p.drawEllipse(c, R, R);
   p.drawEllipse(c, R - 1, R - 1);
@@ -94,13 +102,13 @@ void DrawFace(const Face& f, QImage& picture, int hour, int minute, int second) 
       int n = a / 30 + 3;
       if (n > 12) n -= 12;
       p.setPen(QColor(255, 255, 0));
-      DrawText(p, f.numerals, OnDial(c, R / 1.0714 - R / 15, a), QString::number(n));
+      DrawText(p, f.numerals, OnDial(c, R / 1.0714 - numeralInset, a), QString::number(n));
     }
   }
   p.setPen(QColor(0, 255, 200));
-  DrawText(p, f.date, QPointF(c.x(), c.y() + R / 2), QStringLiteral("Mo. 07.12.2026"));
+  DrawText(p, f.date, QPointF(c.x(), c.y() + halfRadius), QStringLiteral("Mo. 07.12.2026"));
   const double hourAngle = ((hour % 12) * 3600 + minute * 60 + second) * 360.0 / 43200 - 90;
-  DrawHand(p, c, R / 30, R / 2, hourAngle, QColor(0, 0, 255));
+  DrawHand(p, c, handHalfWidth, halfRadius, hourAngle, QColor(0, 0, 255));
   const QPointF disc = OnDial(c, R / 4.2, hourAngle);
   const double discRadius = std::round(R / 8.5);
   p.setPen(QColor(6, 6, 255));
@@ -108,15 +116,15 @@ void DrawFace(const Face& f, QImage& picture, int hour, int minute, int second) 
   p.drawEllipse(disc, discRadius, discRadius);
   p.setBrush(Qt::NoBrush);
   p.setPen(Qt::white);
-  const int organHeight = QFontMetrics(f.organ).height();
-  DrawText(p, f.organ, QPointF(disc.x(), disc.y() - organHeight / 2), QStringLiteral("Gallenblase"));
-  DrawText(p, f.organ, QPointF(disc.x(), disc.y() + organHeight / 2), QStringLiteral("23-01 Uhr"));
-  DrawHand(p, c, R / 30, std::round(R / 1.5), minute * 6 - 90, QColor(0, 255, 0));
+  const int halfOrganHeight = QFontMetrics(f.organ).height() / 2;
+  DrawText(p, f.organ, QPointF(disc.x(), disc.y() - halfOrganHeight), QStringLiteral("Gallenblase"));
+  DrawText(p, f.organ, QPointF(disc.x(), disc.y() + halfOrganHeight), QStringLiteral("23-01 Uhr"));
+  DrawHand(p, c, handHalfWidth, std::round(R / 1.5), minute * 6 - 90, QColor(0, 255, 0));
   p.setPen(QColor(255, 0, 0));
   p.drawLine(c, OnDial(c, R / 1.45, second * 6 - 90));
   p.drawLine(c, OnDial(c, R / 20.0, second * 6 + 90));
   p.setBrush(QColor(255, 0, 0));
-  p.drawEllipse(c, R / 60, R / 60);
+  p.drawEllipse(c, hubRadius, hubRadius);
 }
 
 void MoveFace(Face& f) {
@@ -126,10 +134,12 @@ void MoveFace(Face& f) {
   };
   f.centreX += f.speedX;
   f.centreY += f.speedY;
-  if (f.centreX >= f.width - f.R) f.centreX = f.width - f.R, f.speedX = -speed();
-  if (f.centreX <= f.R) f.centreX = f.R, f.speedX = speed();
-  if (f.centreY >= f.height - f.R) f.centreY = f.height - f.R, f.speedY = -speed();
-  if (f.centreY <= f.R) f.centreY = f.R, f.speedY = speed();
+  const float left = static_cast<float>(f.R), right = static_cast<float>(f.width - f.R);
+  const float top = static_cast<float>(f.R), bottom = static_cast<float>(f.height - f.R);
+  if (f.centreX >= right) f.centreX = right, f.speedX = -speed();
+  if (f.centreX <= left) f.centreX = left, f.speedX = speed();
+  if (f.centreY >= bottom) f.centreY = bottom, f.speedY = -speed();
+  if (f.centreY <= top) f.centreY = top, f.speedY = speed();
 }
 
 // Same method as saver_frame_bench: warm up, then time a run of frames.

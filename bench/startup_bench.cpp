@@ -29,7 +29,7 @@ double ProcessStartSeconds() {
 double UptimeSeconds() {
   timespec ts{};
   clock_gettime(CLOCK_BOOTTIME, &ts);
-  return static_cast<double>(ts.tv_sec) + ts.tv_nsec / 1e9;
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ void DrawClockFrame(ClockDisplay& display, QImage& picture, const LocalTime& now
 
   if (display.style == FaceStyle::FullScreen) {
     const bool sunday = display.texts.weekdayText == kSundayLabel;
-    const DialPoint at{centre.x, RoundHalfEven(static_cast<double>(display.motion.centreY) + R / 2)};
+    const int dateLineDrop = R / 2;  // whole pixels below the centre
+    const DialPoint at{centre.x, RoundHalfEven(static_cast<double>(display.motion.centreY) + dateLineDrop)};
     DrawCentredText(picture, display.fonts[kDateLineFont], display.texts.dateLine, at,
                     sunday ? colours.dateSunday : colours.dateOtherDays);
   }

@@ -53,7 +53,9 @@ FaceLayout ComputeFaceLayout(int pictureHeight) {
   f.hubRadius = R / 60;
   f.longTickRadius = r / kLongTickDivisor;
   f.shortTickRadius = r / kShortTickDivisor;
-  f.numeralRadius = f.longTickRadius - static_cast<float>(R / 15);
+  // The numerals stand a whole number of pixels inside the long ticks.
+  const int numeralInset = R / 15;
+  f.numeralRadius = f.longTickRadius - static_cast<float>(numeralInset);
   f.secondTipRadiusX = r / kSecondTipXDivisor;
   f.secondTipRadiusY = r / kSecondTipYDivisor;
   f.secondTailRadius = r / kSecondTailDivisor;

@@ -36,9 +36,9 @@ DialPoint PointOnDial(DialPoint centre, float radius, int angleDegrees);
 // Sizes of the face for a picture of the given height.
 struct FaceLayout {
   int faceRadius = 0;
-  int numeralPoints = 0;    // font 0
-  int organTextPoints = 0;  // font 1
-  int dateLinePoints = 0;   // font 2
+  int numeralPoints = 0;    // kNumeralFont
+  int organTextPoints = 0;  // kOrganTextFont
+  int dateLinePoints = 0;   // kDateLineFont
   int handHalfWidth = 0;    // hour and minute hand
   int hourHandLength = 0;
   int minuteHandLength = 0;

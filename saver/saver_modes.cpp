@@ -136,9 +136,7 @@ bool RunFullScreenFrame(FullScreenRun& run, SaverPlatform& platform, const Local
   // Only a movement of more than the slack asks for the end; a refused
   // password leaves the start position as it was, so it asks again next frame.
   const ScreenPoint pointer = platform.CursorPosition();
-  if (MovedTooFar(pointer.x, run.startCursor.x)) {
-    if (VerifySaverPassword(platform, kFullScreenWindow)) return false;
-  } else if (MovedTooFar(pointer.y, run.startCursor.y)) {
+  if (MovedTooFar(pointer.x, run.startCursor.x) || MovedTooFar(pointer.y, run.startCursor.y)) {
     if (VerifySaverPassword(platform, kFullScreenWindow)) return false;
   }
 

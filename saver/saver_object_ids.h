@@ -13,7 +13,7 @@ inline constexpr int kFullScreenPicture = 1;  // W x H of the primary display
 
 // Picture controls
 inline constexpr int kPreviewPictureControl = 0;     // child of the host window
-inline constexpr int kFullScreenPictureControl = 1;  // in window 0 at (0, 0)
+inline constexpr int kFullScreenPictureControl = 1;  // in kFullScreenWindow at (0, 0)
 
 // Fonts
 inline constexpr int kNumeralFont = 0;

@@ -55,7 +55,7 @@ std::string ChooseChimeFile() {
   request.filters = platform::Cp1252(kFilters);
   request.selectedFilter = kAllSupportedFilter;
   SplitChimeFile(App().settings.chimeFile, request.startFolder, request.proposedName);
-  const std::string chosen = platform::ShowOpenFileDialog(request);
+  std::string chosen = platform::ShowOpenFileDialog(request);
   if (chosen.empty()) return {};
   if (!IsUsableChimePath(chosen)) {
     platform::ShowMessageBox("Fehler", platform::Cp1252("Diese Datei kann nicht verwendet werden!"),

@@ -12,7 +12,7 @@ PACKAGES=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
   xvfb x11-utils x11-xserver-utils xdotool xauth imagemagick
   appstream desktop-file-utils dpkg-dev
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format clang-tidy
   libx11-dev
   dunst systemd dbus at-spi2-core python3-pyatspi
 )

@@ -29,7 +29,7 @@ class ByteReader {
     return line;
   }
 
-  int8_t ReadInt8() { return AtEnd() ? 0 : static_cast<int8_t>(bytes_[pos_++]); }
+  int8_t ReadInt8() { return AtEnd() ? int8_t{0} : static_cast<int8_t>(bytes_[pos_++]); }
 
   int32_t ReadInt32() {
     uint32_t value = 0;

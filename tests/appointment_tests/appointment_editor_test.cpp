@@ -180,12 +180,12 @@ TEST_F(EditorTest, OpenShowsTheWindowInViewForm) {
       EXPECT_EQ(platform::ControlText(p.id), p.caption) << p.id;
     }
   }
-  EXPECT_EQ(platform::ToolButtonTooltip(44), "Neuer Termin");
-  EXPECT_EQ(platform::ToolButtonTooltip(45), W("Öffnen/Ändern"));
-  EXPECT_EQ(platform::ToolButtonTooltip(46), "Termin Speichern");
-  EXPECT_EQ(platform::ToolButtonTooltip(47), W("Termin Löschen"));
-  EXPECT_EQ(platform::ToolButtonTooltip(48), "Neue Auswahl aus Liste");
-  EXPECT_EQ(platform::ToolButtonTooltip(49), "Termin nicht mehr melden");
+  EXPECT_EQ(platform::ToolButtonTooltip(kCmdToolNew), "Neuer Termin");
+  EXPECT_EQ(platform::ToolButtonTooltip(kCmdToolOpen), W("Öffnen/Ändern"));
+  EXPECT_EQ(platform::ToolButtonTooltip(kCmdToolSave), "Termin Speichern");
+  EXPECT_EQ(platform::ToolButtonTooltip(kCmdToolDelete), W("Termin Löschen"));
+  EXPECT_EQ(platform::ToolButtonTooltip(kCmdToolLeave), "Neue Auswahl aus Liste");
+  EXPECT_EQ(platform::ToolButtonTooltip(kCmdToolStopReminding), "Termin nicht mehr melden");
 
   // Return changes nothing.
   const std::string before = ReadFile("Term.dat");

@@ -40,14 +40,18 @@ void AppointmentProgramTest::CloseWindow() {
 }
 
 std::vector<std::string> AppointmentProgramTest::Entries(int box) const {
+  const int count = platform::ListItemCount(box);
   std::vector<std::string> entries;
-  for (int i = 0; i < platform::ListItemCount(box); ++i) entries.push_back(platform::ListItemText(box, i));
+  entries.reserve(count);
+  for (int i = 0; i < count; ++i) entries.push_back(platform::ListItemText(box, i));
   return entries;
 }
 
 std::vector<std::string> AppointmentProgramTest::DayListRows() const {
+  const int count = platform::ReportRowCount(kCtlDayList);
   std::vector<std::string> rows;
-  for (int r = 0; r < platform::ReportRowCount(kCtlDayList); ++r)
+  rows.reserve(count);
+  for (int r = 0; r < count; ++r)
     rows.push_back(platform::ReportCell(kCtlDayList, r, 0) + " " + platform::ReportCell(kCtlDayList, r, 1));
   return rows;
 }

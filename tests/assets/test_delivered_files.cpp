@@ -121,7 +121,7 @@ void ExpectBitmap(const std::string& relative, int width, int height, uint32_t b
   const uint32_t paletteEntries = bits <= 8 ? (bmp.coloursUsed ? bmp.coloursUsed : 1u << bits) : 0;
   EXPECT_LE(paletteEntries, 256u);
   EXPECT_GE(bmp.pixelOffset, 54 + 4 * paletteEntries) << "pixels overlap the palette";
-  EXPECT_GE(b.size(), size_t(bmp.pixelOffset) + RowBytes(width, bits) * uint32_t(std::abs(height)))
+  EXPECT_GE(b.size(), size_t(bmp.pixelOffset) + size_t(RowBytes(width, bits)) * size_t(std::abs(height)))
       << "pixel rows are cut short";
   if (bits == 8) {
     // Every pixel must name an entry the palette really has.
@@ -301,14 +301,14 @@ TEST(Pictures, ProgramIconHoldsEightImagesWithMasks) {
     const size_t mask = offset + 40 + 4 * paletteEntries + colourBytes;
     auto maskBit = [&](uint32_t x, uint32_t yTop) {
       const uint32_t row = size - 1 - yTop;  // rows are stored bottom-up
-      return (U8(b, mask + row * RowBytes(int(size), 1) + x / 8) >> (7 - x % 8)) & 1;
+      return (U8(b, mask + size_t(row) * RowBytes(int(size), 1) + x / 8) >> (7 - x % 8)) & 1;
     };
     EXPECT_EQ(maskBit(0, 0), 1u) << "corner is not transparent";
     EXPECT_EQ(maskBit(size / 2, size / 2), 0u) << "centre is transparent";
     if (bits == 32) {
       const size_t pixels = offset + 40;
       auto alpha = [&](uint32_t x, uint32_t yTop) {
-        return U8(b, pixels + ((size - 1 - yTop) * size + x) * 4 + 3);
+        return U8(b, pixels + (size_t(size - 1 - yTop) * size + x) * 4 + 3);
       };
       EXPECT_EQ(alpha(0, 0), 0u);
       EXPECT_EQ(alpha(size / 2, size / 2), 255u);
@@ -463,7 +463,7 @@ TEST(Sounds, GongIsAWarmDecayingChime) {
   const Wave w = ReadWave(ReadBytes("data/gong.wav"));
   ExpectPlayableWave(w, 2.0, 4.0);
   ASSERT_GT(w.samples.size(), 44100u);
-  const size_t half = 22050 * w.channels;
+  const size_t half = size_t{22050} * w.channels;
   EXPECT_LT(Rms(w.samples, w.samples.size() - half, w.samples.size()), Rms(w.samples, 0, half) / 4)
       << "does not die away";
 }

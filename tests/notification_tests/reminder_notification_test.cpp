@@ -37,7 +37,8 @@ struct Shown {
 std::vector<Shown> History() {
   const QJsonDocument doc = QJsonDocument::fromJson(Dunstctl({"history"}).toUtf8());
   std::vector<Shown> out;
-  for (const QJsonValue& entry : doc.object().value("data").toArray().at(0).toArray()) {
+  const QJsonArray entries = doc.object().value("data").toArray().at(0).toArray();
+  for (const auto& entry : entries) {
     const QJsonObject o = entry.toObject();
     Shown s;
     s.urgency = o.value("message").toObject().value("data").toString().section('|', 0, 0).toStdString();

@@ -5,6 +5,8 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -23,7 +25,7 @@ class RealFileDialogTest : public ProgramTest {
   static void WhenDialogShows(std::function<void(QFileDialog&)> act) {
     auto* timer = new QTimer;
     auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act = std::move(act)] {
       for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         if (dialog && dialog->isVisible()) {

@@ -11,6 +11,7 @@
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
 #include "platform/test_probes.h"
+#include "shell/state/identifiers.h"
 #include "tests/sound_tests/sound_fixture.h"
 
 namespace {
@@ -23,8 +24,10 @@ struct Player {
 };
 
 const Player kPlayers[] = {
-    {"ReminderSound", [] { return platform::InitSoundOutput() && platform::LoadSound(15, "hockey.wav"); },
-     [] { return platform::PlaySound(15); }, [] { return platform::SoundPlayCount(15) > 0; }},
+    {"ReminderSound",
+     [] { return platform::InitSoundOutput() && platform::LoadSound(kSoundReminder, "hockey.wav"); },
+     [] { return platform::PlaySound(kSoundReminder); },
+     [] { return platform::SoundPlayCount(kSoundReminder) > 0; }},
     {"Chime",
      [] { return platform::SendMediaCommand("OPEN \"gong.wav\" Type MPEGVIDEO ALIAS MP3_16") == 0; },
      [] { return platform::SendMediaCommand("play MP3_16 from 0") == 0; },
@@ -95,8 +98,8 @@ TEST_F(SoundTest, TheEndOfASoundEndsTheWaitAndTheIdleDeviceCloses) {
   WriteSilentMp3("kurz.mp3", 8);
   const std::function<bool()> plays[] = {
       [] {
-        return platform::InitSoundOutput() && platform::LoadSound(15, "kurz.wav") &&
-               platform::PlaySound(15);
+        return platform::InitSoundOutput() && platform::LoadSound(kSoundReminder, "kurz.wav") &&
+               platform::PlaySound(kSoundReminder);
       },
       [] {
         return platform::SendMediaCommand("OPEN \"kurz.mp3\" Type MPEGVIDEO ALIAS MP3_16") == 0 &&

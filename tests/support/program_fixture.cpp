@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "platform/clock.h"
 #include "platform/cp1252.h"
@@ -41,7 +42,7 @@ void ProgramTest::SetUp() {
   platform::SetFileDialogResponder([this](const platform::FileDialogRequest& request) {
     fileDialogs.push_back(request);
     if (fileAnswers_.empty()) return std::string();
-    const std::string answer = fileAnswers_.front();
+    std::string answer = std::move(fileAnswers_.front());
     fileAnswers_.pop_front();
     return answer;
   });

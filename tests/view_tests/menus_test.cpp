@@ -12,36 +12,52 @@ class MenuTest : public ProgramTest {};
 
 std::vector<std::string> Utf8Lines(const std::vector<std::string>& lines) {
   std::vector<std::string> out;
+  out.reserve(lines.size());
   for (const auto& line : lines) out.push_back(platform::Utf8(line));
   return out;
 }
 
+// A menu item as DescribeMenu lists it: indented two blanks per level, its command, its text.
+std::string Item(int depth, int command, const std::string& text) {
+  return std::string(static_cast<size_t>(depth) * 2, ' ') + std::to_string(command) + " " + text;
+}
+
 TEST_F(MenuTest, MainMenuBarHoldsEveryItemInOrder) {
   Start(false);
-  // One line per menu, so the list reads like the menu bar.
+  const int organ = kCmdFirstOrganEdit;
+  // Laid out menu by menu, so the list reads like the menu bar.
   // clang-format off
   const std::vector<std::string> expected = {
-      "Uhr", "  13 Klein", "  15 Ausblenden", "  ---", "  4 Beenden",
-      "Termin", "  0 Neu", "  1 Öffnen",
+      "Uhr", Item(1, kCmdSmall, "Klein"), Item(1, kCmdHide, "Ausblenden"), "  ---",
+      Item(1, kCmdExit, "Beenden"),
+      "Termin", Item(1, kCmdNewAppointment, "Neu"), Item(1, kCmdOpenAppointments, "Öffnen"),
       "Einstellungen",
-      "  Miniaturansicht", "    5 Automatisch", "    6 Dauernd",
-      "  Erweiterte Ansicht", "    7 1 Min.", "    8 3 Min.", "    9 5 Min.", "    10 10 Min.",
-      "    11 15 Min.", "    12 Dauernd",
-      "  Sound", "    Organuhr", "      32 Gong", "      33 Dr. Vesk", "      34 MP3", "      35 Aus",
-      "    14 Termin",
-      "  Text zu Organe", "    Ändern", "      20 Lunge", "      21 Dickdarm", "      22 Magen",
-      "      23 Pankreas", "      24 Herz", "      25 Dünndarm", "      26 Blase", "      27 Nieren",
-      "      28 Pericard Kreislauf", "      29 Drei Erwärmer", "      30 Gallenblase", "      31 Leber",
-      "    17 Speichern", "    18 Abbrechen", "    19 Wiederherstellen",
-      "?", "  38 Info", "  36 Korvala Home", "  37 Korvala Zentrum für Naturheilkunde"};
+      "  Miniaturansicht", Item(2, kCmdViewAutomatic, "Automatisch"),
+      Item(2, kCmdViewSmallPermanent, "Dauernd"),
+      "  Erweiterte Ansicht", Item(2, kCmdInterval1, "1 Min."), Item(2, kCmdInterval3, "3 Min."),
+      Item(2, kCmdInterval5, "5 Min."), Item(2, kCmdInterval10, "10 Min."),
+      Item(2, kCmdInterval15, "15 Min."), Item(2, kCmdIntervalPermanent, "Dauernd"),
+      "  Sound", "    Organuhr", Item(3, kCmdChimeGong, "Gong"), Item(3, kCmdChimeVesk, "Dr. Vesk"),
+      Item(3, kCmdChimeMp3, "MP3"), Item(3, kCmdChimeOff, "Aus"),
+      Item(2, kCmdReminderSound, "Termin"),
+      "  Text zu Organe", "    Ändern", Item(3, organ, "Lunge"), Item(3, organ + 1, "Dickdarm"),
+      Item(3, organ + 2, "Magen"), Item(3, organ + 3, "Pankreas"), Item(3, organ + 4, "Herz"),
+      Item(3, organ + 5, "Dünndarm"), Item(3, organ + 6, "Blase"), Item(3, organ + 7, "Nieren"),
+      Item(3, organ + 8, "Pericard Kreislauf"), Item(3, organ + 9, "Drei Erwärmer"),
+      Item(3, organ + 10, "Gallenblase"), Item(3, kCmdLastOrganEdit, "Leber"),
+      Item(2, kCmdSaveOrganText, "Speichern"), Item(2, kCmdCancelOrganText, "Abbrechen"),
+      Item(2, kCmdRestoreOrganText, "Wiederherstellen"),
+      "?", Item(1, kCmdInfo, "Info"), Item(1, kCmdHomePage, "Korvala Home"),
+      Item(1, kCmdInstitutePage, "Korvala Zentrum für Naturheilkunde")};
   // clang-format on
   EXPECT_EQ(Utf8Lines(platform::DescribeMenu(kMainMenu)), expected);
 }
 
 TEST_F(MenuTest, SmallWindowMenuBarHoldsTheViewItems) {
   Start(false);
-  const std::vector<std::string> expected = {"Ansicht", "  41 Immer im Vordergrund", "  42 Ausblenden",
-                                             "  39 Hauptfenster öffnen", "  40 Programm beenden"};
+  const std::vector<std::string> expected = {
+      "Ansicht", Item(1, kCmdAlwaysOnTop, "Immer im Vordergrund"), Item(1, kCmdToTray, "Ausblenden"),
+      Item(1, kCmdOpenMainWindow, "Hauptfenster öffnen"), Item(1, kCmdQuitFromSmall, "Programm beenden")};
   EXPECT_EQ(Utf8Lines(platform::DescribeMenu(kSmallMenu)), expected);
 }
 

@@ -298,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
 // size; at ratio 1 it is the plain picture itself. CTest runs this once more with
 // QT_SCALE_FACTOR=2 and ORGANCLOCK_EXPECT_RATIO=2.
 TEST_F(ViewTest, OrganPictureFollowsTheScreensPixelRatio) {
-  StartWith(kSmallOnly, kPlain, 4, 0);  // Lunge: picture 1
+  StartWith(kSmallOnly, kPlain, 4, 0);  // Lunge: kPictureFirstOrgan
   int x, y, w, h;
   ASSERT_TRUE(platform::ControlGeometry(kCtlOrganPicture, x, y, w, h));
   QLabel* label = nullptr;

@@ -2,11 +2,12 @@
 
 #include <QFontMetricsF>
 #include <QRadialGradient>
+#include <cmath>
 
 QFont KitFont(double pixelSize, bool bold) {
   QFont font("Liberation Sans");
   font.setFamilies({"Liberation Sans", "DejaVu Sans"});
-  font.setPixelSize(int(pixelSize + 0.5));
+  font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
   font.setBold(bold);
   font.setHintingPreference(QFont::PreferFullHinting);  // crisp text at these small sizes
   return font;
@@ -92,6 +93,6 @@ void Label(QPainter& p, QPointF anchor, QPointF textPoint, const QString& text, 
   const Qt::Alignment align = side == Side::Left    ? Qt::AlignRight
                               : side == Side::Right ? Qt::AlignLeft
                                                     : Qt::AlignHCenter;
-  p.drawText(box, align | Qt::AlignVCenter, text);
+  p.drawText(box, static_cast<int>(align | Qt::AlignVCenter), text);
   p.restore();
 }

@@ -87,7 +87,7 @@ IndexedPicture ReduceTo256Colours(const QImage& source) {
   out.indices.assign(size_t(out.width) * size_t(out.height), 0);
   out.transparent.assign(out.indices.size(), false);
 
-  std::vector<Cell> histogram(32 * 32 * 32);
+  std::vector<Cell> histogram(size_t{32} * 32 * 32);
   for (int y = 0; y < out.height; ++y) {
     const QRgb* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
     for (int x = 0; x < out.width; ++x) {
