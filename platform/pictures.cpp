@@ -115,13 +115,18 @@ void DecodePending(PendingPicture& pending, QImage& target) {
   if (ReadResource(taken.resource, data)) DecodeBytes(data, taken.format, target);
 }
 
-const QImage* FindTwiceSizePicture(int picture) {
+// The plain or the twice-size image of `picture`, decoded first if still pending; null
+// where there is none.
+QImage* FindDecoded(int picture, bool twiceSize) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end()) return nullptr;
   PictureEntry& entry = it->second;
-  DecodePending(entry.pendingTwice, entry.twice);
-  return entry.twice.isNull() ? nullptr : &entry.twice;
+  QImage& image = twiceSize ? entry.twice : entry.image;
+  DecodePending(twiceSize ? entry.pendingTwice : entry.pending, image);
+  return image.isNull() ? nullptr : &image;
 }
+
+const QImage* FindTwiceSizePicture(int picture) { return FindDecoded(picture, true); }
 
 // Every size of an icon, from the PNG drawings named beside it. The icon file holds the
 // same drawings at 16 to 48 pixels, but reading it would load every picture plug-in
@@ -142,13 +147,7 @@ QIcon ReadIcon(int picture) {
 
 // Only the main thread decodes pending pictures; pictures drawn on other threads are never
 // pending, and a failed decode leaves the entry empty rather than changing the table.
-QImage* FindPicture(int picture) {
-  auto it = Pictures().find(picture);
-  if (it == Pictures().end()) return nullptr;
-  PictureEntry& entry = it->second;
-  DecodePending(entry.pending, entry.image);
-  return entry.image.isNull() ? nullptr : &entry.image;
-}
+QImage* FindPicture(int picture) { return FindDecoded(picture, false); }
 
 QImage TakePictureForHandOver(int picture) {
   auto it = Pictures().find(picture);
