@@ -157,7 +157,7 @@ QImage TakePictureForHandOver(int picture) {
     entry.spare = QImage(entry.image.size(), entry.image.format());
     entry.spare.setDevicePixelRatio(entry.image.devicePixelRatio());
   }
-  const QImage handed = entry.image;  // shares the pixels; the next drawing detaches if needed
+  QImage handed = entry.image;  // shares the pixels; the next drawing detaches if needed
   std::swap(entry.image, entry.spare);
   return handed;
 }
