@@ -149,6 +149,13 @@ QIcon ReadIcon(int picture) {
 // pending, and a failed decode leaves the entry empty rather than changing the table.
 QImage* FindPicture(int picture) { return FindDecoded(picture, false); }
 
+bool IsPictureDecoded(int picture, bool twiceSize) {
+  auto it = Pictures().find(picture);
+  if (it == Pictures().end()) return false;
+  const PictureEntry& entry = it->second;
+  return twiceSize ? !entry.twice.isNull() : !entry.image.isNull();
+}
+
 QImage TakePictureForHandOver(int picture) {
   auto it = Pictures().find(picture);
   if (it == Pictures().end() || it->second.image.isNull()) return {};

@@ -52,6 +52,9 @@ Date DateFieldDate(int control);
 Rgb PicturePixel(int picture, int x, int y);
 int PictureWidth(int picture);  // logical pixels
 int PictureHeight(int picture);
+// Whether the plain (or twice-size) image of `picture` has been decoded, without
+// decoding it.
+bool IsPictureDecoded(int picture, bool twiceSize = false);
 
 // Fonts: the pixel height the font was created with (0 for an unknown font).
 int FontPixelHeight(int font);

@@ -1,5 +1,6 @@
 #include <csignal>
 
+#include "organs/organ_table.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -35,6 +36,25 @@ TEST_F(StartupTest, ExistingEmptySettingsFileIsReadNotReplaced) {
   // View interval 0: the small window permanently.
   EXPECT_TRUE(platform::IsWindowVisible(kSmallWindow));
   EXPECT_FALSE(platform::IsWindowVisible(kMainWindow));
+}
+
+// Start-up decodes only the pictures it shows; the rest wait until first shown.
+TEST_F(StartupTest, DecodesOnlyThePicturesItShows) {
+  PrepareEarlierRun(EncodeSettings(DefaultSettings()));
+  SetTime(2026, 12, 7, 10, 20);
+  Start();
+  const int shown = kPictureFirstOrgan + OrganOfHour(10) - 1;
+  EXPECT_TRUE(platform::IsPictureDecoded(shown));
+  EXPECT_FALSE(platform::IsPictureDecoded(shown, true)) << "twice-size drawing on a plain screen";
+  // The main window is built showing the first organ, then the first pass shows the
+  // organ of the hour; no other organ's picture is decoded.
+  for (int organ = 2; organ <= kOrganCount; ++organ) {
+    const int picture = kPictureFirstOrgan + organ - 1;
+    if (picture != shown) EXPECT_FALSE(platform::IsPictureDecoded(picture)) << organ;
+  }
+  const int other = shown == kPictureFirstOrgan + 1 ? shown + 1 : kPictureFirstOrgan + 1;
+  EXPECT_TRUE(platform::PictureExists(other));  // decoded when asked for
+  EXPECT_TRUE(platform::IsPictureDecoded(other));
 }
 
 TEST_F(StartupTest, GarbageSettingsFileDoesNotStopTheProgram) {
