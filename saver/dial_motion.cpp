@@ -24,7 +24,8 @@ float BounceSpeed(DialMotion& motion) {
 }
 
 // One axis of the motion: at either edge the centre stops on it and turns back at a new
-// random speed. Both edges are tested, so a dial wider than the screen draws twice.
+// random speed. Both edges are tested: where the screen is narrower than the dial both
+// are hit, two random speeds are drawn and the near edge's is kept.
 void BounceBetween(DialMotion& motion, float& centre, float& speed, float nearEdge, float farEdge) {
   if (centre >= farEdge) {
     centre = farEdge;
