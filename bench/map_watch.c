@@ -22,6 +22,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "x_display.h"
+
 static double NowMs(void) {
   struct timespec ts;
   clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -57,11 +59,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: map_watch [-t seconds] [-k] command [arguments...]\n");
     return 2;
   }
-  Display* display = XOpenDisplay(NULL);
-  if (!display) {
-    fprintf(stderr, "map_watch: cannot open the X display\n");
-    return 2;
-  }
+  Display* display = OpenProbeDisplay("map_watch");
+  if (!display) return 2;
   const Window root = DefaultRootWindow(display);
   XSelectInput(display, root, SubstructureNotifyMask);
   XSync(display, False);

@@ -21,6 +21,8 @@
 #include <string.h>
 #include <time.h>
 
+#include "x_display.h"
+
 static double RealNow(void) {
   struct timespec ts;
   clock_gettime(CLOCK_REALTIME, &ts);
@@ -108,11 +110,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: second_latency -w TITLE [-r X,Y,W,H] [-n SAMPLES] [-t SECONDS]\n");
     return 2;
   }
-  Display* display = XOpenDisplay(NULL);
-  if (!display) {
-    fprintf(stderr, "second_latency: cannot open the X display\n");
-    return 2;
-  }
+  Display* display = OpenProbeDisplay("second_latency");
+  if (!display) return 2;
   XSetErrorHandler(ignoreErrors); /* a window may vanish under us */
   Window window = None;
   for (double waited = 0; window == None && waited < waitForWindow; waited += 0.1) {

@@ -18,33 +18,33 @@ int NextBounceRandom(DialMotion& motion) {
 }
 
 namespace {
+
 float BounceSpeed(DialMotion& motion) {
   return 1.0f + static_cast<float>(NextBounceRandom(motion)) / 100.0f;
 }
+
+// One axis of the motion: at either edge the centre stops on it and turns back at a new
+// random speed. Both edges are tested: where the screen is narrower than the dial both
+// are hit, two random speeds are drawn and the near edge's is kept.
+void BounceBetween(DialMotion& motion, float& centre, float& speed, float nearEdge, float farEdge) {
+  if (centre >= farEdge) {
+    centre = farEdge;
+    speed = -BounceSpeed(motion);
+  }
+  if (centre <= nearEdge) {
+    centre = nearEdge;
+    speed = BounceSpeed(motion);
+  }
+}
+
 }  // namespace
 
 void MoveDial(DialMotion& motion, int W, int H, int R) {
   motion.centreX += motion.speedX;
   motion.centreY += motion.speedY;
-  const float right = static_cast<float>(W - R);
-  const float bottom = static_cast<float>(H - R);
   const float nearEdge = static_cast<float>(R);
-  if (motion.centreX >= right) {
-    motion.centreX = right;
-    motion.speedX = -BounceSpeed(motion);
-  }
-  if (motion.centreX <= nearEdge) {
-    motion.centreX = nearEdge;
-    motion.speedX = BounceSpeed(motion);
-  }
-  if (motion.centreY >= bottom) {
-    motion.centreY = bottom;
-    motion.speedY = -BounceSpeed(motion);
-  }
-  if (motion.centreY <= nearEdge) {
-    motion.centreY = nearEdge;
-    motion.speedY = BounceSpeed(motion);
-  }
+  BounceBetween(motion, motion.centreX, motion.speedX, nearEdge, static_cast<float>(W - R));
+  BounceBetween(motion, motion.centreY, motion.speedY, nearEdge, static_cast<float>(H - R));
 }
 
 }  // namespace organsaver

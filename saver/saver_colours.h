@@ -9,7 +9,7 @@ namespace organsaver {
 
 struct Rgb {
   uint8_t r = 0, g = 0, b = 0;
-  bool operator==(const Rgb&) const = default;
+  friend bool operator==(Rgb, Rgb) = default;  // three bytes: compared by value
 };
 
 struct ColourSet {

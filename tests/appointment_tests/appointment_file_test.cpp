@@ -41,35 +41,34 @@ class DecodeTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTest, ReadsRecords) { ExpectSame(DecodeAppointments(GetParam().bytes), GetParam().expected); }
 
+// The date line most records start with; the bytes after it are what each case is about.
+const std::string kDate = "06.12.2007";
+const std::string kDateLine = kDate + "\r\n";
+
 INSTANTIATE_TEST_SUITE_P(
     TermDat, DecodeTest,
     ::testing::Values(
         DecodeCase{"ZeroBytes", "", {}},
         DecodeCase{"HourAndMinuteAreCrAndLf",
-                   "06.12.2007\r\n\x0d\x0a\x01Zahnarzt\r\n"s,
-                   {Record("06.12.2007", 13, 10, 1, "Zahnarzt")}},
-        DecodeCase{"HourTenIsNotALineEnd",
-                   "06.12.2007\r\n\x0a\x0d\x02X\r\n"s,
-                   {Record("06.12.2007", 10, 13, 2, "X")}},
-        DecodeCase{"ExtraCrLfTailIsOneMoreEmptyRecord",
-                   "06.12.2007\r\n\x09\x05\x00T\r\n\r\n"s,
-                   {Record("06.12.2007", 9, 5, 0, "T"), Record("", 0, 0, 0, "")}},
-        DecodeCase{"CutInsideTheBytes", "06.12.2007\r\n\x0e"s, {Record("06.12.2007", 14, 0, 0, "")}},
-        DecodeCase{"CutInsideTheText",
-                   "06.12.2007\r\n\x0e\x1e\x01Zahn"s,
-                   {Record("06.12.2007", 14, 30, 1, "Zahn")}},
-        DecodeCase{"StrayByteStartsARecord",
-                   "06.12.2007\r\n\x0e\x1e\x01Zahn\r\nx"s,
-                   {Record("06.12.2007", 14, 30, 1, "Zahn"), Record("x", 0, 0, 0, "")}},
-        DecodeCase{"LoneLfAndNulEndLines",
-                   "06.12.2007\n\x08\x00\x01"
-                   "A\0B\r\n"s,
-                   {Record("06.12.2007", 8, 0, 1, "A"), Record("B", 0, 0, 0, "")}},
+                   kDateLine + "\x0d\x0a\x01Zahnarzt\r\n"s,
+                   {Record(kDate, 13, 10, 1, "Zahnarzt")}},
         DecodeCase{
-            "EmptyTextIsCrLfAlone", "06.12.2007\r\n\x08\x00\x00\r\n"s, {Record("06.12.2007", 8, 0, 0, "")}},
-        DecodeCase{"NegativeByteStaysSigned",
-                   "06.12.2007\r\n\xff\x00\x07Z\r\n"s,
-                   {Record("06.12.2007", -1, 0, 7, "Z")}}),
+            "HourTenIsNotALineEnd", kDateLine + "\x0a\x0d\x02X\r\n"s, {Record(kDate, 10, 13, 2, "X")}},
+        DecodeCase{"ExtraCrLfTailIsOneMoreEmptyRecord",
+                   kDateLine + "\x09\x05\x00T\r\n\r\n"s,
+                   {Record(kDate, 9, 5, 0, "T"), Record("", 0, 0, 0, "")}},
+        DecodeCase{"CutInsideTheBytes", kDateLine + "\x0e"s, {Record(kDate, 14, 0, 0, "")}},
+        DecodeCase{"CutInsideTheText", kDateLine + "\x0e\x1e\x01Zahn"s, {Record(kDate, 14, 30, 1, "Zahn")}},
+        DecodeCase{"StrayByteStartsARecord",
+                   kDateLine + "\x0e\x1e\x01Zahn\r\nx"s,
+                   {Record(kDate, 14, 30, 1, "Zahn"), Record("x", 0, 0, 0, "")}},
+        DecodeCase{"LoneLfAndNulEndLines",
+                   kDate + "\n\x08\x00\x01"
+                           "A\0B\r\n"s,
+                   {Record(kDate, 8, 0, 1, "A"), Record("B", 0, 0, 0, "")}},
+        DecodeCase{"EmptyTextIsCrLfAlone", kDateLine + "\x08\x00\x00\r\n"s, {Record(kDate, 8, 0, 0, "")}},
+        DecodeCase{
+            "NegativeByteStaysSigned", kDateLine + "\xff\x00\x07Z\r\n"s, {Record(kDate, -1, 0, 7, "Z")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EncodeTest, WritesTheLayoutByteForByte) {

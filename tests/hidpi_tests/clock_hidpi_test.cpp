@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
 #include "platform/controls.h"
-#include "platform/events.h"
 #include "platform/pictures.h"
 #include "platform/test_probes.h"
 #include "platform/tray.h"
@@ -63,22 +60,7 @@ double ThinEdgeShare(const DevicePicture& p, platform::Rgb background, int* grey
   return grey ? static_cast<double>(thin) / grey : 0.0;
 }
 
-class HiDpiTest : public ProgramTest {
- protected:
-  static bool WaitForDrawsAbove(long count) {
-    for (int i = 0; i < 400; ++i) {
-      if (ClockRendererDrawCount() > count) {
-        for (int k = 0; k < 5; ++k) {
-          std::this_thread::sleep_for(std::chrono::milliseconds(2));
-          platform::ProcessPendingWork();
-        }
-        return true;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-  }
-};
+class HiDpiTest : public ProgramTest {};
 
 TEST_F(HiDpiTest, ClockDigitsAreDrawnAtTheScreenResolution) {
   ASSERT_TRUE(kScaledScreen);
@@ -87,7 +69,7 @@ TEST_F(HiDpiTest, ClockDigitsAreDrawnAtTheScreenResolution) {
   Start();
   const long before = ClockRendererDrawCount();
   SetTime(2026, 12, 7, 8, 48, 31);
-  ASSERT_TRUE(WaitForDrawsAbove(before));
+  ASSERT_TRUE(WaitForClockDrawsAbove(before));
   for (auto [control, width, height] :
        {std::tuple{kCtlLargeClock, 300, 95}, std::tuple{kCtlSmallClock, 190, 50}}) {
     // The layout stays in logical pixels; the picture has twice the pixels each way.

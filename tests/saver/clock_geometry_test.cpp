@@ -66,8 +66,7 @@ struct DialPointCase {
   int centre;
   float radius;
   int angle;
-  int x;
-  int y;
+  int x, y;  // the point expected
 };
 class DialPointForms : public ::testing::TestWithParam<DialPointCase> {};
 
@@ -113,20 +112,21 @@ INSTANTIATE_TEST_SUITE_P(
                       HandCase{"LastSecondOfTheDay", 23, 59, 59, {269, 264, 264}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(HandTriangle, AtThreeOClockFor1024x768) {
-  const HandTriangle hand = ComputeHandTriangle({512, 384}, 8, 125, 0);
-  EXPECT_EQ(hand.tip, (DialPoint{637, 384}));
-  EXPECT_EQ(hand.back, (DialPoint{504, 384}));
-  EXPECT_EQ(hand.corner1, (DialPoint{504, 376}));
-  EXPECT_EQ(hand.corner2, (DialPoint{504, 392}));
-}
-
-TEST(HandTriangle, PointingUp) {
-  const HandTriangle hand = ComputeHandTriangle({512, 384}, 8, 167, 270);
-  EXPECT_EQ(hand.tip, (DialPoint{512, 217}));
-  EXPECT_EQ(hand.back, (DialPoint{512, 392}));
-  EXPECT_EQ(hand.corner1, (DialPoint{504, 392}));
-  EXPECT_EQ(hand.corner2, (DialPoint{520, 392}));
+TEST(HandTriangle, For1024x768) {
+  struct Case {
+    const char* name;
+    int length, angle;
+    DialPoint tip, back, corner1, corner2;
+  };
+  for (const Case& c : {Case{"AtThreeOClock", 125, 0, {637, 384}, {504, 384}, {504, 376}, {504, 392}},
+                        Case{"PointingUp", 167, 270, {512, 217}, {512, 392}, {504, 392}, {520, 392}}}) {
+    SCOPED_TRACE(c.name);
+    const HandTriangle hand = ComputeHandTriangle({512, 384}, 8, c.length, c.angle);
+    EXPECT_EQ(hand.tip, c.tip);
+    EXPECT_EQ(hand.back, c.back);
+    EXPECT_EQ(hand.corner1, c.corner1);
+    EXPECT_EQ(hand.corner2, c.corner2);
+  }
 }
 
 TEST(Numerals, FollowTheTickAngle) {

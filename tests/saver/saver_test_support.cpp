@@ -21,15 +21,13 @@ void EnsureQtApplication() {
 }
 
 LocalTime At(int hour, int minute, int second, int day, int month, int year, int dayOfWeek) {
-  LocalTime t;
-  t.year = year;
-  t.month = month;
-  t.day = day;
-  t.dayOfWeek = dayOfWeek;
-  t.hour = hour;
-  t.minute = minute;
-  t.second = second;
-  return t;
+  return {.year = year,
+          .month = month,
+          .day = day,
+          .dayOfWeek = dayOfWeek,
+          .hour = hour,
+          .minute = minute,
+          .second = second};
 }
 
 bool IsNear(QRgb pixel, Rgb expected, int tolerance) {

@@ -1,4 +1,5 @@
 #include <csignal>
+#include <tuple>
 
 #include "organs/organ_table.h"
 #include "platform/application.h"
@@ -110,10 +111,11 @@ TEST_F(StartupTest, FontsHaveTheirPixelHeights) {
 
 TEST_F(StartupTest, ClockPicturesAreCreatedWithTheirSizes) {
   Start(false);
-  EXPECT_EQ(platform::PictureWidth(kPictureLargeClock), 300);
-  EXPECT_EQ(platform::PictureHeight(kPictureLargeClock), 95);
-  EXPECT_EQ(platform::PictureWidth(kPictureSmallClock), 190);
-  EXPECT_EQ(platform::PictureHeight(kPictureSmallClock), 50);
+  for (auto [picture, width, height] :
+       {std::tuple{kPictureLargeClock, 300, 95}, std::tuple{kPictureSmallClock, 190, 50}}) {
+    EXPECT_EQ(platform::PictureWidth(picture), width) << picture;
+    EXPECT_EQ(platform::PictureHeight(picture), height) << picture;
+  }
 }
 
 TEST_F(StartupTest, FirstPassShowsTheOrganOfTheHour) {

@@ -65,38 +65,34 @@ TEST_P(RefusesCommand, WithItsError) {
   EXPECT_EQ(platform::ParseMediaCommand(GetParam().text, command), GetParam().error) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MalformedCommands, RefusesCommand,
-    ::testing::Values(
-        RefusedCase{"Empty", "", platform::kMediaEmptyCommand},
-        RefusedCase{"OnlyBlanks", " \t ", platform::kMediaEmptyCommand},
-        RefusedCase{"UnknownVerb", "spin MP3_16", platform::kMediaUnknownVerb},
-        RefusedCase{"QuotedVerb", "\"play\" MP3_16", platform::kMediaUnknownVerb},
-        RefusedCase{"PlayWithoutAlias", "play", platform::kMediaMissingAlias},
-        RefusedCase{"CloseWithoutAlias", "close   ", platform::kMediaMissingAlias},
-        RefusedCase{"OpenWithoutAlias", "OPEN \"gong.wav\" Type MPEGVIDEO", platform::kMediaMissingAlias},
-        RefusedCase{"AliasKeywordWithoutValue", "OPEN \"gong.wav\" Type MPEGVIDEO ALIAS",
-                    platform::kMediaMissingAlias},
-        RefusedCase{"AliasAll", "OPEN \"gong.wav\" ALIAS all", platform::kMediaDuplicateAlias},
-        RefusedCase{"OpenWithoutFile", "OPEN", platform::kMediaMissingParameter},
-        RefusedCase{"OpenEmptyFile", "OPEN \"\" ALIAS MP3_16", platform::kMediaMissingParameter},
-        RefusedCase{"TypeWithoutValue", "OPEN \"gong.wav\" ALIAS MP3_16 Type",
-                    platform::kMediaMissingParameter},
-        RefusedCase{"UnterminatedQuote", "OPEN \"gong.wav Type MPEGVIDEO ALIAS MP3_16",
-                    platform::kMediaUnterminatedQuote},
-        RefusedCase{"QuoteRunOn", "OPEN \"gong.wav\"x ALIAS MP3_16", platform::kMediaUnknownKeyword},
-        RefusedCase{"QuoteInsideWord", "OPEN gong\".wav ALIAS MP3_16", platform::kMediaUnknownKeyword},
-        RefusedCase{"UnknownKeyword", "OPEN \"gong.wav\" ALIAS MP3_16 wait",
-                    platform::kMediaUnknownKeyword},
-        RefusedCase{"AliasTwice", "OPEN \"a.wav\" ALIAS A ALIAS B", platform::kMediaUnknownKeyword},
-        RefusedCase{"UnsupportedType", "OPEN \"a.wav\" Type cdaudio ALIAS A",
-                    platform::kMediaUnsupportedType},
-        RefusedCase{"PlayTrailingWord", "play MP3_16 from 0 now", platform::kMediaUnknownKeyword},
-        RefusedCase{"PlayFromWithoutNumber", "play MP3_16 from", platform::kMediaMissingParameter},
-        RefusedCase{"PlayFromNegative", "play MP3_16 from -5", platform::kMediaBadNumber},
-        RefusedCase{"PlayFromHuge", "play MP3_16 from 99999999999999999999", platform::kMediaBadNumber},
-        RefusedCase{"CloseTwoAliases", "close A B", platform::kMediaUnknownKeyword}),
-    [](const auto& info) { return std::string(info.param.name); });
+const RefusedCase kRefusedCases[] = {
+    {"Empty", "", platform::kMediaEmptyCommand},
+    {"OnlyBlanks", " \t ", platform::kMediaEmptyCommand},
+    {"UnknownVerb", "spin MP3_16", platform::kMediaUnknownVerb},
+    {"QuotedVerb", "\"play\" MP3_16", platform::kMediaUnknownVerb},
+    {"PlayWithoutAlias", "play", platform::kMediaMissingAlias},
+    {"CloseWithoutAlias", "close   ", platform::kMediaMissingAlias},
+    {"OpenWithoutAlias", "OPEN \"gong.wav\" Type MPEGVIDEO", platform::kMediaMissingAlias},
+    {"AliasKeywordWithoutValue", "OPEN \"gong.wav\" Type MPEGVIDEO ALIAS", platform::kMediaMissingAlias},
+    {"AliasAll", "OPEN \"gong.wav\" ALIAS all", platform::kMediaDuplicateAlias},
+    {"OpenWithoutFile", "OPEN", platform::kMediaMissingParameter},
+    {"OpenEmptyFile", "OPEN \"\" ALIAS MP3_16", platform::kMediaMissingParameter},
+    {"TypeWithoutValue", "OPEN \"gong.wav\" ALIAS MP3_16 Type", platform::kMediaMissingParameter},
+    {"UnterminatedQuote", "OPEN \"gong.wav Type MPEGVIDEO ALIAS MP3_16", platform::kMediaUnterminatedQuote},
+    {"QuoteRunOn", "OPEN \"gong.wav\"x ALIAS MP3_16", platform::kMediaUnknownKeyword},
+    {"QuoteInsideWord", "OPEN gong\".wav ALIAS MP3_16", platform::kMediaUnknownKeyword},
+    {"UnknownKeyword", "OPEN \"gong.wav\" ALIAS MP3_16 wait", platform::kMediaUnknownKeyword},
+    {"AliasTwice", "OPEN \"a.wav\" ALIAS A ALIAS B", platform::kMediaUnknownKeyword},
+    {"UnsupportedType", "OPEN \"a.wav\" Type cdaudio ALIAS A", platform::kMediaUnsupportedType},
+    {"PlayTrailingWord", "play MP3_16 from 0 now", platform::kMediaUnknownKeyword},
+    {"PlayFromWithoutNumber", "play MP3_16 from", platform::kMediaMissingParameter},
+    {"PlayFromNegative", "play MP3_16 from -5", platform::kMediaBadNumber},
+    {"PlayFromHuge", "play MP3_16 from 99999999999999999999", platform::kMediaBadNumber},
+    {"CloseTwoAliases", "close A B", platform::kMediaUnknownKeyword},
+};
+
+INSTANTIATE_TEST_SUITE_P(MalformedCommands, RefusesCommand, ::testing::ValuesIn(kRefusedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Odd bytes of every kind never crash the parser and never pass for a command that
 // lacks its verb.

@@ -1,7 +1,9 @@
 #include "tests/support/program_fixture.h"
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 #include "platform/clock.h"
@@ -136,4 +138,19 @@ std::vector<std::string> ProgramTest::TakeBoxTexts() {
   std::vector<std::string> texts;
   for (const auto& box : TakeBoxes()) texts.push_back(platform::Utf8(box.text));
   return texts;
+}
+
+bool WaitForClockDrawsAbove(long count) {
+  for (int i = 0; i < 400; ++i) {
+    if (ClockRendererDrawCount() > count) {
+      // The picture reaches the controls through the window system's pending work.
+      for (int k = 0; k < 5; ++k) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        platform::ProcessPendingWork();
+      }
+      return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return false;
 }

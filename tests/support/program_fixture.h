@@ -68,5 +68,9 @@ class ProgramTest : public ::testing::Test {
   std::vector<platform::MessageBoxRecord> boxes_;
 };
 
+// Waits until the clock renderer has drawn more than `count` times and the hand-over
+// of the picture has reached the controls; false if it never does.
+bool WaitForClockDrawsAbove(long count);
+
 // Windows-1252 bytes of a UTF-8 literal, for comparisons with the program's texts.
 std::string W(const char* utf8);

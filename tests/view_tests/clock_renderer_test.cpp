@@ -10,7 +10,6 @@
 #include "platform/accessibility.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
-#include "platform/events.h"
 #include "platform/pictures.h"
 #include "platform/test_probes.h"
 #include "shell/clock_renderer.h"
@@ -53,35 +52,19 @@ bool IsInk(platform::Rgb p) { return p.r + p.g + p.b < 200; }
 
 class ClockRendererTest : public ProgramTest {
  protected:
-  // Waits until the renderer has drawn more than `count` times and the hand-over has
-  // reached the controls.
-  static bool WaitForDrawsAbove(long count) {
-    for (int i = 0; i < 400; ++i) {
-      if (ClockRendererDrawCount() > count) {
-        for (int k = 0; k < 5; ++k) {
-          std::this_thread::sleep_for(std::chrono::milliseconds(2));
-          platform::ProcessPendingWork();
-        }
-        return true;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-  }
-
   // Starts the program at the given second and waits for its first clock picture.
   void StartAt(int year, int month, int day, int hour, int minute, int second) {
     const long before = ClockRendererDrawCount();
     SetTime(year, month, day, hour, minute, second);
     Start();
-    ASSERT_TRUE(WaitForDrawsAbove(before));
+    ASSERT_TRUE(WaitForClockDrawsAbove(before));
   }
 
   // Moves the scripted clock on and waits for the picture of the new second.
   void MoveTo(int year, int month, int day, int hour, int minute, int second) {
     const long before = ClockRendererDrawCount();
     SetTime(year, month, day, hour, minute, second);
-    ASSERT_TRUE(WaitForDrawsAbove(before));
+    ASSERT_TRUE(WaitForClockDrawsAbove(before));
   }
 
   static Picture Shown(const ClockLayout& l) {

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include <cstdlib>
+#include <string>
 
 #include "platform/controls.h"
 #include "platform/menus.h"
@@ -46,6 +47,19 @@ class ViewTest : public ProgramTest {
   static bool MainShown() { return platform::IsWindowVisible(kMainWindow); }
   static bool SmallShown() { return platform::IsWindowVisible(kSmallWindow); }
   static bool TrayShown() { return platform::TrayIconExists(kTrayIcon); }
+  // What is on screen at once: "main", "small" and "tray" joined by "+", "" for nothing.
+  static std::string Shown() {
+    std::string shown;
+    if (MainShown()) shown += "+main";
+    if (SmallShown()) shown += "+small";
+    if (TrayShown()) shown += "+tray";
+    return shown.empty() ? shown : shown.substr(1);
+  }
+  // What is on screen once the clock has moved on by `minutes`.
+  std::string ShownAfter(int minutes) {
+    AdvanceMinutes(minutes);
+    return Shown();
+  }
   void Choose(int menu, int item) {
     platform::TriggerMenuItem(menu, item);
     Drain();
@@ -55,26 +69,16 @@ class ViewTest : public ProgramTest {
 
 TEST_F(ViewTest, IntervalFiveHandsOverAtMinuteFiveEveryHour) {
   StartWith(kFiveMinutes, kPlain, 10, 2);
-  EXPECT_TRUE(MainShown());
-  EXPECT_FALSE(SmallShown());
-  AdvanceMinutes(2);  // 10:04
-  EXPECT_TRUE(MainShown());
-  AdvanceMinutes(1);  // 10:05
-  EXPECT_FALSE(MainShown());
-  EXPECT_TRUE(SmallShown());
-  AdvanceMinutes(55);  // 11:00
-  EXPECT_TRUE(MainShown());
-  EXPECT_FALSE(SmallShown());
-  AdvanceMinutes(5);  // 11:05
-  EXPECT_FALSE(MainShown());
-  EXPECT_TRUE(SmallShown());
-  EXPECT_FALSE(TrayShown());
+  EXPECT_EQ(Shown(), "main");
+  EXPECT_EQ(ShownAfter(2), "main");   // 10:04
+  EXPECT_EQ(ShownAfter(1), "small");  // 10:05
+  EXPECT_EQ(ShownAfter(55), "main");  // 11:00
+  EXPECT_EQ(ShownAfter(5), "small");  // 11:05
 }
 
 TEST_F(ViewTest, StartPastTheIntervalShowsTheSmallWindowAtOnce) {
   StartWith(kFiveMinutes, kPlain, 10, 7);
-  EXPECT_FALSE(MainShown());
-  EXPECT_TRUE(SmallShown());
+  EXPECT_EQ(Shown(), "small");
 }
 
 TEST_F(ViewTest, OnlyTheFirstPassSwitchesSoTheUserMayReopenTheMainWindow) {
@@ -87,30 +91,20 @@ TEST_F(ViewTest, OnlyTheFirstPassSwitchesSoTheUserMayReopenTheMainWindow) {
 
 TEST_F(ViewTest, IntervalFiveInTrayModeGoesToTheTrayWithTheOrgansTooltip) {
   StartWith(kFiveMinutes, kTray, 10, 58);
-  EXPECT_FALSE(MainShown());
-  EXPECT_FALSE(SmallShown());
-  EXPECT_TRUE(TrayShown());
-  AdvanceMinutes(2);  // 11:00
-  EXPECT_FALSE(TrayShown());
-  EXPECT_TRUE(MainShown());
-  AdvanceMinutes(5);  // 11:05
-  EXPECT_FALSE(MainShown());
-  EXPECT_FALSE(SmallShown());
-  ASSERT_TRUE(TrayShown());
+  EXPECT_EQ(Shown(), "tray");
+  EXPECT_EQ(ShownAfter(2), "main");  // 11:00
+  ASSERT_EQ(ShownAfter(5), "tray");  // 11:05
   EXPECT_EQ(platform::TrayIconTooltip(kTrayIcon), "Organuhr: Herz 11:00 - 13:00 Uhr");
 }
 
 TEST_F(ViewTest, PermanentSmallViewInTrayModeShowsOnlyTheIconUntilClicked) {
   StartWith(kSmallOnly, kTray, 9, 30);
-  EXPECT_FALSE(MainShown());
-  EXPECT_FALSE(SmallShown());
-  EXPECT_TRUE(TrayShown());
+  EXPECT_EQ(Shown(), "tray");
   // The icon was added before the first organ update, while the tooltip was empty.
   EXPECT_EQ(platform::TrayIconTooltip(kTrayIcon), "");
   platform::ClickTrayIcon(kTrayIcon);
   Drain();
-  EXPECT_TRUE(MainShown());
-  EXPECT_FALSE(TrayShown());
+  EXPECT_EQ(Shown(), "main");
   AdvanceMinutes(60);
   EXPECT_TRUE(MainShown()) << "nothing hides the main window the user opened";
 }
