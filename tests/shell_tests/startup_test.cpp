@@ -51,7 +51,9 @@ TEST_F(StartupTest, DecodesOnlyThePicturesItShows) {
   // organ of the hour; no other organ's picture is decoded.
   for (int organ = 2; organ <= kOrganCount; ++organ) {
     const int picture = kPictureFirstOrgan + organ - 1;
-    if (picture != shown) EXPECT_FALSE(platform::IsPictureDecoded(picture)) << organ;
+    if (picture != shown) {
+      EXPECT_FALSE(platform::IsPictureDecoded(picture)) << organ;
+    }
   }
   const int other = shown == kPictureFirstOrgan + 1 ? shown + 1 : kPictureFirstOrgan + 1;
   EXPECT_TRUE(platform::PictureExists(other));  // decoded when asked for

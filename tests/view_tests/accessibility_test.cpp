@@ -35,8 +35,11 @@ TEST_F(AccessibilityTest, NoControlOfTheThreeWindowsIsNameless) {
       ADD_FAILURE() << "window " << window << ": " << unnamed;
   }
   // Each control by itself, also those a walk of the windows might pass over.
-  for (int control = 0; control <= kCtlMinuteBox; ++control)
-    if (platform::ControlExists(control)) EXPECT_NE(Name(control), "") << control;
+  for (int control = 0; control <= kCtlMinuteBox; ++control) {
+    if (platform::ControlExists(control)) {
+      EXPECT_NE(Name(control), "") << control;
+    }
+  }
 }
 
 TEST_F(AccessibilityTest, FieldsAreNamedByTheirCaptionsAndPicturesByWhatTheyShow) {
