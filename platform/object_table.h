@@ -64,11 +64,11 @@ std::multimap<int, QPointer<QShortcut>>& ReturnShortcuts();
 // Pictures and fonts are read by a drawing thread of the program too; their tables
 // change only at start-up and shutdown, while no such thread runs.
 QImage* FindPicture(int picture);
-// Hands picture `picture` over without copying it: the returned image shares its
-// pixels, and the picture's drawer goes on with a second buffer of the same size. The
-// buffer handed over the time before is that second buffer again by then, free once its
-// control has taken the newer one (a drawer that comes sooner gets a copy of its own).
-// Only the picture's drawer calls this. Null for a missing picture.
+// Hands picture `picture` to a control without copying it: the image returned shares
+// its pixels, and the drawer's next drawing goes into a second buffer, the one it handed
+// over the time before. Should a control still show that one, the drawing gets a copy of
+// its own, so a shown picture is never drawn over. Only the picture's drawer calls this;
+// null for a missing picture.
 QImage TakePictureForHandOver(int picture);
 const QFont* FindFont(int font);
 QIcon PictureIcon(int picture);
