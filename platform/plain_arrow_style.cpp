@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOption>
 
 #include <initializer_list>
@@ -29,6 +30,8 @@ QIcon BuiltInIcon(const char* stem, std::initializer_list<int> sizes) {
 
 class PlainArrowStyle : public QProxyStyle {
  public:
+  explicit PlainArrowStyle(QStyle* base) : QProxyStyle(base) {}
+
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                      const QWidget* widget) const override {
     QIcon icon;
@@ -74,8 +77,11 @@ class PlainArrowStyle : public QProxyStyle {
 }  // namespace
 
 void UsePlainArrowIcons() {
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-    QApplication::setStyle(new PlainArrowStyle);
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+  // Around a fresh copy of the style the application chose, so that a style the user
+  // asked for (-style, QT_STYLE_OVERRIDE) stays in force.
+  QStyle* base = QStyleFactory::create(QApplication::style()->name());
+  if (base) QApplication::setStyle(new PlainArrowStyle(base));
 }
 
 }  // namespace platform
