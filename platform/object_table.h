@@ -72,6 +72,10 @@ QImage* FindPicture(int picture);
 QImage TakePictureForHandOver(int picture);
 const QFont* FindFont(int font);
 QIcon PictureIcon(int picture);
+// Reads the picture file (or resource) at `path` as `format` and nothing else. Left to
+// guess, the toolkit loads every picture plug-in it has, the SVG library with them, to
+// ask each one, even when a format is named.
+QImage ReadPictureFile(const QString& path, const char* format);
 // Offers a plain widget holding tool buttons to screen readers as a toolbar.
 void OfferAsToolBar(QWidget* widget);
 

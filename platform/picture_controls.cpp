@@ -35,21 +35,21 @@ void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndP
   // The pictures keep their device pixel ratio, so the controls show them at their own
   // size in logical pixels. Handed over without a copy: the drawer goes on in a second
   // buffer.
-  std::vector<std::pair<int, QImage>> copies;
+  std::vector<std::pair<int, QImage>> handed;
   for (const auto& [control, picture] : controlsAndPictures)
     if (QImage image = TakePictureForHandOver(picture); !image.isNull())
-      copies.emplace_back(control, image);
-  if (copies.empty()) return;
+      handed.emplace_back(control, image);
+  if (handed.empty()) return;
   const QString name = ToQt(accessibleName);
   // One posted call for all of them: the main thread wakes once, and does not wait on
   // the event queue's lock while the drawing thread posts the next one.
   QMetaObject::invokeMethod(
       QCoreApplication::instance(),
-      [copies, name] {
-        for (const auto& [control, copy] : copies) {
+      [handed, name] {
+        for (const auto& [control, image] : handed) {
           auto* label = dynamic_cast<PictureLabel*>(As<QLabel>(control));
           if (!label) continue;
-          label->ShowHandedPicture(copy);
+          label->ShowHandedPicture(image);
           // A new name is an event on the accessibility bus: only when the text changes.
           if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
         }

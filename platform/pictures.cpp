@@ -1,7 +1,6 @@
 #include "platform/pictures.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QFile>
 #include <QFontMetrics>
 #include <QIcon>
@@ -11,7 +10,6 @@
 #include <QScreen>
 
 #include <cmath>
-#include <cstring>
 
 #include <map>
 
@@ -43,6 +41,7 @@ struct PictureEntry {
 // Ratios above this get the twice-size drawing; at ratio 1 the plain picture is shown.
 constexpr qreal kTwiceSizeRatio = 1.5;
 constexpr char kJpeg[] = "JPEG";
+constexpr char kIcon[] = "ICO";
 
 std::map<int, PictureEntry>& Pictures() {
   static std::map<int, PictureEntry> pictures;
@@ -56,14 +55,13 @@ bool ReadResource(const char* name, QByteArray& data) {
   return true;
 }
 
-// The format a resource's name tells. Naming it spares the toolkit from loading every
-// picture plug-in it has (and the SVG library with them) just to guess.
+// The format a resource's name tells, to be named to the reader (see ReadPictureFile).
 const char* FormatOfResource(const char* name) {
   const QString path = QString::fromLatin1(name);
   if (path.endsWith(".jpg")) return kJpeg;
   if (path.endsWith(".bmp")) return "BMP";
   if (path.endsWith(".png")) return "PNG";
-  if (path.endsWith(".ico")) return "ICO";
+  if (path.endsWith(".ico")) return kIcon;
   return nullptr;
 }
 
@@ -81,23 +79,6 @@ bool DecodeInto(PictureEntry& entry, const std::string& jpegBytes) {
   return DecodeInto(entry.image, jpegBytes);
 }
 
-// Reads `data` as `format` with the toolkit's own reader. Without a named format and
-// with guessing on, the toolkit loads every picture plug-in it has to ask each one.
-QImage ReadWithToolkit(const QByteArray& data, const char* format) {
-  QBuffer buffer;
-  buffer.setData(data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, format);
-  reader.setAutoDetectImageFormat(false);
-  return reader.read();
-}
-
-// JPEGs go through libjpeg, the other formats through the toolkit's own readers.
-void DecodeBytes(const QByteArray& data, const char* format, QImage& target) {
-  if (format == kJpeg) DecodeInto(target, std::string(data.constData(), static_cast<size_t>(data.size())));
-  else target = ReadWithToolkit(data, format);
-}
-
 // Notes resource `name` in `pending`, to be read and decoded when first needed.
 bool KeepPending(const char* name, PendingPicture& pending) {
   const char* format = name ? FormatOfResource(name) : nullptr;
@@ -111,8 +92,14 @@ void DecodePending(PendingPicture& pending, QImage& target) {
   if (!pending.resource) return;
   const PendingPicture taken = pending;
   pending = {};
+  // JPEGs go through libjpeg, the other formats through the toolkit's own readers.
+  if (taken.format != kJpeg) {
+    target = ReadPictureFile(taken.resource, taken.format);
+    return;
+  }
   QByteArray data;
-  if (ReadResource(taken.resource, data)) DecodeBytes(data, taken.format, target);
+  if (ReadResource(taken.resource, data))
+    DecodeInto(target, std::string(data.constData(), static_cast<size_t>(data.size())));
 }
 
 // The plain or the twice-size image of `picture`, decoded first if still pending; null
@@ -135,15 +122,19 @@ const QImage* FindTwiceSizePicture(int picture) { return FindDecoded(picture, tr
 QIcon ReadIcon(int picture) {
   QIcon icon;
   for (const char* const* size = EmbeddedIconSizeNames(picture); *size; ++size) {
-    QByteArray data;
-    if (!ReadResource(*size, data)) continue;
-    const QImage image = ReadWithToolkit(data, FormatOfResource(*size));
+    const QImage image = ReadPictureFile(*size, FormatOfResource(*size));
     if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
 }
 
 }  // namespace
+
+QImage ReadPictureFile(const QString& path, const char* format) {
+  QImageReader reader(path, format);
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
 
 // Only the main thread decodes pending pictures; pictures drawn on other threads are never
 // pending, and a failed decode leaves the entry empty rather than changing the table.
@@ -211,7 +202,7 @@ bool DecodeEmbeddedPicture(int picture) {
   Pictures().erase(picture);
   const char* name = EmbeddedPictureName(picture);
   const char* format = name ? FormatOfResource(name) : nullptr;
-  if (format && !std::strcmp(format, "ICO")) {
+  if (format == kIcon) {
     PictureEntry entry;
     entry.icon = ReadIcon(picture);
     if (entry.icon.isNull()) return false;

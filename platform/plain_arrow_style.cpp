@@ -1,32 +1,18 @@
 #include "platform/plain_arrow_style.h"
 
 #include <QApplication>
-#include <QImageReader>
-#include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QStyleOption>
 
 #include <initializer_list>
+
+#include "platform/object_table.h"
 
 namespace platform {
 namespace {
 
 constexpr char kBuiltIn[] = ":/qt-project.org/styles/commonstyle/images/";
-
-// The built-in picture `stem`-`size`.png at each size there is, read as PNG without
-// asking any plug-in.
-QIcon BuiltInIcon(const char* stem, std::initializer_list<int> sizes) {
-  QIcon icon;
-  for (const int size : sizes) {
-    QImageReader reader(QString("%1%2-%3.png").arg(kBuiltIn, stem).arg(size), "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
-    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
-  }
-  return icon;
-}
 
 class PlainArrowStyle : public QProxyStyle {
  public:
@@ -37,38 +23,24 @@ class PlainArrowStyle : public QProxyStyle {
     QIcon icon;
     switch (which) {
       case SP_ArrowLeft:
-      case SP_ArrowBack:
-        icon = BuiltInIcon("left", {16, 32});
-        return icon.isNull() ? DrawnArrow(PE_IndicatorArrowLeft) : icon;
+      case SP_ArrowBack: icon = BuiltInIcon("left", {16, 32}); break;
       case SP_ArrowRight:
-      case SP_ArrowForward:
-        icon = BuiltInIcon("right", {16, 32});
-        return icon.isNull() ? DrawnArrow(PE_IndicatorArrowRight) : icon;
-      case SP_ToolBarHorizontalExtensionButton:
-        icon = BuiltInIcon("toolbar-ext-h", {8, 16, 32});
-        return icon.isNull() ? DrawnArrow(PE_IndicatorArrowRight) : icon;
-      case SP_ToolBarVerticalExtensionButton:
-        icon = BuiltInIcon("toolbar-ext-v", {5, 10, 20});
-        return icon.isNull() ? DrawnArrow(PE_IndicatorArrowDown) : icon;
-      default: return QProxyStyle::standardIcon(which, option, widget);
+      case SP_ArrowForward: icon = BuiltInIcon("right", {16, 32}); break;
+      case SP_ToolBarHorizontalExtensionButton: icon = BuiltInIcon("toolbar-ext-h", {8, 16, 32}); break;
+      case SP_ToolBarVerticalExtensionButton: icon = BuiltInIcon("toolbar-ext-v", {5, 10, 20}); break;
+      default: break;
     }
+    // A toolkit without these pictures gets the usual way to them.
+    return icon.isNull() ? QProxyStyle::standardIcon(which, option, widget) : icon;
   }
 
  private:
-  // Where a toolkit has no built-in picture: the style's arrow primitive.
-  QIcon DrawnArrow(PrimitiveElement arrow) const {
+  // The built-in picture `stem`-`size`.png at each size there is.
+  static QIcon BuiltInIcon(const char* stem, std::initializer_list<int> sizes) {
     QIcon icon;
-    for (const int size : {16, 32}) {
-      QPixmap pixmap(size, size);
-      pixmap.fill(Qt::transparent);
-      QPainter painter(&pixmap);
-      QStyleOption option;
-      option.rect = QRect(0, 0, size, size);
-      option.palette = QApplication::palette();
-      option.state = State_Enabled;
-      baseStyle()->drawPrimitive(arrow, &option, &painter);
-      painter.end();
-      icon.addPixmap(pixmap);
+    for (const int size : sizes) {
+      const QImage image = ReadPictureFile(QString("%1%2-%3.png").arg(kBuiltIn, stem).arg(size), "png");
+      if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
   }
