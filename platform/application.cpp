@@ -14,10 +14,10 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "platform/built_in_style_pictures.h"
 #include "platform/caret_rest.h"
 #include "platform/events.h"
 #include "platform/object_table.h"
-#include "platform/plain_arrow_style.h"
 #include "platform/program_identity.h"
 
 namespace platform {
@@ -112,7 +112,7 @@ void InitPlatform(int& argc, char** argv, const ProgramIdentity& identity) {
   g_app = new QApplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(QString::fromStdString(identity.name));
-  UsePlainArrowIcons();
+  UseBuiltInStylePictures();
   LoadToolkitTranslations(*g_app, locale);
   InstallFontStandIns(identity.fontStandIns);
   WatchTerminationSignals();
