@@ -17,6 +17,7 @@
 #include "platform/built_in_style_pictures.h"
 #include "platform/caret_rest.h"
 #include "platform/events.h"
+#include "platform/font_set_up.h"
 #include "platform/object_table.h"
 #include "platform/program_identity.h"
 
@@ -104,6 +105,8 @@ const ProgramIdentity& CurrentProgramIdentity() { return Identity(); }
 
 void InitPlatform(int& argc, char** argv, const ProgramIdentity& identity) {
   if (g_app) return;
+  // First of all: it runs on beside the rest of start-up.
+  BeginFontSetUp();
   Identity() = identity;
   PreferX11OnWayland();
   PreferPlainImageTransfer();

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "platform/application.h"
+#include "platform/font_set_up.h"
 #include "platform/object_table.h"
 
 namespace platform {
@@ -31,6 +32,7 @@ MessageAnswer ShowMessageBox(const std::string& title, const std::string& text, 
     return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
            : buttons == MessageButtons::YesNo     ? MessageAnswer::No
                                                   : MessageAnswer::Ok;
+  FinishFontSetUp();
   QMessageBox box;
   box.setWindowTitle(ToQt(title));
   box.setText(ToQt(text));

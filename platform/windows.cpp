@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/font_set_up.h"
 #include "platform/object_table.h"
 #include "platform/test_probes.h"
 
@@ -42,6 +43,7 @@ std::map<int, WindowEntry>& Windows() {
 WindowEntry* FindWindow(int window) { return FindLiveEntry(Windows(), window, &WindowEntry::window); }
 
 bool CreateTopWindow(int window, const WindowShape& shape) {
+  FinishFontSetUp();
   DestroyWindow(window);
   auto* w = new ProgramWindow(window);
   Qt::WindowFlags flags =

@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-translations-l10n qt6-qpa-plugins
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libfontconfig-dev
   libsdl2-dev libsdl2-mixer-dev libmpg123-dev
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig

@@ -70,7 +70,8 @@ TEST_F(StylePicturesTest, GroupBoxFrameLooksAsFusionDrawsItWithoutPlugIns) {
     const QImage theirs = Painted(box);
     int differing = 0;
     for (int y = 0; y < theirs.height(); ++y)
-      for (int x = 0; x < theirs.width(); ++x) differing += !AlmostEqual(ours[i].pixel(x, y), theirs.pixel(x, y));
+      for (int x = 0; x < theirs.width(); ++x)
+        differing += !AlmostEqual(ours[i].pixel(x, y), theirs.pixel(x, y));
     EXPECT_EQ(differing, 0) << "title \"" << titles[i].toStdString() << "\"";
   }
 }
