@@ -19,7 +19,7 @@ namespace {
 constexpr char kBuiltIn[] = ":/qt-project.org/styles/commonstyle/images/";
 // How the Fusion style frames a group box: its picture, the width of the picture's
 // border and the space above the frame.
-constexpr char kFusionGroupBox[] = ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
+constexpr char kFusionGroupBox[] = "fusion_groupbox.png";
 constexpr int kFusionGroupBoxBorder = 6;
 constexpr int kFusionGroupBoxTopMargin = 3;
 
@@ -55,7 +55,7 @@ class BuiltInPictureStyle : public QProxyStyle {
   bool HasGroupBoxFrame() const {
     if (!groupBoxFrameRead_) {
       groupBoxFrameRead_ = true;
-      const QImage picture = ReadPictureFile(kFusionGroupBox, "png");
+      const QImage picture = ReadPictureFile(QString(kBuiltIn) + kFusionGroupBox, "png");
       const int b = kFusionGroupBoxBorder;
       const int w = picture.width(), h = picture.height();
       if (w < 2 * b + 1 || h < 2 * b + 1) return false;

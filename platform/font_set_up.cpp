@@ -2,7 +2,6 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <mutex>
 #include <thread>
 
 namespace platform {
@@ -10,13 +9,14 @@ namespace {
 
 // Joined at the latest when the process ends, so that it never exits mid-read.
 struct SetUpThread {
-  std::mutex mutex;
   std::thread thread;
+  bool begun = false;
   ~SetUpThread() {
     if (thread.joinable()) thread.join();
   }
 };
 
+// Begun and finished on the main thread only.
 SetUpThread& SetUp() {
   static SetUpThread setUp;
   return setUp;
@@ -25,17 +25,16 @@ SetUpThread& SetUp() {
 }  // namespace
 
 void BeginFontSetUp() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    // FcInit loads the configuration once and makes it the current one; the toolkit's own
-    // call then finds it loaded.
-    SetUp().thread = std::thread([] { FcInit(); });
-  });
+  SetUpThread& setUp = SetUp();
+  if (setUp.begun) return;
+  setUp.begun = true;
+  // FcInit loads the configuration once and makes it the current one; the toolkit's own
+  // call then finds it loaded.
+  setUp.thread = std::thread([] { FcInit(); });
 }
 
 void FinishFontSetUp() {
   SetUpThread& setUp = SetUp();
-  const std::lock_guard<std::mutex> lock(setUp.mutex);
   if (setUp.thread.joinable()) setUp.thread.join();
 }
 

@@ -8,8 +8,9 @@ namespace platform {
 
 // Starts reading the font configuration on a thread of its own. Once per process.
 void BeginFontSetUp();
-// Waits until the configuration is read. Call before anything may look up a font; a
-// lookup that comes first is still correct, it only reads the configuration once more.
+// Waits until the configuration is read. Call, on the main thread, before anything may
+// look up a font; a lookup that comes first is still correct, it only reads the
+// configuration once more.
 void FinishFontSetUp();
 
 }  // namespace platform

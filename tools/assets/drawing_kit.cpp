@@ -71,23 +71,12 @@ void Label(QPainter& p, QPointF anchor, QPointF textPoint, const QString& text, 
   p.setFont(font);
   const QFontMetricsF m(font);
   QRectF box = m.boundingRect(QRectF(0, 0, 400, 100), Qt::AlignLeft, text);
+  box.moveCenter(textPoint);
   switch (side) {
-    case Side::Left:
-      box.moveCenter(textPoint);
-      box.moveRight(textPoint.x() - 2);
-      break;
-    case Side::Right:
-      box.moveCenter(textPoint);
-      box.moveLeft(textPoint.x() + 2);
-      break;
-    case Side::Above:
-      box.moveCenter(textPoint);
-      box.moveBottom(textPoint.y() - 1);
-      break;
-    case Side::Below:
-      box.moveCenter(textPoint);
-      box.moveTop(textPoint.y() + 1);
-      break;
+    case Side::Left: box.moveRight(textPoint.x() - 2); break;
+    case Side::Right: box.moveLeft(textPoint.x() + 2); break;
+    case Side::Above: box.moveBottom(textPoint.y() - 1); break;
+    case Side::Below: box.moveTop(textPoint.y() + 1); break;
   }
   p.setPen(QColor(25, 25, 25));
   const Qt::Alignment align = side == Side::Left    ? Qt::AlignRight
