@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
   xvfb x11-utils x11-xserver-utils xdotool xauth imagemagick
-  appstream desktop-file-utils dpkg-dev
+  appstream desktop-file-utils dpkg-dev file lintian scdoc
   clang libclang-rt-14-dev clang-format clang-tidy
   libx11-dev
   dunst systemd dbus at-spi2-core python3-pyatspi

@@ -13,6 +13,14 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 jobs=$(nproc)
 
+# The tests that talk to a real X server (organsaver drawing into a foreign window)
+# get a private Xvfb in DISPLAY; every other test keeps Qt's offscreen platform, and
+# no test ever draws on the desktop of whoever runs this.
+work=$(mktemp -d)
+. tests/process_tests/private_display.sh
+trap 'stop_private_display; rm -rf "$work"' EXIT
+start_private_display 1024x768
+
 echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
