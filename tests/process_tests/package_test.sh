@@ -9,6 +9,7 @@ packaging="$(dirname "$0")/../../packaging"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+command -v lintian >/dev/null || fail "lintian is not installed (bash tools/setup.sh installs it)"
 
 (cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
 deb=$(ls "$scratch"/out/organclock_*.deb 2>/dev/null | head -1)
