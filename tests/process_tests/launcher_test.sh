@@ -40,7 +40,7 @@ printf 'eigener Gong' >"$dir/gong.wav"
 rm "$dir/hockey.wav" "$dir/org9.bak"
 printf 'neuer Text\r\n' >"$delivered/org7.bak"
 cp "$dir/org5.dat" "$work/org5.dat.before"
-chmod 444 "$dir/org3.bak" # the program's own copy may be read-only
+chmod 444 "$dir/org3.bak" # a read-only copy is replaced all the same
 "$launcher" || fail "second start failed"
 for f in org3.bak org7.bak org9.bak; do cmp -s "$dir/$f" "$delivered/$f" || fail "$f not refreshed"; done
 cmp -s "$dir/org5.dat" "$work/org5.dat.before" || fail "the user's org5.dat was touched"
