@@ -61,6 +61,7 @@ void RunStartup() {
   App().lastDate.clear();
   App().lastHour = kNone;
   App().lastMinute = kNone;
+  App().latestMinute = kNoMinute;
   App().enteringAppointment = false;
   App().editedOrgan = 0;
   App().EditorModified = false;
