@@ -4,6 +4,7 @@
 #include "organs/organ_texts.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
+#include "platform/tray.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
@@ -70,6 +71,7 @@ void RunStartup() {
   BuildMainWindow();
   StartClockRenderer();
   BuildSmallWindow();
+  platform::WatchForTray(OnTrayAppeared);
   ApplySavedSmallWindowMode();
   LoadReminderSound();
   LoadChime();

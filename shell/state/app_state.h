@@ -29,6 +29,8 @@ struct AppState {
   int editedOrgan = 0;               // organ whose text is being edited; 0 none
   int shownOrgan = 0;
   std::string tooltipText;
+  // The minimised small window stands in for a tray icon that no tray shows yet.
+  bool smallStandsInForTray = false;
   std::string versionText;
   platform::Rgb mainDateColour;  // text colour kCtlMainDate was created with
 
