@@ -6,13 +6,7 @@
 set -u
 . "$(dirname "$0")/private_display.sh"
 require_tools Xvfb dbus-run-session
-work=$(mktemp -d)
-cleanup() {
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_private_display 1024x768
+private_work_and_display 1024x768
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 status=0
 for fake in "$2" "$3"; do

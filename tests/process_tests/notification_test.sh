@@ -6,14 +6,7 @@ set -u
 tests=$1
 . "$(dirname "$0")/private_display.sh"
 require_tools Xvfb dbus-run-session dunst dunstctl busctl
-work=$(mktemp -d)
-cleanup() {
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_private_display 1024x768
+private_work_and_display 1024x768
 
 # Nothing expires by itself during the test; the urgency is written in front of each
 # message, since the history does not keep it.
