@@ -2,6 +2,7 @@
 // resume from suspend), driven by the scripted clock.
 #include <algorithm>
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,7 @@ struct JumpCase {
   std::vector<std::array<int, 3>> moves;  // day, hour, minute
   const char* shown;                      // nullptr: no window
   int announcements;                      // reminder sounds in all
+  friend void PrintTo(const JumpCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ReminderJumpTest : public ClockJumpTest, public ::testing::WithParamInterface<JumpCase> {};
