@@ -1,5 +1,7 @@
 #include "appointments/reminders.h"
 
+#include <vector>
+
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_window.h"
 #include "appointments/reminder_notices.h"
@@ -44,6 +46,25 @@ void RunMinuteCheck() {
   const platform::LocalTime now = platform::Now();
   const int index = DueHourReminder(FormatDateText(now.date()), now.hour, now.minute);
   if (index >= 0) ShowReminder(index, now.hour == 23);
+}
+
+void RunMissedMinuteChecks(int minutes) {
+  const platform::LocalTime now = platform::Now();
+  // Each record once, at the latest minute it fell due.
+  std::vector<int> due;
+  bool lastOnTop = false;
+  for (int back = minutes; back >= 1; --back) {
+    const platform::LocalTime then = platform::AddSeconds(now, -60LL * back);
+    const int index = DueHourReminder(FormatDateText(then.date()), then.hour, then.minute);
+    if (index < 0) continue;
+    std::erase(due, index);
+    due.push_back(index);
+    lastOnTop = then.hour == 23;
+  }
+  if (due.empty()) return;
+  // Every missed one gets its notification; the window shows the latest.
+  for (size_t i = 0; i + 1 < due.size(); ++i) NotifyReminder(App().Appointments[due[i]]);
+  ShowReminder(due.back(), lastOnTop);
 }
 
 void ShowReminder(int index, bool stayOnTop) {

@@ -8,6 +8,10 @@ void RunDayCheck();
 // Once per new minute: the first record of today whose hour reminder is due at this
 // minute is announced. In the hour 23 only records of today at 00:mm count.
 void RunMinuteCheck();
+// After a resume or a jump of the clock: the hour reminders that fell due in the
+// `minutes` minutes before this one are given once, late. Each gets its notification;
+// the appointment window shows the one that fell due last.
+void RunMissedMinuteChecks(int minutes);
 // Opens the appointment window in its reminder form for the record at `index`: sound,
 // title "Termine heute: " and the day, the record in the editor, the day's list.
 void ShowReminder(int index, bool stayOnTop);

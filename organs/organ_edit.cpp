@@ -21,6 +21,7 @@ void LeaveOrganEdit(bool write) {
   if (!IsEditingOrganText()) return;
   if (write && !WriteOrganText()) return;
   platform::SetControlBackground(kCtlOrganText, kNormalBackground);
+  platform::SetControlReadOnly(kCtlOrganText, true);
   App().editedOrgan = 0;
   UpdateCurrentOrgan();
 }
@@ -32,6 +33,7 @@ bool IsEditingOrganText() { return App().editedOrgan != 0; }
 void BeginOrganEdit(int organ) {
   if (organ < 1 || organ > kOrganCount) return;
   platform::EnableControl(kCtlOrganText, true);
+  platform::SetControlReadOnly(kCtlOrganText, false);
   platform::SetControlBackground(kCtlOrganText, kEditingBackground);
   App().editedOrgan = organ;
   App().shownOrgan = organ;

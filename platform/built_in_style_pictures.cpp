@@ -35,6 +35,14 @@ class BuiltInPictureStyle : public QProxyStyle {
     else QProxyStyle::drawPrimitive(element, option, painter, widget);
   }
 
+  // Alt pressed and released alone takes the keyboard to the menu bar, where a letter
+  // opens the title with that access key, as keyboard users know it from other desktops.
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                      const QWidget* widget) const override {
     QIcon icon;

@@ -50,6 +50,13 @@ LocalTime AddSeconds(const LocalTime& t, long long seconds) {
   return r;
 }
 
+long long MinuteNumber(const LocalTime& t) {
+  using namespace std::chrono;
+  const sys_days d{std::chrono::year{t.year} / std::chrono::month{static_cast<unsigned>(t.month)} /
+                   std::chrono::day{static_cast<unsigned>(t.day)}};
+  return static_cast<long long>(d.time_since_epoch().count()) * 24 * 60 + t.hour * 60 + t.minute;
+}
+
 LocalTime Now() {
   {
     std::lock_guard<std::mutex> lock(g_clockMutex);

@@ -19,6 +19,9 @@ uint64_t TickMs();
 LocalTime MakeLocalTime(int year, int month, int day, int hour, int minute, int second = 0);
 // The same moment moved by whole seconds (may cross days, months and years).
 LocalTime AddSeconds(const LocalTime& t, long long seconds);
+// The local time as whole minutes since 01.01.1970 00:00 of the same clock, so that two
+// readings can be told apart and ordered even across days.
+long long MinuteNumber(const LocalTime& t);
 
 // Test seam: from now on Now() answers `t` until the next call; UseRealClock() undoes it.
 // Safe to call while other threads read the clock.

@@ -197,6 +197,27 @@ void EnableControl(int control, bool enabled) {
   if (ControlEntry* e = FindControl(control)) e->widget->setEnabled(enabled);
 }
 
+void SetControlReadOnly(int control, bool readOnly) {
+  if (auto* edit = As<QTextEdit>(control)) {
+    edit->setReadOnly(readOnly);
+    if (readOnly) edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+}
+
+void FocusControl(int control) {
+  if (ControlEntry* e = FindControl(control)) e->widget->setFocus(Qt::OtherFocusReason);
+}
+
+int FocusedControl(int window) {
+  WindowEntry* w = FindWindow(window);
+  if (!w) return -1;
+  // A compound control (the calendar) hands its focus to a part of it.
+  for (QWidget* focus = w->window->focusWidget(); focus; focus = focus->parentWidget())
+    for (const auto& [id, entry] : Controls())
+      if (entry.widget == focus && entry.window == window) return id;
+  return -1;
+}
+
 bool IsControlEnabled(int control) {
   ControlEntry* e = FindControl(control);
   return e && e->widget->isEnabled();

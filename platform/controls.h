@@ -38,6 +38,11 @@ Rgb ControlTextColour(int control);
 void SetControlBackground(int control, Rgb colour);
 void EnableControl(int control, bool enabled);
 void SetControlTooltip(int control, const std::string& text);
+// A text field that can be read, selected and copied (by mouse and keyboard) but not
+// changed.
+void SetControlReadOnly(int control, bool readOnly);
+// Gives the control the keyboard focus, now or when its window is next shown.
+void FocusControl(int control);
 
 // Picture controls. SetControlPicture runs on the main thread; HandPictureToControl may
 // be called from any thread: it copies the picture and shows it in the control on the

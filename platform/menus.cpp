@@ -2,9 +2,12 @@
 #include "platform/menus.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "platform/object_table.h"
 #include "platform/test_probes.h"
@@ -51,6 +54,12 @@ bool CreateMenuBar(int menu, int window) {
   auto* bar = new QMenuBar(w->window);
   bar->setNativeMenuBar(false);
   w->window->layout()->setMenuBar(bar);
+  // F10 opens the first drop-down, as on other desktops, for those who use no mouse.
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), w->window);
+  QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+    for (QAction* title : bar->actions())
+      if (title->isVisible() && title->isEnabled()) return bar->setActiveAction(title);
+  });
   MenuEntry entry;
   entry.bar = bar;
   Menus()[menu] = entry;
@@ -121,6 +130,11 @@ bool IsMenuItemChecked(int menu, int item) {
 }
 
 bool MenuItemExists(int menu, int item) { return FindItem(menu, item) != nullptr; }
+
+std::string OpenMenuTitle() {
+  auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  return open ? FromQt(open->title().remove(QLatin1Char('&'))) : std::string();
+}
 
 std::vector<std::string> DescribeMenu(int menu) {
   std::vector<std::string> out;

@@ -12,6 +12,8 @@ namespace platform {
 bool ControlExists(int control);
 Rgb ControlBackground(int control);
 bool IsControlEnabled(int control);
+// The control that has (or, in a hidden window, will get) the keyboard focus; -1 none.
+int FocusedControl(int window);
 std::string ControlTooltip(int control);
 // Geometry in client pixels.
 bool ControlGeometry(int control, int& x, int& y, int& width, int& height);
@@ -26,6 +28,8 @@ bool MenuItemExists(int menu, int item);
 // The menu tree as text lines, one per entry, indented by two blanks per level:
 // "Uhr", "  13 Klein", "  ---", ... (labels in Windows-1252).
 std::vector<std::string> DescribeMenu(int menu);
+// The title (without its access key marker) of the drop-down open now; empty if none.
+std::string OpenMenuTitle();
 bool IsToolButtonEnabled(int command);
 std::string ToolButtonTooltip(int command);
 

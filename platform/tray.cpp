@@ -6,13 +6,18 @@
 
 #include "platform/object_table.h"
 #include "platform/test_probes.h"
+#include "platform/tray_watch.h"
 #include "platform/ui_driver.h"
 
 namespace platform {
 namespace {
 
+// An icon the program has added. Its toolkit icon is made only once a tray is there:
+// the toolkit decides on the kind of tray once, when its first icon is made.
 struct TrayEntry {
-  QSystemTrayIcon* icon = nullptr;
+  QSystemTrayIcon* icon = nullptr;  // none while there is no tray
+  int ownerWindow = -1;
+  int picture = -1;
   std::string tooltip;
 };
 
@@ -23,13 +28,11 @@ std::map<int, TrayEntry>& TrayIcons() {
 
 int g_trayOverride = -1;  // -1: ask the desktop
 
-}  // namespace
-
-void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tooltip) {
-  RemoveTrayIcon(icon);
-  auto* tray = new QSystemTrayIcon(PictureIcon(picture));
-  // At most 63 characters of a tooltip are shown.
-  tray->setToolTip(ToQt(tooltip.substr(0, 63)));
+void MakeToolkitIcon(TrayEntry& entry) {
+  if (entry.icon) return;
+  auto* tray = new QSystemTrayIcon(PictureIcon(entry.picture));
+  tray->setToolTip(ToQt(entry.tooltip));
+  const int ownerWindow = entry.ownerWindow;
   QObject::connect(tray, &QSystemTrayIcon::activated,
                    [ownerWindow](QSystemTrayIcon::ActivationReason reason) {
                      if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick ||
@@ -37,14 +40,33 @@ void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tool
                        PostEvent({EventKind::Tray, ownerWindow, -1});
                    });
   tray->show();
-  TrayIcons()[icon] = TrayEntry{tray, tooltip.substr(0, 63)};
+  entry.icon = tray;
+}
+
+}  // namespace
+
+void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tooltip) {
+  RemoveTrayIcon(icon);
+  // At most 63 characters of a tooltip are shown.
+  TrayEntry& entry = TrayIcons()[icon] = TrayEntry{nullptr, ownerWindow, picture, tooltip.substr(0, 63)};
+  if (IsTrayAvailable()) MakeToolkitIcon(entry);
+}
+
+void WatchForTray(std::function<void()> appeared) {
+  StartTrayWatch([appeared] {
+    if (g_trayOverride >= 0) return;
+    for (auto& [id, entry] : TrayIcons()) MakeToolkitIcon(entry);
+    if (appeared) appeared();
+  });
 }
 
 void RemoveTrayIcon(int icon) {
   auto it = TrayIcons().find(icon);
   if (it == TrayIcons().end()) return;
-  it->second.icon->hide();
-  delete it->second.icon;
+  if (it->second.icon) {
+    it->second.icon->hide();
+    delete it->second.icon;
+  }
   TrayIcons().erase(it);
 }
 
@@ -59,20 +81,21 @@ std::vector<int> TrayIconSizes(int icon) {
   std::vector<int> sizes;
   auto it = TrayIcons().find(icon);
   if (it != TrayIcons().end())
-    for (const QSize& size : it->second.icon->icon().availableSizes()) sizes.push_back(size.width());
+    for (const QSize& size : PictureIcon(it->second.picture).availableSizes())
+      sizes.push_back(size.width());
   return sizes;
 }
 
 bool IsTrayAvailable() {
   if (g_trayOverride >= 0) return g_trayOverride == 1;
-  return QSystemTrayIcon::isSystemTrayAvailable();
+  return TraySeen();
 }
 
 void SetTrayAvailableForTesting(int available) { g_trayOverride = available; }
 
 void ClickTrayIcon(int icon) {
   auto it = TrayIcons().find(icon);
-  if (it != TrayIcons().end()) emit it->second.icon->activated(QSystemTrayIcon::Trigger);
+  if (it != TrayIcons().end() && it->second.icon) emit it->second.icon->activated(QSystemTrayIcon::Trigger);
 }
 
 void RemoveAllTrayIcons() {

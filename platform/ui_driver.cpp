@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
@@ -70,6 +71,29 @@ void PressKeyIn(int control, char key) {
   QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, QString(c));
   QApplication::sendEvent(e->widget, &press);
   QApplication::sendEvent(e->widget, &release);
+}
+
+void PressKeyInWindow(int window, const std::string& key, bool withAlt) {
+  WindowEntry* w = FindWindow(window);
+  if (!w) return;
+  const bool altAlone = key == "Alt";
+  const int code = altAlone ? Qt::Key_Alt : QKeySequence::fromString(QString::fromStdString(key))[0].key();
+  const Qt::KeyboardModifiers held = withAlt || altAlone ? Qt::AltModifier : Qt::NoModifier;
+  const QString text = key.size() == 1 && !withAlt ? QString::fromStdString(key).toLower() : QString();
+  // An open drop-down takes the keys, as it grabs the keyboard.
+  QWidget* target = QApplication::activePopupWidget();
+  if (!target) {
+    target = QApplication::focusWidget();
+    if (!target || target->window() != w->window) target = w->window;
+  }
+  // Sent, not posted: the application then offers the key to the shortcuts first.
+  QKeyEvent press(QEvent::KeyPress, code, held, text);
+  QApplication::sendEvent(target, &press);
+  QWidget* releaseTarget = QApplication::activePopupWidget();
+  if (!releaseTarget) releaseTarget = QApplication::focusWidget();
+  if (!releaseTarget) releaseTarget = w->window;
+  QKeyEvent release(QEvent::KeyRelease, code, altAlone ? Qt::NoModifier : held, text);
+  QApplication::sendEvent(releaseTarget, &release);
 }
 
 void PickDate(int control, Date day) {

@@ -20,6 +20,10 @@ void ChooseListItem(int control, int index);
 void ClickOption(int control);
 void TypeText(int control, const std::string& text);  // replaces the text as typing would
 void PressKeyIn(int control, char key);               // one key press and release on the control
+// A key pressed and released in window `window`, with Alt held if `withAlt`, delivered
+// to what has the focus there, shortcuts first, as the window system delivers it. `key`
+// is a key name: "F10", "Alt", "Esc", "E".
+void PressKeyInWindow(int window, const std::string& key, bool withAlt = false);
 void PickDate(int control, Date day);
 void ClickReportRow(int control, int row);  // -1 clicks the empty area
 void MoveWindowByUser(int window, int x, int y);

@@ -100,7 +100,8 @@ void ShowWindow(int window) {
 }
 
 void ShowWindowMinimised(int window) {
-  if (WindowEntry* e = FindWindow(window)) e->window->showMinimized();
+  WindowEntry* e = FindWindow(window);
+  if (e && !(e->window->isVisible() && e->window->isMinimized())) e->window->showMinimized();
 }
 
 void HideWindow(int window) {

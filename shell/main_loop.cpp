@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "appointments/appointment_editor.h"
 #include "appointments/reminders.h"
 #include "commands/dispatch.h"
@@ -18,6 +20,28 @@ namespace {
 
 constexpr platform::Rgb kSundayRed{255, 0, 0};
 
+// Reminders missed while the computer slept or the clock jumped ahead are given late,
+// but only those of the last 12 hours; a clock set back further than that starts the
+// count afresh, as if it had just reached the present minute.
+constexpr long long kCatchUpMinutes = 12 * 60;
+
+// Time has gone forward past every minute seen so far (always so at the first pass).
+bool MovedForward(long long minute) {
+  return App().latestMinute == kNoMinute || minute > App().latestMinute;
+}
+
+// A full hour lies between the latest minute reached and now: the hour was reached by
+// time going forward, not by setting the clock back, and not for the second time.
+bool FullHourReached(const platform::LocalTime& now) {
+  return MovedForward(platform::MinuteNumber(now) - now.minute);
+}
+
+void ForgetMinutesFarAhead() {
+  const long long now = platform::MinuteNumber(platform::Now());
+  if (App().latestMinute != kNoMinute && App().latestMinute - now > kCatchUpMinutes)
+    App().latestMinute = now - 1;
+}
+
 void RunDateStep() {
   const platform::LocalTime now = platform::Now();
   const std::string date = FormatDateText(now.date());
@@ -29,26 +53,40 @@ void RunDateStep() {
   platform::SetControlText(kCtlSmallDate, line);
   platform::SetControlTextColour(kCtlMainDate,
                                  App().weekdayLabel == "So. " ? kSundayRed : App().mainDateColour);
-  if (!IsBusy()) RunDayCheck();
+  // Back over midnight, and forward over it again, the day was checked already.
+  if (!IsBusy() && MovedForward(platform::MinuteNumber(now))) RunDayCheck();
 }
 
 void RunHourStep() {
-  const int hour = platform::Now().hour;
-  if (hour == App().lastHour) return;
+  const platform::LocalTime now = platform::Now();
+  const bool reached = FullHourReached(now);
+  // After a resume at the same hour of a later day the hour number alone looks unchanged.
+  if (now.hour == App().lastHour && !reached) return;
   // While the user is busy the organ change is skipped, not deferred.
   if (!IsBusy()) {
     UpdateCurrentOrgan();
-    if (App().settings.viewInterval.ComesUpHourly()) HourlyPopUp();
-    PlayChime();
+    if (reached) {
+      if (App().settings.viewInterval.ComesUpHourly()) HourlyPopUp();
+      PlayChime();
+    }
   }
-  App().lastHour = hour;
+  App().lastHour = now.hour;
 }
 
 void RunMinuteStep() {
-  const int minute = platform::Now().minute;
-  if (minute == App().lastMinute) return;
-  if (!IsBusy()) RunMinuteCheck();
-  App().lastMinute = minute;
+  const platform::LocalTime now = platform::Now();
+  const long long minute = platform::MinuteNumber(now);
+  const bool forward = MovedForward(minute);
+  // After a resume at the same minute of a later hour the minute alone looks unchanged.
+  if (now.minute == App().lastMinute && !forward) return;
+  // A minute already checked is not checked again after the clock went back.
+  if (!IsBusy() && forward) {
+    if (App().latestMinute != kNoMinute)
+      RunMissedMinuteChecks(static_cast<int>(std::min(minute - App().latestMinute - 1, kCatchUpMinutes)));
+    RunMinuteCheck();
+  }
+  App().lastMinute = now.minute;
+  if (forward) App().latestMinute = minute;
 }
 
 void HandleEvent(const platform::Event& event) {
@@ -74,6 +112,7 @@ int MillisecondsToNextSecond(const platform::LocalTime& now) {
 }
 
 void RunMainLoopPass(int waitMs) {
+  ForgetMinutesFarAhead();
   RunDateStep();
   RunHourStep();
   RunMinuteStep();

@@ -31,6 +31,8 @@ void BuildMainWindow() {
   platform::SetControlFont(kCtlOrganFrame, kFontOrganFrame);
   platform::CreateControl(kMainWindow, kCtlOrganText, ControlKind::RichText, 10, 245, 275, 110);
   platform::SetControlBackground(kCtlOrganText, {255, 255, 255});
+  // Typing outside editing would be lost at the next reload; reading stays possible.
+  platform::SetControlReadOnly(kCtlOrganText, true);
   platform::CreateControl(kMainWindow, kCtlDecoration, ControlKind::Picture, 525, 165, 71, 196);
   platform::SetControlPicture(kCtlDecoration, kPictureDecoration);
   platform::SetControlAccessibleName(kCtlDecoration, "Organuhr");
@@ -40,6 +42,8 @@ void BuildMainWindow() {
   platform::SetControlTooltip(
       kCtlCalendar, "Klicken Sie auf die Fettgedruckten Tage, um die enthaltenen Termine anzuzeigen");
   platform::SetControlAccessibleName(kCtlCalendar, "Terminkalender:");
+  // The keyboard starts where something can be done: the calendar.
+  platform::FocusControl(kCtlCalendar);
   platform::CreateControl(kMainWindow, kCtlOrganPicture, ControlKind::Picture, 35, 30, 225, 187);
   platform::SetControlPicture(kCtlOrganPicture, kPictureFirstOrgan);
   NameOrganControls(1);

@@ -4,6 +4,7 @@
 #include "organs/organ_texts.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
+#include "platform/tray.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
@@ -61,6 +62,7 @@ void RunStartup() {
   App().lastDate.clear();
   App().lastHour = kNone;
   App().lastMinute = kNone;
+  App().latestMinute = kNoMinute;
   App().enteringAppointment = false;
   App().editedOrgan = 0;
   App().EditorModified = false;
@@ -69,6 +71,7 @@ void RunStartup() {
   BuildMainWindow();
   StartClockRenderer();
   BuildSmallWindow();
+  platform::WatchForTray(OnTrayAppeared);
   ApplySavedSmallWindowMode();
   LoadReminderSound();
   LoadChime();

@@ -37,19 +37,33 @@ void SetSmallWindowOnTop(bool onTop) { platform::SetWindowOnTop(kSmallWindow, on
 void ToTray() {
   AddTrayIconIfMissing();
   platform::HideWindow(kMainWindow);
-  platform::HideWindow(kSmallWindow);
+  if (platform::IsTrayAvailable()) {
+    platform::HideWindow(kSmallWindow);
+    return;
+  }
   // Without a system tray the icon cannot be seen; the minimised small window stays
-  // in the task bar as the way back.
-  if (!platform::IsTrayAvailable()) platform::ShowWindowMinimised(kSmallWindow);
+  // in the task bar as the way back, until a tray appears. It is minimised where it
+  // stands: hidden and at once shown again, a window manager may show it normally.
+  platform::ShowWindowMinimised(kSmallWindow);
+  App().smallStandsInForTray = true;
 }
 
 void ToSmall() {
   platform::HideWindow(kMainWindow);
   platform::ShowWindow(kSmallWindow);
+  App().smallStandsInForTray = false;
 }
 
 void ToMain() {
   platform::ShowWindow(kMainWindow);
+  platform::HideWindow(kSmallWindow);
+  App().smallStandsInForTray = false;
+}
+
+void OnTrayAppeared() {
+  // The icon is in the tray now; the small window's stand-in is no longer needed.
+  if (!App().smallStandsInForTray || !platform::TrayIconExists(kTrayIcon)) return;
+  App().smallStandsInForTray = false;
   platform::HideWindow(kSmallWindow);
 }
 
@@ -78,7 +92,11 @@ void ApplySavedSmallWindowMode() {
 }
 
 void ApplySavedViewInterval() {
-  platform::ShowWindow(App().settings.viewInterval.ComesUpHourly() ? kMainWindow : kSmallWindow);
+  if (App().settings.viewInterval.ComesUpHourly()) platform::ShowWindow(kMainWindow);
+  // The first pass sends a permanent small view in tray mode to the tray; going there at
+  // once spares the small window a normal show just before it is minimised or hidden.
+  else if (IsTrayMode()) ToTray();
+  else platform::ShowWindow(kSmallWindow);
 }
 
 void OnMainWindowClose() {

@@ -26,6 +26,8 @@ void ApplySavedViewInterval();
 void OnMainWindowClose();
 void OnSmallWindowClose();
 void OnTrayIconClicked();
+// A system tray appeared after start-up; the tray icon is in it now.
+void OnTrayAppeared();
 void OnWindowMoved();
 // A second start in the same directory asked for the main window.
 void OnRaiseRequest();

@@ -11,6 +11,7 @@
 #include "shell/state/settings.h"
 
 constexpr int kNone = -1;  // last hour / last minute before the first pass
+constexpr long long kNoMinute = -1;
 
 struct AppState {
   Settings settings;
@@ -18,12 +19,18 @@ struct AppState {
   std::string weekdayLabel;  // "So. " ... "Sa. "
   int lastHour = kNone;
   int lastMinute = kNone;
+  // The latest minute (platform::MinuteNumber) the clock has reached going forward: the
+  // minutes up to it have had their minute step, and the full hours up to it their
+  // chime. It stays when the clock goes back. kNoMinute before the first pass.
+  long long latestMinute = kNoMinute;
   std::optional<ViewInterval> lastAppliedInterval;  // whose switch-over was done; none yet
   // The two reasons to hold back the hourly organ change, the chime and the reminders.
   bool enteringAppointment = false;  // a new appointment is being entered
   int editedOrgan = 0;               // organ whose text is being edited; 0 none
   int shownOrgan = 0;
   std::string tooltipText;
+  // The minimised small window stands in for a tray icon that no tray shows yet.
+  bool smallStandsInForTray = false;
   std::string versionText;
   platform::Rgb mainDateColour;  // text colour kCtlMainDate was created with
 

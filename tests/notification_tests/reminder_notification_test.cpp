@@ -3,10 +3,18 @@
 // notification service and with no bus at all.
 #include <gtest/gtest.h>
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
+#include <algorithm>
+#include <chrono>
+#include <mutex>
+#include <thread>
 
 #include "platform/notifications.h"
 #include "platform/test_probes.h"
@@ -57,6 +65,34 @@ class ReminderNotificationTest : public AppointmentProgramTest {
     Pass();
     Drain();
   }
+  // Main loop passes for a while, so that answers and timeouts of the bus come in.
+  template <typename Done>
+  void RunUntil(Done done, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done() && std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      Pass();
+    }
+  }
+};
+
+// A notification service that is registered but never answers; it counts the calls.
+class SilentNotificationService : public QDBusVirtualObject {
+ public:
+  QString introspect(const QString&) const override { return {}; }
+  bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    calls_.push_back(message.member().toStdString());
+    return true;  // taken, and never answered
+  }
+  int Count(const std::string& member) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<int>(std::count(calls_.begin(), calls_.end(), member));
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::string> calls_;
 };
 
 TEST_F(ReminderNotificationTest, DaemonShowsReplacesAndWithdrawsReminders) {
@@ -70,9 +106,12 @@ TEST_F(ReminderNotificationTest, DaemonShowsReplacesAndWithdrawsReminders) {
   At(15, 29);
   At(15, 30);  // the second one of the same appointment takes the first one's place
   ASSERT_TRUE(platform::WindowExists(kAppointmentWindow));
+  // The notifications are sent without waiting; their answers come in with later passes.
+  RunUntil([] { return DisplayedCount() == 2; }, std::chrono::seconds(5));
   EXPECT_EQ(DisplayedCount(), 2);
   Tool(kCmdToolStopReminding);  // "Termin nicht mehr melden" on the hour reminder
   EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
+  RunUntil([] { return DisplayedCount() == 1; }, std::chrono::seconds(5));
   EXPECT_EQ(DisplayedCount(), 1) << "the withdrawn notification is still shown";
   EXPECT_TRUE(TakeBoxes().empty());
 
@@ -95,6 +134,52 @@ TEST_F(ReminderNotificationTest, DaemonShowsReplacesAndWithdrawsReminders) {
   EXPECT_NE(dayId, 0);
   EXPECT_NE(hourId, 0);
   EXPECT_NE(dayId, hourId);
+}
+
+TEST_F(ReminderNotificationTest, DaemonGetsEachReminderMissedDuringASuspend) {
+  ASSERT_TRUE(platform::NotificationServiceAvailable());
+  StartWith({Record("07.12.2026", 12, 15, 1, W("Früh")), Record("07.12.2026", 13, 45, 1, W("Spät"))}, 2026,
+            12, 7, 11, 0);
+  Dunstctl({"close-all"});
+  At(14, 0);  // woken from a suspend that began at 11:00
+  RunUntil([] { return DisplayedCount() == 2; }, std::chrono::seconds(5));
+  EXPECT_EQ(DisplayedCount(), 2);
+  Dunstctl({"close-all"});
+  std::vector<std::string> summaries;
+  for (const Shown& s : History())
+    if (s.body == "Früh" || s.body == "Spät") summaries.push_back(s.summary);
+  std::sort(summaries.begin(), summaries.end());
+  EXPECT_EQ(summaries, (std::vector<std::string>{"Termin 07.12.2026 12:15", "Termin 07.12.2026 13:45"}));
+}
+
+TEST_F(ReminderNotificationTest, HangingServiceNeverHoldsUpTheMainLoop) {
+  QDBusConnection bus =
+      QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("silent-notifications"));
+  SilentNotificationService service;
+  ASSERT_TRUE(bus.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &service));
+  ASSERT_TRUE(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+  ASSERT_TRUE(platform::NotificationServiceAvailable());
+  StartWith({Record("07.12.2026", 15, 30, 1, "Physio"), Record("07.12.2026", 8, 0, 2, "Geburtstag")}, 2026,
+            12, 7, 14, 0);
+  ASSERT_TRUE(platform::WindowExists(kAppointmentWindow));  // the day reminder
+  using std::chrono::steady_clock;
+  auto begin = steady_clock::now();
+  At(14, 30);
+  At(15, 30);
+  EXPECT_LT(steady_clock::now() - begin, std::chrono::milliseconds(1000))
+      << "two reminders waited for a service that does not answer";
+  // Once the capabilities have gone unanswered the notifications are sent all the same.
+  RunUntil([&] { return service.Count("Notify") > 0; }, std::chrono::seconds(15));
+  EXPECT_GT(service.Count("Notify"), 0);
+  begin = steady_clock::now();
+  At(16, 30);
+  EXPECT_LT(steady_clock::now() - begin, std::chrono::milliseconds(500));
+  RunUntil([] { return false; }, std::chrono::milliseconds(300));
+  EXPECT_EQ(service.Count("GetCapabilities"), 1) << "the capabilities are asked once";
+  EXPECT_TRUE(platform::WindowExists(kAppointmentWindow));
+  EXPECT_TRUE(TakeBoxes().empty());
+  bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+  QDBusConnection::disconnectFromBus(QStringLiteral("silent-notifications"));
 }
 
 TEST_F(ReminderNotificationTest, NoServiceRemindersComeAsBeforeWithoutAMessage) {

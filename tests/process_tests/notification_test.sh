@@ -6,14 +6,7 @@ set -u
 tests=$1
 . "$(dirname "$0")/private_display.sh"
 require_tools Xvfb dbus-run-session dunst dunstctl busctl
-work=$(mktemp -d)
-cleanup() {
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_private_display 1024x768
+private_work_and_display 1024x768
 
 # Nothing expires by itself during the test; the urgency is written in front of each
 # message, since the history does not keep it.
@@ -49,6 +42,11 @@ DUNSTRC="$work/dunstrc" TESTS="$tests" dbus-run-session -- bash -c '
   rc=$?
   kill $dunst_pid
   exit $rc' 2>&1 | grep -v 'Failed to set fd limit' || status=1
+[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+
+# A service that is registered but never answers (the test registers it itself).
+TESTS="$tests" dbus-run-session -- bash -c '"$TESTS" --gtest_filter="*.Hanging*"' 2>&1 \
+  | grep -v 'Failed to set fd limit'
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
 
 TESTS="$tests" dbus-run-session -- bash -c '"$TESTS" --gtest_filter="*.NoService*"' 2>&1 \

@@ -3,7 +3,10 @@
 #   start_private_display WxH  starts Xvfb on a free display number, with its log in
 #                              $work/xvfb.log, and exports DISPLAY; $xvfb_pid is the server
 #   stop_private_display       ends the server (also done by the EXIT trap's cleanup)
-# The caller creates $work first.
+#   private_work_and_display WxH
+#                              creates $work, starts the server, and on exit ends it and
+#                              removes $work
+# The caller of start_private_display creates $work first.
 
 require_tools() {
   local tool
@@ -28,4 +31,10 @@ start_private_display() {
 stop_private_display() {
   [ -n "$xvfb_pid" ] && kill -9 "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   xvfb_pid=""
+}
+
+private_work_and_display() {
+  work=$(mktemp -d)
+  trap 'stop_private_display; rm -rf "$work"' EXIT
+  start_private_display "$1"
 }

@@ -28,27 +28,27 @@ TEST_F(MenuTest, MainMenuBarHoldsEveryItemInOrder) {
   // Laid out menu by menu, so the list reads like the menu bar.
   // clang-format off
   const std::vector<std::string> expected = {
-      "Uhr", Item(1, kCmdSmall, "Klein"), Item(1, kCmdHide, "Ausblenden"), "  ---",
-      Item(1, kCmdExit, "Beenden"),
-      "Termin", Item(1, kCmdNewAppointment, "Neu"), Item(1, kCmdOpenAppointments, "Öffnen"),
-      "Einstellungen",
-      "  Miniaturansicht", Item(2, kCmdViewAutomatic, "Automatisch"),
-      Item(2, kCmdViewSmallPermanent, "Dauernd"),
-      "  Erweiterte Ansicht", Item(2, kCmdInterval1, "1 Min."), Item(2, kCmdInterval3, "3 Min."),
-      Item(2, kCmdInterval5, "5 Min."), Item(2, kCmdInterval10, "10 Min."),
-      Item(2, kCmdInterval15, "15 Min."), Item(2, kCmdIntervalPermanent, "Dauernd"),
-      "  Sound", "    Organuhr", Item(3, kCmdChimeGong, "Gong"), Item(3, kCmdChimeVesk, "Dr. Vesk"),
-      Item(3, kCmdChimeMp3, "MP3"), Item(3, kCmdChimeOff, "Aus"),
-      Item(2, kCmdReminderSound, "Termin"),
-      "  Text zu Organe", "    Ändern", Item(3, organ, "Lunge"), Item(3, organ + 1, "Dickdarm"),
-      Item(3, organ + 2, "Magen"), Item(3, organ + 3, "Pankreas"), Item(3, organ + 4, "Herz"),
-      Item(3, organ + 5, "Dünndarm"), Item(3, organ + 6, "Blase"), Item(3, organ + 7, "Nieren"),
-      Item(3, organ + 8, "Pericard Kreislauf"), Item(3, organ + 9, "Drei Erwärmer"),
-      Item(3, organ + 10, "Gallenblase"), Item(3, kCmdLastOrganEdit, "Leber"),
-      Item(2, kCmdSaveOrganText, "Speichern"), Item(2, kCmdCancelOrganText, "Abbrechen"),
-      Item(2, kCmdRestoreOrganText, "Wiederherstellen"),
-      "?", Item(1, kCmdInfo, "Info"), Item(1, kCmdHomePage, "Korvala Home"),
-      Item(1, kCmdInstitutePage, "Korvala Zentrum für Naturheilkunde")};
+      "&Uhr", Item(1, kCmdSmall, "&Klein"), Item(1, kCmdHide, "&Ausblenden"), "  ---",
+      Item(1, kCmdExit, "&Beenden"),
+      "&Termin", Item(1, kCmdNewAppointment, "&Neu"), Item(1, kCmdOpenAppointments, "Ö&ffnen"),
+      "&Einstellungen",
+      "  &Miniaturansicht", Item(2, kCmdViewAutomatic, "&Automatisch"),
+      Item(2, kCmdViewSmallPermanent, "&Dauernd"),
+      "  &Erweiterte Ansicht", Item(2, kCmdInterval1, "&1 Min."), Item(2, kCmdInterval3, "&3 Min."),
+      Item(2, kCmdInterval5, "&5 Min."), Item(2, kCmdInterval10, "1&0 Min."),
+      Item(2, kCmdInterval15, "15 &Min."), Item(2, kCmdIntervalPermanent, "&Dauernd"),
+      "  &Sound", "    &Organuhr", Item(3, kCmdChimeGong, "&Gong"), Item(3, kCmdChimeVesk, "&Dr. Vesk"),
+      Item(3, kCmdChimeMp3, "&MP3"), Item(3, kCmdChimeOff, "&Aus"),
+      Item(2, kCmdReminderSound, "&Termin"),
+      "  &Text zu Organe", "    Ä&ndern", Item(3, organ, "&Lunge"), Item(3, organ + 1, "&Dickdarm"),
+      Item(3, organ + 2, "&Magen"), Item(3, organ + 3, "&Pankreas"), Item(3, organ + 4, "&Herz"),
+      Item(3, organ + 5, "Dünnd&arm"), Item(3, organ + 6, "&Blase"), Item(3, organ + 7, "&Nieren"),
+      Item(3, organ + 8, "Pericard &Kreislauf"), Item(3, organ + 9, "Drei &Erwärmer"),
+      Item(3, organ + 10, "&Gallenblase"), Item(3, kCmdLastOrganEdit, "Lebe&r"),
+      Item(2, kCmdSaveOrganText, "&Speichern"), Item(2, kCmdCancelOrganText, "&Abbrechen"),
+      Item(2, kCmdRestoreOrganText, "&Wiederherstellen"),
+      "&?", Item(1, kCmdInfo, "&Info"), Item(1, kCmdHomePage, "&Korvala Home"),
+      Item(1, kCmdInstitutePage, "Korvala &Zentrum für Naturheilkunde")};
   // clang-format on
   EXPECT_EQ(Utf8Lines(platform::DescribeMenu(kMainMenu)), expected);
 }
@@ -56,8 +56,8 @@ TEST_F(MenuTest, MainMenuBarHoldsEveryItemInOrder) {
 TEST_F(MenuTest, SmallWindowMenuBarHoldsTheViewItems) {
   Start(false);
   const std::vector<std::string> expected = {
-      "Ansicht", Item(1, kCmdAlwaysOnTop, "Immer im Vordergrund"), Item(1, kCmdToTray, "Ausblenden"),
-      Item(1, kCmdOpenMainWindow, "Hauptfenster öffnen"), Item(1, kCmdQuitFromSmall, "Programm beenden")};
+      "&Ansicht", Item(1, kCmdAlwaysOnTop, "&Immer im Vordergrund"), Item(1, kCmdToTray, "&Ausblenden"),
+      Item(1, kCmdOpenMainWindow, "&Hauptfenster öffnen"), Item(1, kCmdQuitFromSmall, "&Programm beenden")};
   EXPECT_EQ(Utf8Lines(platform::DescribeMenu(kSmallMenu)), expected);
 }
 
