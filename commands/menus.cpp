@@ -34,7 +34,10 @@ void BuildMainMenu() {
   platform::AddMenuItem(m, kCmdExit, "Beenden");
 
   platform::AddMenuTitle(m, "Termin");
-  AddMenuItems(m, {{kCmdNewAppointment, "Neu"}, {kCmdOpenAppointments, Cp1252("Öffnen")}});
+  AddMenuItems(m, {{kCmdNewAppointment, "Neu"},
+                   {kCmdOpenAppointments, Cp1252("Öffnen")},
+                   {kCmdImportAppointments, Cp1252("Importieren…")},
+                   {kCmdExportAppointments, Cp1252("Exportieren…")}});
 
   platform::AddMenuTitle(m, "Einstellungen");
   platform::BeginSubmenu(m, "Miniaturansicht");

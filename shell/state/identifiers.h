@@ -102,3 +102,5 @@ constexpr int kCmdToolSave = 46;
 constexpr int kCmdToolDelete = 47;
 constexpr int kCmdToolLeave = 48;
 constexpr int kCmdToolStopReminding = 49;
+constexpr int kCmdImportAppointments = 50;  // "Importieren…"
+constexpr int kCmdExportAppointments = 51;  // "Exportieren…"
