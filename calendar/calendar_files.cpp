@@ -37,7 +37,8 @@ std::string ExportUidOf(const Appointment& a) {
   platform::Date day;
   ParseDateText(a.DateText, day);
   char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "%04d%02d%02dT%02d%02d00", day.year, day.month, day.day, a.Hour, a.Minute);
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02dT%02d%02d00", day.year, day.month, day.day, a.Hour,
+                a.Minute);
   return std::string(stamp) + "-organclock";
 }
 
@@ -86,8 +87,8 @@ void ImportCalendarFile() {
     const bool ours = std::any_of(list.begin(), list.end(), [&](const Appointment& a) {
       return o.recurrenceId.empty() && ExportUidOf(a) == o.uid;
     });
-    const auto same =
-        std::find_if(list.begin(), list.end(), [&](const Appointment& a) { return SameTime(a, o.appointment); });
+    const auto same = std::find_if(list.begin(), list.end(),
+                                   [&](const Appointment& a) { return SameTime(a, o.appointment); });
     if (ours) continue;
     if (same == list.end()) {
       list.push_back(o.appointment);
@@ -99,6 +100,7 @@ void ImportCalendarFile() {
   }
   if (taken > 0) SaveAppointments();
   if (clashing > 0)
-    ShowError(clashing == 1 ? "Ein Termin wurde nicht übernommen, weil zur selben Zeit schon ein Termin steht."
-                            : "Einige Termine wurden nicht übernommen, weil zur selben Zeit schon ein Termin steht.");
+    ShowError(clashing == 1
+                  ? "Ein Termin wurde nicht übernommen, weil zur selben Zeit schon ein Termin steht."
+                  : "Einige Termine wurden nicht übernommen, weil zur selben Zeit schon ein Termin steht.");
 }

@@ -90,8 +90,8 @@ struct LocalStart {
 };
 
 LocalStart LocalStartOf(icaltimetype t) {
-  if (t.is_date || (!t.zone && !icaltime_is_utc(t))) return {{t.year, t.month, t.day}, t.is_date ? 0 : t.hour,
-                                                              t.is_date ? 0 : t.minute};
+  if (t.is_date || (!t.zone && !icaltime_is_utc(t)))
+    return {{t.year, t.month, t.day}, t.is_date ? 0 : t.hour, t.is_date ? 0 : t.minute};
   const time_t moment = icaltime_as_timet_with_zone(t, t.zone ? t.zone : icaltimezone_get_utc_timezone());
   struct tm local {};
   localtime_r(&moment, &local);
@@ -151,8 +151,9 @@ int ReminderKindOf(icalcomponent* event, icaltimetype start) {
     const icaltriggertype t = icalproperty_get_trigger(trigger);
     long long lead = 0;
     if (!icaltime_is_null_time(t.time)) {
-      lead = static_cast<long long>(icaltime_as_timet_with_zone(start, start.zone)) -
-             icaltime_as_timet_with_zone(t.time, t.time.zone ? t.time.zone : icaltimezone_get_utc_timezone());
+      lead =
+          static_cast<long long>(icaltime_as_timet_with_zone(start, start.zone)) -
+          icaltime_as_timet_with_zone(t.time, t.time.zone ? t.time.zone : icaltimezone_get_utc_timezone());
     } else {
       lead = -static_cast<long long>(icaldurationtype_as_int(t.duration));
       icalparameter* related = icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER);
@@ -222,7 +223,8 @@ bool SameTime(icaltimetype a, icaltimetype b) {
 // The time a RECURRENCE-ID or EXDATE text names, in the zone of the series' start.
 icaltimetype OccurrenceTime(const std::string& recurrenceId, icaltimetype seriesStart) {
   icaltimetype t = icaltime_from_string(recurrenceId.c_str());
-  if (!t.is_date && !icaltime_is_utc(t) && seriesStart.zone) t = icaltime_set_timezone(&t, seriesStart.zone);
+  if (!t.is_date && !icaltime_is_utc(t) && seriesStart.zone)
+    t = icaltime_set_timezone(&t, seriesStart.zone);
   return t;
 }
 
@@ -238,7 +240,8 @@ icalproperty* InZoneOfSeries(icalproperty* p, icaltimetype t, icalcomponent* mas
   if (t.is_date || icaltime_is_utc(t) || !t.zone) return p;
   icalproperty* start = icalcomponent_get_first_property(master, ICAL_DTSTART_PROPERTY);
   icalparameter* tzid = start ? icalproperty_get_first_parameter(start, ICAL_TZID_PARAMETER) : nullptr;
-  icalproperty_add_parameter(p, icalparameter_new_tzid(tzid ? icalparameter_get_tzid(tzid) : icaltime_get_tzid(t)));
+  icalproperty_add_parameter(
+      p, icalparameter_new_tzid(tzid ? icalparameter_get_tzid(tzid) : icaltime_get_tzid(t)));
   return p;
 }
 
@@ -283,7 +286,8 @@ class Reader {
     std::vector<icaltimetype> times;
     if (rule) {
       icalrecur_iterator* it = icalrecur_iterator_new(icalproperty_get_rrule(rule), start);
-      for (int step = 0; it && step < kMostRecurrenceSteps && times.size() < kMostOccurrencesPerSeries; ++step) {
+      for (int step = 0; it && step < kMostRecurrenceSteps && times.size() < kMostOccurrencesPerSeries;
+           ++step) {
         const icaltimetype t = icalrecur_iterator_next(it);
         if (icaltime_is_null_time(t)) break;
         const auto day = Ordered(LocalStartOf(t).day);
@@ -309,14 +313,16 @@ class Reader {
     }
     for (icalcomponent* e : series.exceptions) {
       const icaltimetype moved = icalcomponent_get_dtstart(e);
-      if (!icaltime_is_null_time(moved) && !IsCancelled(e)) Emit(e, moved, uid, OccurrenceId(RecurrenceIdOf(e)));
+      if (!icaltime_is_null_time(moved) && !IsCancelled(e))
+        Emit(e, moved, uid, OccurrenceId(RecurrenceIdOf(e)));
     }
   }
 
   std::vector<CalendarOccurrence> Take() { return std::move(found_); }
 
  private:
-  void Emit(icalcomponent* event, icaltimetype start, const std::string& uid, const std::string& recurrenceId) {
+  void Emit(icalcomponent* event, icaltimetype start, const std::string& uid,
+            const std::string& recurrenceId) {
     const auto day = Ordered(LocalStartOf(start).day);
     if (day < Ordered(first_)) return;
     if (!recurrenceId.empty() && day >= Ordered(end_)) return;
@@ -345,7 +351,8 @@ icalcomponent* FindEvent(icalcomponent* calendar, const std::string& uid, const 
   // No exception yet for this occurrence: a copy of the series at that time, without
   // its rules, becomes one.
   icalcomponent* exception = icalcomponent_new_clone(master);
-  for (icalproperty_kind k : {ICAL_RRULE_PROPERTY, ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY, ICAL_EXRULE_PROPERTY})
+  for (icalproperty_kind k :
+       {ICAL_RRULE_PROPERTY, ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY, ICAL_EXRULE_PROPERTY})
     RemoveAll(exception, k);
   const icaltimetype seriesStart = icalcomponent_get_dtstart(master);
   const icaltimetype occurrence = OccurrenceTime(recurrenceId, seriesStart);
@@ -413,7 +420,8 @@ std::string CalendarOfAppointments(const AppointmentList& list, const std::vecto
   return Text(calendar.get());
 }
 
-std::vector<CalendarOccurrence> AppointmentsOfCalendar(std::string_view icalendar, const platform::Date& today) {
+std::vector<CalendarOccurrence> AppointmentsOfCalendar(std::string_view icalendar,
+                                                       const platform::Date& today) {
   Component calendar = Parse(icalendar);
   if (!calendar) return {};
   // Events of one UID form a series: the one without RECURRENCE-ID and its exceptions.
@@ -422,12 +430,11 @@ std::vector<CalendarOccurrence> AppointmentsOfCalendar(std::string_view icalenda
        e = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
     const char* id = icalcomponent_get_uid(e);
     const std::string uid = id ? id : "";
-    auto it = std::find_if(byUid.begin(), byUid.end(), [&](const auto& s) { return s.first == uid && !uid.empty(); });
+    auto it = std::find_if(byUid.begin(), byUid.end(),
+                           [&](const auto& s) { return s.first == uid && !uid.empty(); });
     if (it == byUid.end()) it = byUid.insert(byUid.end(), {uid, {}});
-    if (icaltime_is_null_time(RecurrenceIdOf(e)))
-      it->second.master = e;
-    else
-      it->second.exceptions.push_back(e);
+    if (icaltime_is_null_time(RecurrenceIdOf(e))) it->second.master = e;
+    else it->second.exceptions.push_back(e);
   }
   Reader reader(today);
   for (const auto& [uid, series] : byUid) {
@@ -435,8 +442,7 @@ std::vector<CalendarOccurrence> AppointmentsOfCalendar(std::string_view icalenda
                           icalcomponent_get_first_property(series.master, ICAL_RDATE_PROPERTY) ||
                           !series.exceptions.empty()))
       reader.Expand(series, uid);
-    else if (series.master)
-      reader.Single(series.master, uid);
+    else if (series.master) reader.Single(series.master, uid);
     else
       for (icalcomponent* e : series.exceptions) reader.Single(e, uid);  // exceptions without their series
   }
@@ -460,10 +466,8 @@ std::string CalendarWithoutOccurrence(std::string_view fetched, const std::strin
   for (icalcomponent* e = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT); e;
        e = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
     const icaltimetype rid = RecurrenceIdOf(e);
-    if (icaltime_is_null_time(rid))
-      master = e;
-    else if (OccurrenceId(rid) == recurrenceId)
-      drop.push_back(e);
+    if (icaltime_is_null_time(rid)) master = e;
+    else if (OccurrenceId(rid) == recurrenceId) drop.push_back(e);
   }
   if (!master) return std::string(fetched);
   for (icalcomponent* e : drop) {
@@ -471,7 +475,8 @@ std::string CalendarWithoutOccurrence(std::string_view fetched, const std::strin
     icalcomponent_free(e);
   }
   const icaltimetype occurrence = OccurrenceTime(recurrenceId, icalcomponent_get_dtstart(master));
-  icalcomponent_add_property(master, InZoneOfSeries(icalproperty_new_exdate(occurrence), occurrence, master));
+  icalcomponent_add_property(master,
+                             InZoneOfSeries(icalproperty_new_exdate(occurrence), occurrence, master));
   icalcomponent_set_sequence(master, icalcomponent_get_sequence(master) + 1);
   Stamp(master);
   return Text(calendar.get());

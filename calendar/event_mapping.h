@@ -30,7 +30,8 @@ std::string CalendarOfAppointments(const AppointmentList& list, const std::vecto
 // on, and each occurrence of a series in the twelve months from today (its moved
 // occurrences at their new time, cancelled and excluded ones left out). Text that is no
 // calendar gives nothing.
-std::vector<CalendarOccurrence> AppointmentsOfCalendar(std::string_view icalendar, const platform::Date& today);
+std::vector<CalendarOccurrence> AppointmentsOfCalendar(std::string_view icalendar,
+                                                       const platform::Date& today);
 
 // Edits a fetched event so that it says what `appointment` says and keeps everything
 // organclock does not show (description, location, attendees, other properties). For an

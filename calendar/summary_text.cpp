@@ -31,8 +31,8 @@ std::string SummaryOfText(std::string_view text) { return platform::Utf8(text); 
 
 std::string SummaryToText(std::string_view summary) {
   // Composed first, so that a letter sent as base and mark ("a" + U+0308) stays "ä".
-  const QString composed =
-      QString::fromUtf8(summary.data(), static_cast<qsizetype>(summary.size())).normalized(QString::NormalizationForm_C);
+  const QString composed = QString::fromUtf8(summary.data(), static_cast<qsizetype>(summary.size()))
+                               .normalized(QString::NormalizationForm_C);
   const QList<uint> chars = composed.toUcs4();
   QString line;
   for (qsizetype i = 0; i < chars.size(); ++i) {

@@ -11,9 +11,11 @@
 
 namespace {
 
-// What python3-icalendar (Debian's, so not whichever python3 comes first) reads from the file, one line per event.
+// What python3-icalendar (Debian's, so not whichever python3 comes first) reads from the file, one line per
+// event.
 std::string ReadBack(const std::filesystem::path& file) {
-  const std::string command = "/usr/bin/python3 " CALENDAR_TEST_DIR "/read_ics.py '" + file.string() + "' 2>&1";
+  const std::string command =
+      "/usr/bin/python3 " CALENDAR_TEST_DIR "/read_ics.py '" + file.string() + "' 2>&1";
   std::string out;
   if (FILE* pipe = popen(command.c_str(), "r")) {
     char buffer[512];
@@ -27,7 +29,8 @@ class CalendarFileTest : public AppointmentProgramTest {};
 
 TEST_F(CalendarFileTest, ExportWritesTheAppointmentsFromTodayOn) {
   StartWith({Record("06.12.2026", 9, 0, 1, "Gestern"), Record("07.12.2026", 8, 0, 0, W("Heute früh")),
-             Record("24.12.2026", 18, 30, 1, W("Bescherung für Jürgen")), Record("01.01.2027", 7, 5, 2, "Neujahr")},
+             Record("24.12.2026", 18, 30, 1, W("Bescherung für Jürgen")),
+             Record("01.01.2027", 7, 5, 2, "Neujahr")},
             2026, 12, 7, 10, 0);
   AnswerNextFileDialog((Dir() / "termine").string());
   Menu(kCmdExportAppointments);
@@ -119,9 +122,10 @@ TEST_F(CalendarFileTest, BadFilesAreReportedAndChangeNothing) {
   WriteFile("thunderbird.ics", kThunderbirdFile);
   AnswerNextFileDialog((Dir() / "thunderbird.ics").string());
   Menu(kCmdImportAppointments);
-  EXPECT_EQ(TakeBoxTexts(), (std::vector<std::string>{
-                                "Die Datei ist keine iCalendar-Datei.", "Die Datei konnte nicht gelesen werden.",
-                                "Ein Termin wurde nicht übernommen, weil zur selben Zeit schon ein Termin steht."}));
+  EXPECT_EQ(TakeBoxTexts(),
+            (std::vector<std::string>{
+                "Die Datei ist keine iCalendar-Datei.", "Die Datei konnte nicht gelesen werden.",
+                "Ein Termin wurde nicht übernommen, weil zur selben Zeit schon ein Termin steht."}));
   EXPECT_EQ(SavedRecords().size(), 3u);
   EXPECT_EQ(SavedRecords()[0].Text, "Schon da");
   // Writing into a folder that does not exist.

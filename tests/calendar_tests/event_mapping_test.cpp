@@ -44,16 +44,17 @@ TEST_P(RoundTripTest, GivesTheSameRecord) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mapping, RoundTripTest,
-    ::testing::Values(RoundTripCase{"Umlauts", Record("07.12.2026", 9, 30, 0, W("Zahnärztin Müller, Straße"))},
-                      RoundTripCase{"HourReminder", Record("24.12.2026", 18, 0, 1, W("Bescherung € 5"))},
-                      // "1 Tag" of a morning appointment lies under 12 hours before it.
-                      RoundTripCase{"DayReminderAtMidnight", Record("01.01.2027", 0, 0, 2, "Neujahr")},
-                      RoundTripCase{"DayReminderInTheMorning", Record("08.12.2026", 7, 5, 2, "Bus")},
-                      RoundTripCase{"DayReminderInTheEvening", Record("08.12.2026", 20, 55, 2, "Chor")},
-                      // Summer time: the local zone's rules, not today's offset.
-                      RoundTripCase{"SummerTime", Record("01.07.2027", 13, 10, 1, "Garten")},
-                      RoundTripCase{"EscapedCharacters", Record("09.12.2026", 23, 55, 0, "a;b,c\\d \"e\"  f")},
-                      RoundTripCase{"UnassignedByteAndEmptyText", Record("10.12.2026", 12, 0, 0, "\x81")}),
+    ::testing::Values(
+        RoundTripCase{"Umlauts", Record("07.12.2026", 9, 30, 0, W("Zahnärztin Müller, Straße"))},
+        RoundTripCase{"HourReminder", Record("24.12.2026", 18, 0, 1, W("Bescherung € 5"))},
+        // "1 Tag" of a morning appointment lies under 12 hours before it.
+        RoundTripCase{"DayReminderAtMidnight", Record("01.01.2027", 0, 0, 2, "Neujahr")},
+        RoundTripCase{"DayReminderInTheMorning", Record("08.12.2026", 7, 5, 2, "Bus")},
+        RoundTripCase{"DayReminderInTheEvening", Record("08.12.2026", 20, 55, 2, "Chor")},
+        // Summer time: the local zone's rules, not today's offset.
+        RoundTripCase{"SummerTime", Record("01.07.2027", 13, 10, 1, "Garten")},
+        RoundTripCase{"EscapedCharacters", Record("09.12.2026", 23, 55, 0, "a;b,c\\d \"e\"  f")},
+        RoundTripCase{"UnassignedByteAndEmptyText", Record("10.12.2026", 12, 0, 0, "\x81")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EventWritingTest, StartsInTheLocalZoneWithItsTimezoneAndAlarm) {
@@ -86,7 +87,9 @@ struct ForeignCase {
 
 class ForeignEventTest : public ::testing::TestWithParam<ForeignCase> {};
 
-TEST_P(ForeignEventTest, Reads) { EXPECT_EQ(Described(AppointmentsOfCalendar(GetParam().ics, kToday)), GetParam().expected); }
+TEST_P(ForeignEventTest, Reads) {
+  EXPECT_EQ(Described(AppointmentsOfCalendar(GetParam().ics, kToday)), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Mapping, ForeignEventTest,
@@ -97,17 +100,19 @@ INSTANTIATE_TEST_SUITE_P(
         ForeignCase{"UtcStartInSummerTime",
                     Calendar(Event("DTSTART:20270708T090000Z\r\nSUMMARY:Arzt\r\n")),
                     {"08.07.2027 11:0 kind 0 [Arzt]"}},
-        ForeignCase{"OtherZoneByItsTimezone",
-                    Calendar("BEGIN:VTIMEZONE\r\nTZID:Custom/Plus5\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
-                             "TZOFFSETFROM:+0500\r\nTZOFFSETTO:+0500\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n" +
-                             Event("DTSTART;TZID=Custom/Plus5:20261208T150000\r\nSUMMARY:Call\r\n")),
-                    {"08.12.2026 11:0 kind 0 [Call]"}},
+        ForeignCase{
+            "OtherZoneByItsTimezone",
+            Calendar("BEGIN:VTIMEZONE\r\nTZID:Custom/Plus5\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                     "TZOFFSETFROM:+0500\r\nTZOFFSETTO:+0500\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n" +
+                     Event("DTSTART;TZID=Custom/Plus5:20261208T150000\r\nSUMMARY:Call\r\n")),
+            {"08.12.2026 11:0 kind 0 [Call]"}},
         ForeignCase{"FloatingTimeIsLocal",
                     Calendar(Event("DTSTART:20261208T073500\r\nSUMMARY:Bus\r\n")),
                     {"08.12.2026 7:35 kind 0 [Bus]"}},
-        ForeignCase{"AllDayAtMidnight",
-                    Calendar(Event("DTSTART;VALUE=DATE:20261225\r\nDTEND;VALUE=DATE:20261226\r\nSUMMARY:Fest\r\n")),
-                    {"25.12.2026 0:0 kind 0 [Fest]"}},
+        ForeignCase{
+            "AllDayAtMidnight",
+            Calendar(Event("DTSTART;VALUE=DATE:20261225\r\nDTEND;VALUE=DATE:20261226\r\nSUMMARY:Fest\r\n")),
+            {"25.12.2026 0:0 kind 0 [Fest]"}},
         ForeignCase{"ShortAlarmIsHour",
                     Calendar(Event("DTSTART:20261208T090000Z\r\nSUMMARY:A\r\n" + Alarm("TRIGGER:-PT15M"))),
                     {"08.12.2026 10:0 kind 1 [A]"}},
@@ -125,8 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
         ForeignCase{"SummaryOnOneLineInWindows1252",
                     Calendar(Event("DTSTART:20261208T090000Z\r\nSUMMARY:Gr\xc3\xbc\xc3\x9f"
                                    "e\\nan \xc5\x91 \xef\xac\x81 \xc5\x82 a\xcc\x88\r\n")),
-                    {"08.12.2026 10:0 kind 0 [Gr\xfc\xdf" "e an o fi ? \xe4]"}},
-        ForeignCase{"PastEventIsLeftOut", Calendar(Event("DTSTART:20261206T090000Z\r\nSUMMARY:Alt\r\n")), {}},
+                    {"08.12.2026 10:0 kind 0 [Gr\xfc\xdf"
+                     "e an o fi ? \xe4]"}},
+        ForeignCase{
+            "PastEventIsLeftOut", Calendar(Event("DTSTART:20261206T090000Z\r\nSUMMARY:Alt\r\n")), {}},
         ForeignCase{"CancelledEventIsLeftOut",
                     Calendar(Event("DTSTART:20261208T090000Z\r\nSTATUS:CANCELLED\r\nSUMMARY:Weg\r\n")),
                     {}},
@@ -141,8 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
 const std::string kSeries = Calendar(
     Event("DTSTART;TZID=Europe/Berlin:20261103T180000\r\nDURATION:PT2H\r\nRRULE:FREQ=WEEKLY\r\n"
           "EXDATE;TZID=Europe/Berlin:20261222T180000\r\nSUMMARY:Chor\r\nLOCATION:Kirche\r\n") +
-    Event("RECURRENCE-ID;TZID=Europe/Berlin:20261215T180000\r\nDTSTART;TZID=Europe/Berlin:20261215T193000\r\n"
-          "DURATION:PT2H\r\nSUMMARY:Chor\r\n"));
+    Event(
+        "RECURRENCE-ID;TZID=Europe/Berlin:20261215T180000\r\nDTSTART;TZID=Europe/Berlin:20261215T193000\r\n"
+        "DURATION:PT2H\r\nSUMMARY:Chor\r\n"));
 
 TEST(SeriesTest, GivesEachOccurrenceOfTheComingTwelveMonths) {
   const auto found = AppointmentsOfCalendar(kSeries, kToday);
@@ -166,7 +174,8 @@ TEST(SeriesTest, EndlessMinuteRuleStaysBounded) {
   EXPECT_LE(found.size(), 1000u);
 }
 
-const CalendarOccurrence* Find(const std::vector<CalendarOccurrence>& found, const std::string& day, int hour) {
+const CalendarOccurrence* Find(const std::vector<CalendarOccurrence>& found, const std::string& day,
+                               int hour) {
   for (const CalendarOccurrence& o : found)
     if (o.appointment.DateText == day && o.appointment.Hour == hour) return &o;
   return nullptr;
@@ -204,18 +213,21 @@ TEST(SeriesTest, DeletingOneOccurrenceExcludesItOnly) {
 }
 
 TEST(EditTest, KeepsWhatOrganclockDoesNotShow) {
-  const std::string fetched = Calendar(
-      Event("DTSTART:20261208T090000Z\r\nDTEND:20261208T113000Z\r\nSUMMARY:Sitzung\r\nDESCRIPTION:Tagesordnung\r\n"
-            "LOCATION:Raum 4\r\nATTENDEE;CN=Eva:mailto:eva@example.org\r\nCATEGORIES:Arbeit\r\n" +
-            Alarm("TRIGGER:-PT10M") + "BEGIN:VALARM\r\nACTION:EMAIL\r\nDESCRIPTION:m\r\nSUMMARY:s\r\n"
-            "ATTENDEE:mailto:eva@example.org\r\nTRIGGER:-PT30M\r\nEND:VALARM\r\n"));
+  const std::string fetched =
+      Calendar(Event("DTSTART:20261208T090000Z\r\nDTEND:20261208T113000Z\r\nSUMMARY:Sitzung\r\nDESCRIPTION:"
+                     "Tagesordnung\r\n"
+                     "LOCATION:Raum 4\r\nATTENDEE;CN=Eva:mailto:eva@example.org\r\nCATEGORIES:Arbeit\r\n" +
+                     Alarm("TRIGGER:-PT10M") +
+                     "BEGIN:VALARM\r\nACTION:EMAIL\r\nDESCRIPTION:m\r\nSUMMARY:s\r\n"
+                     "ATTENDEE:mailto:eva@example.org\r\nTRIGGER:-PT30M\r\nEND:VALARM\r\n"));
   auto found = AppointmentsOfCalendar(fetched, kToday);
   ASSERT_EQ(found.size(), 1u);
   found[0].appointment.Text = W("Sitzung verschoben");
   found[0].appointment.Hour = 14;
   const std::string edited = EditedCalendar(fetched, found[0]);
-  for (const char* kept : {"DESCRIPTION:Tagesordnung", "LOCATION:Raum 4", "ATTENDEE;CN=Eva:mailto:eva@example.org",
-                           "CATEGORIES:Arbeit", "ACTION:EMAIL", "TRIGGER:-PT10M", "UID:e1"})
+  for (const char* kept :
+       {"DESCRIPTION:Tagesordnung", "LOCATION:Raum 4", "ATTENDEE;CN=Eva:mailto:eva@example.org",
+        "CATEGORIES:Arbeit", "ACTION:EMAIL", "TRIGGER:-PT10M", "UID:e1"})
     EXPECT_NE(edited.find(kept), std::string::npos) << kept << "\n" << edited;
   const auto again = AppointmentsOfCalendar(edited, kToday);
   ASSERT_EQ(again.size(), 1u);
