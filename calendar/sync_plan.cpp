@@ -11,8 +11,8 @@
 namespace {
 
 bool Same(const Appointment& a, const Appointment& b) {
-  return a.DateText == b.DateText && a.Hour == b.Hour && a.Minute == b.Minute && a.ReminderKind == b.ReminderKind &&
-         a.Text == b.Text;
+  return a.DateText == b.DateText && a.Hour == b.Hour && a.Minute == b.Minute &&
+         a.ReminderKind == b.ReminderKind && a.Text == b.Text;
 }
 
 bool SameTime(const Appointment& a, const Appointment& b) {
@@ -33,11 +33,13 @@ struct ServerOccurrence {
 
 class Planner {
  public:
-  Planner(const AppointmentList& appointments, const std::vector<SyncResource>& server, const platform::Date& today)
+  Planner(const AppointmentList& appointments, const std::vector<SyncResource>& server,
+          const platform::Date& today)
       : list_(appointments), claimed_(appointments.size(), false), today_(today) {
     for (const SyncResource& r : server) {
       objects_[r.href] = r;
-      for (CalendarOccurrence& o : AppointmentsOfCalendar(r.ics, today)) occurrences_.push_back({r.href, std::move(o)});
+      for (CalendarOccurrence& o : AppointmentsOfCalendar(r.ics, today))
+        occurrences_.push_back({r.href, std::move(o)});
     }
   }
 
@@ -82,20 +84,22 @@ class Planner {
     }
   }
 
-  void Untied(std::string (*newUid)()) {
+  void Untied(std::string (*newUid)(), const std::string& folder) {
     for (size_t i = 0; i < list_.size(); ++i) {
       if (claimed_[i] || BeforeDay(list_[i], today_)) continue;
       claimed_[i] = true;
       auto match = std::find_if(occurrences_.begin(), occurrences_.end(), [&](const ServerOccurrence& o) {
-        return !o.tied && SameTime(o.occurrence.appointment, list_[i]) && o.occurrence.appointment.Text == list_[i].Text;
+        return !o.tied && SameTime(o.occurrence.appointment, list_[i]) &&
+               o.occurrence.appointment.Text == list_[i].Text;
       });
       if (match != occurrences_.end()) {
         match->tied = true;
-        Keep({match->href, match->occurrence.uid, match->occurrence.recurrenceId, {}}, match->occurrence.appointment);
+        Keep({match->href, match->occurrence.uid, match->occurrence.recurrenceId, {}},
+             match->occurrence.appointment);
         continue;
       }
       const std::string uid = newUid();
-      const std::string href = uid + ".ics";
+      const std::string href = folder + uid + ".ics";
       objects_[href] = {href, "", CalendarOfAppointment(list_[i], uid)};
       writes_.push_back({CalendarWrite::Kind::Put, href, "", objects_[href].ics});
       Keep({href, uid, "", {}}, list_[i]);
@@ -109,7 +113,8 @@ class Planner {
   }
 
   SyncPlan Finish(const std::string& syncToken) {
-    for (const auto& [href, ics] : edited_) writes_.push_back({CalendarWrite::Kind::Put, href, objects_[href].etag, ics});
+    for (const auto& [href, ics] : edited_)
+      writes_.push_back({CalendarWrite::Kind::Put, href, objects_[href].etag, ics});
     SyncPlan plan;
     std::sort(dropped_.rbegin(), dropped_.rend());
     for (size_t i : dropped_) list_.erase(list_.begin() + static_cast<long>(i));
@@ -188,10 +193,11 @@ void KeepBothVersions(AppointmentList& appointments, size_t /*ours*/, const Appo
   appointments.push_back(theirs);
 }
 
-SyncPlan PlanSync(const AppointmentList& appointments, const SyncState& last, const std::vector<SyncResource>& server,
-                  const platform::Date& today, std::string (*newUid)()) {
+SyncPlan PlanSync(const AppointmentList& appointments, const SyncState& last,
+                  const std::vector<SyncResource>& server, const platform::Date& today,
+                  std::string (*newUid)(), const std::string& newHrefFolder) {
   Planner planner(appointments, server, today);
   for (const SyncLink& link : last.links) planner.Tied(link);
-  planner.Untied(newUid);
+  planner.Untied(newUid, newHrefFolder);
   return planner.Finish(last.syncToken);
 }

@@ -26,7 +26,8 @@ struct SyncPlan {
 };
 
 // `server`: every object of the calendar collection with its current ETag and text.
-// `newUid` names an appointment that is new to the calendar. Rules:
+// `newUid` names an appointment that is new to the calendar; its object goes into
+// `newHrefFolder` (the collection's path). Rules:
 // - an appointment and an event tied at the last sync: the side that changed wins;
 //   both changed: KeepBothVersions;
 // - an appointment gone from the list is deleted on the server only if its day is not
@@ -35,8 +36,9 @@ struct SyncPlan {
 // - an event gone from the server takes its unchanged appointment with it;
 // - untied on both sides (the first sync): same day, time and text are tied, not doubled;
 //   the rest goes both ways, appointments from today on.
-SyncPlan PlanSync(const AppointmentList& appointments, const SyncState& last, const std::vector<SyncResource>& server,
-                  const platform::Date& today, std::string (*newUid)());
+SyncPlan PlanSync(const AppointmentList& appointments, const SyncState& last,
+                  const std::vector<SyncResource>& server, const platform::Date& today,
+                  std::string (*newUid)(), const std::string& newHrefFolder = "");
 
 // Both sides changed the same appointment since the last sync. Both versions are kept:
 // ours stays in the list and goes to the server as an event of its own, theirs is added

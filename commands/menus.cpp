@@ -38,6 +38,8 @@ void BuildMainMenu() {
                    {kCmdOpenAppointments, Cp1252("Öffnen")},
                    {kCmdImportAppointments, Cp1252("Importieren…")},
                    {kCmdExportAppointments, Cp1252("Exportieren…")}});
+  platform::AddMenuSeparator(m);
+  platform::AddMenuItem(m, kCmdSyncCalendar, "Jetzt abgleichen");
 
   platform::AddMenuTitle(m, "Einstellungen");
   platform::BeginSubmenu(m, "Miniaturansicht");

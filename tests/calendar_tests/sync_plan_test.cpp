@@ -49,7 +49,8 @@ class FakeCalendar {
     bool allTaken = true;
     for (const CalendarWrite& w : plan.writes) {
       const bool exists = Has(w.href);
-      if ((w.ifMatch.empty() && exists) || (!w.ifMatch.empty() && (!exists || objects_[w.href].etag != w.ifMatch))) {
+      if ((w.ifMatch.empty() && exists) ||
+          (!w.ifMatch.empty() && (!exists || objects_[w.href].etag != w.ifMatch))) {
         allTaken = false;
         continue;
       }
@@ -126,7 +127,8 @@ TEST_F(SyncPlanTest, ChangesGoBothWaysAndKeepWhatTheProgramDoesNotShow) {
   // Ours: the dentist's text; theirs: the choir moved to 20:00.
   for (Appointment& a : list)
     if (a.DateText == kDentist.DateText) a.Text = W("Zahnärztin, Karte mitnehmen");
-  const std::string choirHref = state.links[1].href == "dentist.ics" ? state.links[0].href : state.links[1].href;
+  const std::string choirHref =
+      state.links[1].href == "dentist.ics" ? state.links[0].href : state.links[1].href;
   Appointment movedChoir = kChoir;
   movedChoir.Hour = 20;
   PhoneChanges(choirHref, movedChoir);
@@ -137,7 +139,8 @@ TEST_F(SyncPlanTest, ChangesGoBothWaysAndKeepWhatTheProgramDoesNotShow) {
   EXPECT_FALSE(writesRefused);
   EXPECT_NE(server.Ics("dentist.ics").find("LOCATION:Praxis Lange"), std::string::npos);
   EXPECT_NE(server.Ics("dentist.ics").find("Karte mitnehmen"), std::string::npos);
-  EXPECT_EQ(Lines(list), Lines({Record("08.12.2026", 10, 0, 1, W("Zahnärztin, Karte mitnehmen")), movedChoir}));
+  EXPECT_EQ(Lines(list),
+            Lines({Record("08.12.2026", 10, 0, 1, W("Zahnärztin, Karte mitnehmen")), movedChoir}));
 }
 
 TEST_F(SyncPlanTest, BothChangedKeepsBothVersions) {
@@ -177,8 +180,9 @@ TEST_F(SyncPlanTest, DeletionsGoBothWaysButPastAppointmentsStayOnTheServer) {
   for (const SyncLink& l : state.links) hrefOf[l.synced.Text] = l.href;
   // The user deletes the choir; the phone deletes the call; the day passes and the
   // list drops today's appointment at the next start.
-  list.erase(std::remove_if(list.begin(), list.end(), [](const Appointment& a) { return a.Text == "Chor"; }),
-             list.end());
+  list.erase(
+      std::remove_if(list.begin(), list.end(), [](const Appointment& a) { return a.Text == "Chor"; }),
+      list.end());
   server.Remove(hrefOf["Telefonat"]);
   SyncPlan plan = PlanSync(list, state, server.Listing(), kToday, CountingUid);
   ASSERT_EQ(plan.writes.size(), 1u);
@@ -190,8 +194,9 @@ TEST_F(SyncPlanTest, DeletionsGoBothWaysButPastAppointmentsStayOnTheServer) {
   state = plan.state;
   EXPECT_EQ(Lines(list), Lines({kDentist, Record("07.12.2026", 7, 0, 0, "Heute")}));
 
-  list.erase(std::remove_if(list.begin(), list.end(), [](const Appointment& a) { return a.Text == "Heute"; }),
-             list.end());
+  list.erase(
+      std::remove_if(list.begin(), list.end(), [](const Appointment& a) { return a.Text == "Heute"; }),
+      list.end());
   plan = PlanSync(list, state, server.Listing(), {2026, 12, 8}, CountingUid);
   EXPECT_TRUE(plan.writes.empty());
   EXPECT_TRUE(server.Has(hrefOf["Heute"]));
@@ -200,11 +205,13 @@ TEST_F(SyncPlanTest, DeletionsGoBothWaysButPastAppointmentsStayOnTheServer) {
 TEST_F(SyncPlanTest, ADeletedOccurrenceIsExcludedAndTheSeriesStays) {
   server.Put("series.ics",
              "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\nUID:s1\r\n"
-             "DTSTAMP:20261201T000000Z\r\nDTSTART;TZID=Europe/Berlin:20261208T180000\r\nRRULE:FREQ=WEEKLY;COUNT=4\r\n"
+             "DTSTAMP:20261201T000000Z\r\nDTSTART;TZID=Europe/"
+             "Berlin:20261208T180000\r\nRRULE:FREQ=WEEKLY;COUNT=4\r\n"
              "SUMMARY:Kurs\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
   Sync();
   ASSERT_EQ(list.size(), 4u);
-  list.erase(std::remove_if(list.begin(), list.end(), [](const Appointment& a) { return a.DateText == "15.12.2026"; }),
+  list.erase(std::remove_if(list.begin(), list.end(),
+                            [](const Appointment& a) { return a.DateText == "15.12.2026"; }),
              list.end());
   for (Appointment& a : list)
     if (a.DateText == "22.12.2026") a.Text = "Kurs (Raum 2)";
@@ -213,7 +220,8 @@ TEST_F(SyncPlanTest, ADeletedOccurrenceIsExcludedAndTheSeriesStays) {
   EXPECT_EQ(plan.writes[0].kind, CalendarWrite::Kind::Put);
   EXPECT_NE(server.Ics("series.ics").find("RRULE:FREQ=WEEKLY;COUNT=4"), std::string::npos);
   EXPECT_NE(server.Ics("series.ics").find("EXDATE;TZID=Europe/Berlin:20261215T180000"), std::string::npos);
-  EXPECT_NE(server.Ics("series.ics").find("RECURRENCE-ID;TZID=Europe/Berlin:20261222T180000"), std::string::npos);
+  EXPECT_NE(server.Ics("series.ics").find("RECURRENCE-ID;TZID=Europe/Berlin:20261222T180000"),
+            std::string::npos);
   AppointmentList onServer;
   for (const CalendarOccurrence& o : AppointmentsOfCalendar(server.Ics("series.ics"), kToday))
     onServer.push_back(o.appointment);
