@@ -28,6 +28,7 @@ namespace {
 using std::chrono::seconds;
 
 constexpr auto kSyncInterval = seconds(5 * 60);
+constexpr auto kAfterChange = seconds(3);
 constexpr auto kFirstRetry = seconds(30);
 constexpr auto kLongestRetry = seconds(30 * 60);
 // A 412 means the server changed an object under our write: one more sync merges it.
@@ -50,6 +51,8 @@ struct CalendarSync {
   size_t nextWrite = 0;
   std::set<std::string> refused;  // hrefs whose write the server did not take
   bool conflict = false;
+  bool changedWhileRunning = false;
+  bool applying = false;  // our own save of what the server sent is no change to send
 };
 
 CalendarSync& Sync() {
@@ -86,13 +89,15 @@ void Finish(const std::string& problem) {
   if (problem.empty()) {
     s.status = "Kalender abgeglichen.";
     s.retryPause = kFirstRetry;
-    s.due = platform::SteadyNow() + kSyncInterval;
+    s.due = platform::SteadyNow() + (s.changedWhileRunning ? kAfterChange : kSyncInterval);
+    s.changedWhileRunning = false;
     return;
   }
   s.status = problem;
   s.due = platform::SteadyNow() + s.retryPause;
   s.retryPause = std::min(s.retryPause * 2, kLongestRetry);
-  if (askedByUser) platform::ShowMessageBox("Fehler", platform::Cp1252(problem), platform::MessageIcon::Error);
+  if (askedByUser)
+    platform::ShowMessageBox("Fehler", platform::Cp1252(problem), platform::MessageIcon::Error);
 }
 
 // One German sentence for what went wrong; never the password or the server's text.
@@ -105,8 +110,10 @@ std::string ProblemOf(QNetworkReply* reply) {
     case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError: return "Der Kalender-Server ist nicht erreichbar.";
-    case QNetworkReply::SslHandshakeFailedError: return "Das Zertifikat des Kalender-Servers ist nicht vertrauenswürdig.";
-    case QNetworkReply::AuthenticationRequiredError: return "Benutzer oder Passwort für den Kalender stimmen nicht.";
+    case QNetworkReply::SslHandshakeFailedError:
+      return "Das Zertifikat des Kalender-Servers ist nicht vertrauenswürdig.";
+    case QNetworkReply::AuthenticationRequiredError:
+      return "Benutzer oder Passwort für den Kalender stimmen nicht.";
     default: break;
   }
   if (status == 401 || status == 403) return "Benutzer oder Passwort für den Kalender stimmen nicht.";
@@ -124,13 +131,26 @@ QNetworkReply* Send(const QByteArray& verb, const QUrl& url, const std::string& 
 
 std::string Header(QNetworkReply* reply, const char* name) { return reply->rawHeader(name).toStdString(); }
 
+// Hrefs are kept decoded: servers differ in what they percent-encode ("@" or "%40").
+std::string PathOf(const std::string& href) {
+  return QUrl::fromEncoded(QByteArray::fromStdString(href)).path(QUrl::FullyDecoded).toStdString();
+}
+
+QUrl UrlOf(const std::string& path) {
+  QUrl url = Sync().collection;
+  url.setPath(QString::fromStdString(path), QUrl::DecodedMode);
+  return url;
+}
+
 void Apply(const AppointmentList& before) {
   AppointmentList& list = App().Appointments;
   list = Sync().plan.appointments;
   if (EncodeAppointments(before) == EncodeAppointments(list)) return;
   for (const Appointment& a : before) MarkAppointmentDay(a.DateText, false);
   for (const Appointment& a : list) MarkAppointmentDay(a.DateText, true);
+  Sync().applying = true;
   SaveAppointments();
+  Sync().applying = false;
 }
 
 void StartRound();
@@ -169,14 +189,12 @@ void WriteNext() {
     return;
   }
   const CalendarWrite write = s.plan.writes[s.nextWrite++];
-  const QUrl url = s.collection.resolved(QUrl::fromEncoded(QByteArray::fromStdString(write.href)));
+  const QUrl url = UrlOf(write.href);
   const bool put = write.kind == CalendarWrite::Kind::Put;
   QNetworkReply* reply = Send(put ? "PUT" : "DELETE", url, put ? write.ics : "", [&](QNetworkRequest& r) {
     if (put) r.setHeader(QNetworkRequest::ContentTypeHeader, "text/calendar; charset=utf-8");
-    if (write.ifMatch.empty())
-      r.setRawHeader("If-None-Match", "*");
-    else
-      r.setRawHeader("If-Match", QByteArray::fromStdString(write.ifMatch));
+    if (write.ifMatch.empty()) r.setRawHeader("If-None-Match", "*");
+    else r.setRawHeader("If-Match", QByteArray::fromStdString(write.ifMatch));
   });
   QObject::connect(reply, &QNetworkReply::finished, [reply, write] {
     reply->deleteLater();
@@ -209,7 +227,7 @@ void WriteNext() {
 void Plan(const std::vector<SyncResource>& server) {
   CalendarSync& s = Sync();
   const AppointmentList before = App().Appointments;
-  const std::string folder = s.collection.path(QUrl::FullyEncoded).toStdString();
+  const std::string folder = s.collection.path(QUrl::FullyDecoded).toStdString();
   s.plan = PlanSync(before, s.last, server, platform::Now().date(), NewEventUid, folder);
   Apply(before);
   s.phase = Phase::Writing;
@@ -217,10 +235,6 @@ void Plan(const std::vector<SyncResource>& server) {
   s.refused.clear();
   s.conflict = false;
   WriteNext();
-}
-
-std::string PathOf(const std::string& href) {
-  return QUrl::fromEncoded(QByteArray::fromStdString(href)).path(QUrl::FullyEncoded).toStdString();
 }
 
 void Fetched(std::vector<SyncResource> server, QNetworkReply* reply) {
@@ -249,17 +263,16 @@ void Listed(QNetworkReply* reply) {
   // Objects whose ETag is the one we know are taken from the state; the rest are fetched.
   std::vector<SyncResource> server;
   std::vector<std::string> changed;
-  const std::string folder = s.collection.path(QUrl::FullyEncoded).toStdString();
+  const std::string folder = s.collection.path(QUrl::FullyDecoded).toStdString();
   for (const DavResponse& r : answer.responses) {
     const std::string path = PathOf(r.href);
     if (r.isCollection || path == folder || r.etag.empty()) continue;
     SyncResource object{path, r.etag, ""};
-    const auto known = std::find_if(s.last.resources.begin(), s.last.resources.end(),
-                                    [&](const SyncResource& k) { return k.href == path && k.etag == r.etag; });
-    if (known != s.last.resources.end())
-      object.ics = known->ics;
-    else
-      changed.push_back(r.href);
+    const auto known =
+        std::find_if(s.last.resources.begin(), s.last.resources.end(),
+                     [&](const SyncResource& k) { return k.href == path && k.etag == r.etag; });
+    if (known != s.last.resources.end()) object.ics = known->ics;
+    else changed.push_back(r.href);
     server.push_back(std::move(object));
   }
   if (changed.empty()) {
@@ -332,6 +345,15 @@ void RunCalendarStep() {
 }
 
 void SyncCalendarNow() { Start(true); }
+
+void CalendarListChanged() {
+  CalendarSync& s = Sync();
+  if (s.applying || s.phase == Phase::NotConnected || s.phase == Phase::Unread) return;
+  // While a sync runs, the change goes with the next one, a few seconds after it ends.
+  const platform::SteadyTime soon = platform::SteadyNow() + kAfterChange;
+  if (s.phase != Phase::Idle) s.changedWhileRunning = true;
+  if (s.due > soon) s.due = soon;
+}
 
 bool CalendarSyncRunning() {
   const Phase p = Sync().phase;

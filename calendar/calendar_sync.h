@@ -9,6 +9,9 @@ constexpr const char* kCalendarSettingsFileName = "kalender.ini";
 // Called on every pass of the main loop: starts a sync when one is due (at start-up and
 // every 5 minutes, after a failure with growing pauses). Costs nothing without a calendar.
 void RunCalendarStep();
+// The list was saved: a sync follows a few seconds later, so that a burst of changes
+// is sent as one.
+void CalendarListChanged();
 // "Jetzt abgleichen": a sync now; what goes wrong is shown in a "Fehler" box.
 void SyncCalendarNow();
 // True while requests of a sync are under way.

@@ -27,7 +27,8 @@ void ReadPropstat(QXmlStreamReader& xml, DavResponse& response) {
         const bool dav = xml.namespaceUri() == QLatin1String(kDav);
         if (dav && xml.name() == QLatin1String("getetag")) {
           found.etag = xml.readElementText().trimmed().toStdString();
-        } else if (xml.namespaceUri() == QLatin1String(kCalDav) && xml.name() == QLatin1String("calendar-data")) {
+        } else if (xml.namespaceUri() == QLatin1String(kCalDav) &&
+                   xml.name() == QLatin1String("calendar-data")) {
           found.calendarData = xml.readElementText().toStdString();
         } else if (dav && xml.name() == QLatin1String("resourcetype")) {
           while (xml.readNextStartElement()) {
@@ -88,8 +89,7 @@ DavMultistatus ReadMultistatus(std::string_view text) {
   while (xml.readNextStartElement()) {
     if (xml.namespaceUri() == QLatin1String(kDav) && xml.name() == QLatin1String("response"))
       result.responses.push_back(ReadResponse(xml));
-    else
-      xml.skipCurrentElement();
+    else xml.skipCurrentElement();
   }
   result.valid = !xml.hasError();
   return result;

@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "appointments/appointment_list.h"
 #include "calendar/calendar_sync.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
@@ -57,9 +58,19 @@ struct ServerKind {
 std::vector<std::string> Radicale(const std::string& folder, int port) {
   std::filesystem::create_directories(folder);
   std::ofstream(folder + "/rights") << "[all]\nuser: .*\ncollection: .*\npermissions: RrWw\n";
-  return {"radicale", "--config", "", "--server-hosts", "127.0.0.1:" + std::to_string(port),
-          "--storage-filesystem-folder", folder + "/collections", "--auth-type", "none", "--rights-type",
-          "from_file", "--rights-file", folder + "/rights"};
+  return {"radicale",
+          "--config",
+          "",
+          "--server-hosts",
+          "127.0.0.1:" + std::to_string(port),
+          "--storage-filesystem-folder",
+          folder + "/collections",
+          "--auth-type",
+          "none",
+          "--rights-type",
+          "from_file",
+          "--rights-file",
+          folder + "/rights"};
 }
 
 std::vector<std::string> Xandikos(const std::string& folder, int port) {
@@ -92,7 +103,8 @@ class CalDavSyncTest : public AppointmentProgramTest, public ::testing::WithPara
       execvp(argv[0], argv.data());
       _exit(127);
     }
-    for (int i = 0; i < 500 && !Accepts(port_); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 500 && !Accepts(port_); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ASSERT_TRUE(Accepts(port_)) << GetParam().name << " did not start";
   }
   void StopServer() {
@@ -103,7 +115,8 @@ class CalDavSyncTest : public AppointmentProgramTest, public ::testing::WithPara
   }
 
   std::string Phone(const std::string& args) {
-    const std::string command = "/usr/bin/python3 " CALENDAR_TEST_DIR "/phone.py '" + url_ + "' " + args + " 2>&1";
+    const std::string command =
+        "/usr/bin/python3 " CALENDAR_TEST_DIR "/phone.py '" + url_ + "' " + args + " 2>&1";
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
       char buffer[512];
@@ -165,11 +178,13 @@ TEST_P(CalDavSyncTest, AppointmentsGoBothWays) {
   // Changes and deletions on the phone; nothing lost of what the phone keeps.
   ASSERT_EQ(Phone("set phone-1 Brötchen"), "");
   SyncNow();
-  EXPECT_EQ(Saved(), (std::vector<std::string>{W("08.12.2026 10:00 1 Zahnärztin Müller"),
-                                               W("09.12.2026 08:15 1 Brötchen"), "10.12.2026 09:00 2 Chor"}));
+  EXPECT_EQ(Saved(),
+            (std::vector<std::string>{W("08.12.2026 10:00 1 Zahnärztin Müller"),
+                                      W("09.12.2026 08:15 1 Brötchen"), "10.12.2026 09:00 2 Chor"}));
   ASSERT_EQ(Phone("delete phone-1"), "");
   SyncNow();
-  EXPECT_EQ(Saved(), (std::vector<std::string>{W("08.12.2026 10:00 1 Zahnärztin Müller"), "10.12.2026 09:00 2 Chor"}));
+  EXPECT_EQ(Saved(), (std::vector<std::string>{W("08.12.2026 10:00 1 Zahnärztin Müller"),
+                                               "10.12.2026 09:00 2 Chor"}));
   EXPECT_TRUE(TakeBoxes().empty());
 }
 
@@ -185,6 +200,37 @@ TEST_P(CalDavSyncTest, OfflineChangesReachTheServerWhenItIsBack) {
   SyncNow();
   EXPECT_EQ(Phone("list"), "08.12.2026 10:00 [] Arzt\n09.12.2026 11:30 [60] Offline\n");
   EXPECT_TRUE(TakeBoxes().empty());
+}
+
+void ChangeText(const std::string& from, const std::string& to) {
+  for (Appointment& a : App().Appointments)
+    if (a.Text == from) a.Text = to;
+}
+
+TEST_P(CalDavSyncTest, ChangesFromBothSidesAreKeptAndPastOnesStayOnTheServer) {
+  Connect({Record("08.12.2026", 10, 0, 0, "Arzt"), Record("09.12.2026", 11, 0, 0, "Chor"),
+           Record("10.12.2026", 12, 0, 0, "Kino"), Record("15.12.2026", 9, 0, 0, "Friseur")});
+  ChangeText("Arzt", "Arzt (Raum 4)");
+  std::erase_if(App().Appointments, [](const Appointment& a) { return a.Text == "Chor"; });
+  ChangeText("Kino", "Kino um 12");
+  SaveAppointments();
+  ASSERT_EQ(Phone("set Kino 'Kino mit Eva'"), "");
+  SyncNow();
+  const std::string onServer = Phone("list");
+  EXPECT_EQ(onServer,
+            "08.12.2026 10:00 [] Arzt (Raum 4)\n"
+            "10.12.2026 12:00 [] Kino mit Eva\n"
+            "10.12.2026 12:00 [] Kino um 12\n"
+            "15.12.2026 09:00 [] Friseur\n");
+  EXPECT_EQ(Saved(),
+            (std::vector<std::string>{"08.12.2026 10:00 0 Arzt (Raum 4)", "10.12.2026 12:00 0 Kino mit Eva",
+                                      "10.12.2026 12:00 0 Kino um 12", "15.12.2026 09:00 0 Friseur"}));
+  // A year later the list drops the past appointments at start-up; the server keeps them.
+  SetTime(2027, 12, 20, 10, 0);
+  Start();
+  WaitForSync();
+  EXPECT_TRUE(App().Appointments.empty());
+  EXPECT_EQ(Phone("list"), onServer);
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, CalDavSyncTest,

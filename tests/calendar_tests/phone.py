@@ -3,7 +3,7 @@
 
 phone.py URL make
 phone.py URL add UID YYYY-MM-DDTHH:MM SUMMARY [ALARM-MINUTES]
-phone.py URL set UID SUMMARY
+phone.py URL set UID-OR-SUMMARY SUMMARY
 phone.py URL delete UID
 phone.py URL list      -> one line per event: local start, alarm leads in minutes, summary
 """
@@ -30,9 +30,11 @@ elif command == "add":
         f"UID:{uid}\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:{start.astimezone(ZoneInfo('UTC')):%Y%m%dT%H%M%SZ}\r\n"
         f"DURATION:PT1H\r\nSUMMARY:{summary}\r\nDESCRIPTION:vom Telefon\r\n{alarm}END:VEVENT\r\nEND:VCALENDAR\r\n")
 elif command == "set":
-    event = calendar.event_by_uid(args[0])
-    event.icalendar_component["SUMMARY"] = args[1]
-    event.save()
+    for event in calendar.events():
+        component = event.icalendar_component
+        if args[0] in (str(component.get("UID")), str(component.get("SUMMARY"))):
+            component["SUMMARY"] = args[1]
+            event.save()
 elif command == "delete":
     calendar.event_by_uid(args[0]).delete()
 elif command == "list":
