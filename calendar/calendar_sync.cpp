@@ -51,6 +51,7 @@ struct CalendarSync {
   size_t nextWrite = 0;
   std::set<std::string> refused;  // hrefs whose write the server did not take
   bool conflict = false;
+  int requests = 0;
   bool changedWhileRunning = false;
   bool applying = false;  // our own save of what the server sent is no change to send
 };
@@ -126,6 +127,7 @@ QNetworkReply* Send(const QByteArray& verb, const QUrl& url, const std::string& 
   QNetworkRequest request(url);
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
   if (headers) headers(request);
+  ++Sync().requests;
   return Sync().network->sendCustomRequest(request, verb, QByteArray::fromStdString(body));
 }
 
@@ -362,10 +364,14 @@ bool CalendarSyncRunning() {
 
 std::string CalendarSyncStatus() { return Sync().status; }
 
+int CalendarRequestCount() { return Sync().requests; }
+
 void ResetCalendarSync() {
   CalendarSync& s = Sync();
   if (CalendarSyncRunning()) return;
   QNetworkAccessManager* network = s.network;
+  const int requests = s.requests;
   s = CalendarSync{};
   s.network = network;
+  s.requests = requests;
 }

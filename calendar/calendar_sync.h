@@ -16,6 +16,8 @@ void CalendarListChanged();
 void SyncCalendarNow();
 // True while requests of a sync are under way.
 bool CalendarSyncRunning();
+// Requests sent since the program started (for the benchmark).
+int CalendarRequestCount();
 // One German line on how the last sync went (empty before the first).
 std::string CalendarSyncStatus();
 // Forgets the connection read at start-up, so the next step reads kalender.ini again.
