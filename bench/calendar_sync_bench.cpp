@@ -11,6 +11,7 @@
 #include <string>
 
 #include "appointments/appointment_list.h"
+#include "bench/bench_program.h"
 #include "calendar/calendar_sync.h"
 #include "platform/application.h"
 #include "platform/clock.h"
@@ -43,16 +44,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: calendar_sync_bench CALENDAR-URL\n");
     return 2;
   }
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  platform::InitPlatform(argc, argv, OrganclockIdentity());
-  platform::SetMessageBoxResponder([](const platform::MessageBoxRecord& box) {
-    std::printf("message: %s\n", platform::Utf8(box.text).c_str());
-    return platform::MessageAnswer::Ok;
-  });
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("calendar-bench-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  std::filesystem::current_path(dir);
+  const std::filesystem::path dir = StartBenchProgram(argc, argv, "calendar-bench");
   std::ofstream(kCalendarSettingsFileName) << "[Kalender]\nAdresse=" << argv[1] << "\nBenutzer=\n";
   BuildMainWindow();  // the month calendar that takes the bold marks
   platform::WriteWholeFile("Term.dat", "");
@@ -63,11 +55,10 @@ int main(int argc, char** argv) {
               App().Appointments.size(), CalendarRequestCount());
   const int before = CalendarRequestCount();
   const double again = SyncMillis();
-  std::printf("sync, nothing changed       %9.1f ms  (%d requests)\n", again, CalendarRequestCount() - before);
+  std::printf("sync, nothing changed       %9.1f ms  (%d requests)\n", again,
+              CalendarRequestCount() - before);
   std::printf("status: %s\n", CalendarSyncStatus().c_str());
 
-  platform::ReleaseAllObjects();
-  std::filesystem::current_path("/");
-  std::filesystem::remove_all(dir);
+  EndBenchProgram(dir);
   return 0;
 }

@@ -21,6 +21,7 @@
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "tests/appointment_tests/appointment_test_support.h"
+#include "tests/calendar_tests/command_output.h"
 
 namespace {
 

@@ -8,21 +8,14 @@
 
 #include "shell/state/identifiers.h"
 #include "tests/appointment_tests/appointment_test_support.h"
+#include "tests/calendar_tests/command_output.h"
 
 namespace {
 
 // What python3-icalendar (Debian's, so not whichever python3 comes first) reads from the file, one line per
 // event.
 std::string ReadBack(const std::filesystem::path& file) {
-  const std::string command =
-      "/usr/bin/python3 " CALENDAR_TEST_DIR "/read_ics.py '" + file.string() + "' 2>&1";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
+  return CommandOutput("/usr/bin/python3 " CALENDAR_TEST_DIR "/read_ics.py '" + file.string() + "'");
 }
 
 class CalendarFileTest : public AppointmentProgramTest {};

@@ -6,7 +6,7 @@
 
 #include "tests/appointment_tests/appointment_test_support.h"
 
-// These tests run with TZ=Europe/Berlin (see CMakeLists.txt).
+// These tests run with TZ=Europe/Berlin (fixed_time_zone.cpp).
 namespace {
 
 const platform::Date kToday{2026, 12, 7};
