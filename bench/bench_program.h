@@ -21,7 +21,8 @@ inline std::filesystem::path StartBenchProgram(int argc, char** argv, const std:
     std::printf("message: %s\n", platform::Utf8(box.text).c_str());
     return platform::MessageAnswer::Ok;
   });
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::filesystem::current_path(dir);
   return dir;

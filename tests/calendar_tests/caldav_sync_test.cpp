@@ -234,6 +234,26 @@ TEST_P(CalDavSyncTest, ChangesFromBothSidesAreKeptAndPastOnesStayOnTheServer) {
   EXPECT_EQ(Phone("list"), onServer);
 }
 
+TEST_P(CalDavSyncTest, OneOccurrenceOfASeriesIsChangedOrDeletedAndTheSeriesStays) {
+  ASSERT_EQ(Phone("series kurs-1 2026-12-08T18:00 Kurs 4"), "");
+  Connect({});
+  ASSERT_EQ(Saved(), (std::vector<std::string>{"08.12.2026 18:00 0 Kurs", "15.12.2026 18:00 0 Kurs",
+                                               "22.12.2026 18:00 0 Kurs", "29.12.2026 18:00 0 Kurs"}));
+  std::erase_if(App().Appointments, [](const Appointment& a) { return a.DateText == "15.12.2026"; });
+  for (Appointment& a : App().Appointments)
+    if (a.DateText == "22.12.2026") a.Text = W("Kurs fällt aus");
+  SaveAppointments();
+  SyncNow();
+  const std::string series = Phone("raw kurs-1");
+  EXPECT_NE(series.find("RRULE:FREQ=WEEKLY;COUNT=4"), std::string::npos) << series;
+  EXPECT_NE(series.find("EXDATE;TZID=Europe/Berlin:20261215T180000"), std::string::npos) << series;
+  EXPECT_NE(series.find("RECURRENCE-ID;TZID=Europe/Berlin:20261222T180000"), std::string::npos) << series;
+  EXPECT_EQ(Phone("list"),
+            "08.12.2026 18:00 [] Kurs\n"
+            "22.12.2026 18:00 [] Kurs fällt aus\n");
+  EXPECT_TRUE(TakeBoxes().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Servers, CalDavSyncTest,
                          ::testing::Values(ServerKind{"Radicale", "/termine/", Radicale},
                                            ServerKind{"Xandikos", "/user/calendars/termine/", Xandikos}),

@@ -3,6 +3,7 @@
 
 phone.py URL make
 phone.py URL add UID YYYY-MM-DDTHH:MM SUMMARY [ALARM-MINUTES]
+phone.py URL series UID YYYY-MM-DDTHH:MM SUMMARY COUNT   (weekly)
 phone.py URL set UID-OR-SUMMARY SUMMARY
 phone.py URL delete UID
 phone.py URL list      -> one line per event: local start, alarm leads in minutes, summary
@@ -29,6 +30,14 @@ elif command == "add":
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//phone//EN\r\nBEGIN:VEVENT\r\n"
         f"UID:{uid}\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:{start.astimezone(ZoneInfo('UTC')):%Y%m%dT%H%M%SZ}\r\n"
         f"DURATION:PT1H\r\nSUMMARY:{summary}\r\nDESCRIPTION:vom Telefon\r\n{alarm}END:VEVENT\r\nEND:VCALENDAR\r\n")
+elif command == "series":
+    uid, start, summary, count = args[0], datetime.fromisoformat(args[1]), args[2], args[3]
+    calendar.save_event(
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//phone//EN\r\nBEGIN:VEVENT\r\n"
+        f"UID:{uid}\r\nDTSTAMP:20261201T000000Z\r\nDTSTART;TZID=Europe/Berlin:{start:%Y%m%dT%H%M%S}\r\n"
+        f"DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;COUNT={count}\r\nSUMMARY:{summary}\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+elif command == "raw":
+    print(calendar.event_by_uid(args[0]).data)
 elif command == "set":
     for event in calendar.events():
         component = event.icalendar_component
