@@ -1,10 +1,12 @@
 #include "calendar/calendar_sync.h"
 
 #include <QAuthenticator>
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QSettings>
 #include <QUrl>
 #include <chrono>
@@ -38,7 +40,9 @@ enum class Phase { Unread, NotConnected, Idle, Listing, Fetching, Writing };
 
 struct CalendarSync {
   Phase phase = Phase::Unread;
-  QNetworkAccessManager* network = nullptr;
+  // Owned by the application object, so that it goes with it (a test starts the
+  // program several times in one process).
+  QPointer<QNetworkAccessManager> network;
   QUrl collection;
   QString user, password;
   bool userAsked = false;
@@ -323,7 +327,7 @@ void Start(bool userAsked) {
     return;
   }
   if (!s.network) {
-    s.network = new QNetworkAccessManager();
+    s.network = new QNetworkAccessManager(QCoreApplication::instance());
     s.network->setAutoDeleteReplies(false);
     QObject::connect(s.network, &QNetworkAccessManager::authenticationRequired,
                      [](QNetworkReply*, QAuthenticator* auth) {
@@ -369,7 +373,7 @@ int CalendarRequestCount() { return Sync().requests; }
 void ResetCalendarSync() {
   CalendarSync& s = Sync();
   if (CalendarSyncRunning()) return;
-  QNetworkAccessManager* network = s.network;
+  const QPointer<QNetworkAccessManager> network = s.network;
   const int requests = s.requests;
   s = CalendarSync{};
   s.network = network;
