@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "appointments/appointment_file.h"
+#include "calendar/calendar_sync.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
@@ -53,7 +54,10 @@ bool AppointmentFileReadable() {
 bool SaveAppointments() {
   // WriteWholeFile puts the new content beside the old file and swaps it in only when
   // it is complete, so a full disk or a crash never leaves a cut Term.dat behind.
-  if (platform::WriteWholeFile(kAppointmentFileName, EncodeAppointments(App().Appointments))) return true;
+  if (platform::WriteWholeFile(kAppointmentFileName, EncodeAppointments(App().Appointments))) {
+    CalendarListChanged();
+    return true;
+  }
   ShowFileError("Termin konnte nicht gespeichert werden!");
   return false;
 }

@@ -12,6 +12,7 @@
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
 #include "appointments/reminders.h"
+#include "bench/bench_program.h"
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
@@ -55,16 +56,7 @@ AppointmentList MakeRecords(int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  platform::InitPlatform(argc, argv, OrganclockIdentity());
-  platform::SetMessageBoxResponder([](const platform::MessageBoxRecord& box) {
-    std::printf("message: %s\n", platform::Utf8(box.text).c_str());
-    return platform::MessageAnswer::Ok;
-  });
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("appointments-bench-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  std::filesystem::current_path(dir);
+  const std::filesystem::path dir = StartBenchProgram(argc, argv, "appointments-bench");
   platform::SetScriptedClock(platform::MakeLocalTime(2026, 6, 15, 14, 3));
   BuildMainWindow();  // the month calendar that takes the bold marks
 
@@ -84,8 +76,6 @@ int main(int argc, char** argv) {
   const double check = Millis([] { RunMinuteCheck(); });
   std::printf("minute check, nothing due   %9.3f ms\n", check);
 
-  platform::ReleaseAllObjects();
-  std::filesystem::current_path("/");
-  std::filesystem::remove_all(dir);
+  EndBenchProgram(dir);
   return 0;
 }

@@ -1,6 +1,8 @@
 #include "commands/dispatch.h"
 
 #include "appointments/appointment_editor.h"
+#include "calendar/calendar_files.h"
+#include "calendar/calendar_sync.h"
 #include "commands/about.h"
 #include "commands/menu_states.h"
 #include "organs/organ_edit.h"
@@ -24,6 +26,9 @@ void DispatchCommand(int command) {
     case kCmdToolDelete:
     case kCmdToolLeave:
     case kCmdToolStopReminding: HandleAppointmentCommand(command); break;
+    case kCmdImportAppointments: ImportCalendarFile(); break;
+    case kCmdExportAppointments: ExportCalendarFile(); break;
+    case kCmdSyncCalendar: SyncCalendarNow(); break;
     case kCmdReminderSound: ToggleReminderSound(); break;
     case kCmdChimeGong: ChooseChimeGong(); break;
     case kCmdChimeMp3: ChooseChimeFileCommand(); break;

@@ -49,7 +49,12 @@ void BuildMainMenu() {
   platform::AddMenuItem(m, kCmdExit, "&Beenden");
 
   platform::AddMenuTitle(m, "&Termin");
-  AddMenuItems(m, {{kCmdNewAppointment, "&Neu"}, {kCmdOpenAppointments, Cp1252("Ö&ffnen")}});
+  AddMenuItems(m, {{kCmdNewAppointment, "&Neu"},
+                   {kCmdOpenAppointments, Cp1252("Ö&ffnen")},
+                   {kCmdImportAppointments, Cp1252("&Importieren…")},
+                   {kCmdExportAppointments, Cp1252("&Exportieren…")}});
+  platform::AddMenuSeparator(m);
+  platform::AddMenuItem(m, kCmdSyncCalendar, "&Jetzt abgleichen");
 
   platform::AddMenuTitle(m, "&Einstellungen");
   platform::BeginSubmenu(m, "&Miniaturansicht");

@@ -76,7 +76,7 @@ std::string ShowOpenFileDialog(const FileDialogRequest& request) {
   }
   QFileDialog dialog(nullptr, ToQt(request.title));
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setNameFilters(filters);
   if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
     dialog.selectNameFilter(filters[request.selectedFilter]);

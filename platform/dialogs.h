@@ -30,9 +30,10 @@ struct FileDialogRequest {
   int selectedFilter = 0;    // index of the preselected pair
   std::string startFolder;   // may be empty
   std::string proposedName;  // may be empty
+  bool forSaving = false;    // asks for a file to write; an existing one is confirmed
 };
-// Shows the file-open dialog; the chosen full path, or empty on cancel. The working
-// directory is not changed.
+// Shows the file-open (or, forSaving, the file-save) dialog; the chosen full path, or empty on cancel. The
+// working directory is not changed.
 std::string ShowOpenFileDialog(const FileDialogRequest& request);
 using FileDialogResponder = std::function<std::string(const FileDialogRequest&)>;
 void SetFileDialogResponder(FileDialogResponder responder);

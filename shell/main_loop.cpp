@@ -2,6 +2,7 @@
 
 #include "appointments/appointment_editor.h"
 #include "appointments/reminders.h"
+#include "calendar/calendar_sync.h"
 #include "commands/dispatch.h"
 #include "organs/current_organ.h"
 #include "platform/application.h"
@@ -117,6 +118,7 @@ void RunMainLoopPass(int waitMs) {
   RunHourStep();
   RunMinuteStep();
   RunViewSteps();
+  RunCalendarStep();
   if (platform::TakeRaiseRequest()) OnRaiseRequest();
   platform::Event event;
   // Read after the steps: they may have taken a while (a message box, a file).

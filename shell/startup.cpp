@@ -1,4 +1,5 @@
 #include "appointments/appointment_list.h"
+#include "calendar/calendar_sync.h"
 #include "commands/dispatch.h"
 #include "commands/menu_states.h"
 #include "organs/organ_texts.h"
@@ -77,6 +78,7 @@ void RunStartup() {
   LoadChime();
   LoadAppointments();
   PrepareAppointmentsAtStart();
+  ResetCalendarSync();  // kalender.ini is read at the first pass
   UpdateMenuStates();
   ApplySavedViewInterval();
 }

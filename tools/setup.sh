@@ -15,6 +15,8 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format clang-tidy
   libx11-dev
   dunst systemd dbus at-spi2-core python3-pyatspi
+  libical-dev qtkeychain-qt6-dev
+  radicale xandikos python3-caldav python3-icalendar apache2-utils python3-passlib gnome-keyring
 )
 
 missing=()

@@ -102,3 +102,6 @@ constexpr int kCmdToolSave = 46;
 constexpr int kCmdToolDelete = 47;
 constexpr int kCmdToolLeave = 48;
 constexpr int kCmdToolStopReminding = 49;
+constexpr int kCmdImportAppointments = 50;  // "Importieren…"
+constexpr int kCmdExportAppointments = 51;  // "Exportieren…"
+constexpr int kCmdSyncCalendar = 53;        // "Jetzt abgleichen" (52 stays for "Kalender verbinden…")

@@ -31,6 +31,8 @@ TEST_F(MenuTest, MainMenuBarHoldsEveryItemInOrder) {
       "&Uhr", Item(1, kCmdSmall, "&Klein"), Item(1, kCmdHide, "&Ausblenden"), "  ---",
       Item(1, kCmdExit, "&Beenden"),
       "&Termin", Item(1, kCmdNewAppointment, "&Neu"), Item(1, kCmdOpenAppointments, "Ö&ffnen"),
+      Item(1, kCmdImportAppointments, "&Importieren…"), Item(1, kCmdExportAppointments, "&Exportieren…"),
+      "  ---", Item(1, kCmdSyncCalendar, "&Jetzt abgleichen"),
       "&Einstellungen",
       "  &Miniaturansicht", Item(2, kCmdViewAutomatic, "&Automatisch"),
       Item(2, kCmdViewSmallPermanent, "&Dauernd"),
