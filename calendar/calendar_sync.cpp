@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <set>
@@ -51,6 +52,7 @@ struct CalendarSync {
   std::chrono::seconds retryPause = kFirstRetry;
   std::string status;
   SyncState last;
+  std::string nextToken;  // the server's token for what this sync sees; kept once it is done
   SyncPlan plan;
   size_t nextWrite = 0;
   std::set<std::string> refused;  // hrefs whose write the server did not take
@@ -235,6 +237,7 @@ void Plan(const std::vector<SyncResource>& server) {
   const AppointmentList before = App().Appointments;
   const std::string folder = s.collection.path(QUrl::FullyDecoded).toStdString();
   s.plan = PlanSync(before, s.last, server, platform::Now().date(), NewEventUid, folder);
+  s.plan.state.syncToken = s.nextToken;
   Apply(before);
   s.phase = Phase::Writing;
   s.nextWrite = 0;
@@ -258,7 +261,42 @@ void Fetched(std::vector<SyncResource> server, QNetworkReply* reply) {
   Plan(server);
 }
 
-void Listed(QNetworkReply* reply) {
+QNetworkReply* SendXml(const QByteArray& verb, const std::string& body, const char* depth) {
+  return Send(verb, Sync().collection, body, [depth](QNetworkRequest& r) {
+    r.setHeader(QNetworkRequest::ContentTypeHeader, "application/xml; charset=utf-8");
+    r.setRawHeader("Depth", depth);
+  });
+}
+
+// What the server holds now; the objects in `changed` (hrefs as the server wrote them)
+// have an ETag we do not know and are fetched in one multiget.
+void FetchChanged(std::vector<SyncResource> server, const std::vector<std::string>& changed) {
+  if (changed.empty()) {
+    Plan(server);
+    return;
+  }
+  Sync().phase = Phase::Fetching;
+  QNetworkReply* fetch = SendXml("REPORT", MultigetRequest(changed), "1");
+  QObject::connect(fetch, &QNetworkReply::finished, [fetch, server = std::move(server)] {
+    fetch->deleteLater();
+    Fetched(server, fetch);
+  });
+}
+
+// An object as the server lists it: its text is taken from the state when the ETag is
+// the one we know; otherwise its href goes into `changed`.
+SyncResource Listed(const DavResponse& r, const std::string& path, std::vector<std::string>& changed) {
+  for (const SyncResource& known : Sync().last.resources)
+    if (known.href == path && known.etag == r.etag) return known;
+  changed.push_back(r.href);
+  return {path, r.etag, ""};
+}
+
+bool IsMember(const DavResponse& r, const std::string& path) {
+  return !r.isCollection && path != Sync().collection.path(QUrl::FullyDecoded).toStdString();
+}
+
+void ListingDone(QNetworkReply* reply) {
   CalendarSync& s = Sync();
   const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   const DavMultistatus answer = ReadMultistatus(reply->readAll().toStdString());
@@ -266,46 +304,67 @@ void Listed(QNetworkReply* reply) {
     Finish(ProblemOf(reply));
     return;
   }
-  // Objects whose ETag is the one we know are taken from the state; the rest are fetched.
   std::vector<SyncResource> server;
   std::vector<std::string> changed;
-  const std::string folder = s.collection.path(QUrl::FullyDecoded).toStdString();
+  s.nextToken.clear();
   for (const DavResponse& r : answer.responses) {
     const std::string path = PathOf(r.href);
-    if (r.isCollection || path == folder || r.etag.empty()) continue;
-    SyncResource object{path, r.etag, ""};
-    const auto known =
-        std::find_if(s.last.resources.begin(), s.last.resources.end(),
-                     [&](const SyncResource& k) { return k.href == path && k.etag == r.etag; });
-    if (known != s.last.resources.end()) object.ics = known->ics;
-    else changed.push_back(r.href);
-    server.push_back(std::move(object));
+    if (!IsMember(r, path)) {
+      if (!r.syncToken.empty()) s.nextToken = r.syncToken;
+    } else if (!r.etag.empty()) {
+      server.push_back(Listed(r, path, changed));
+    }
   }
-  if (changed.empty()) {
-    Plan(server);
+  FetchChanged(std::move(server), changed);
+}
+
+// Every member with its ETag: the first sync, and whenever the server has no token for us.
+void ListEverything() {
+  Sync().phase = Phase::Listing;
+  QNetworkReply* reply = SendXml("PROPFIND", EtagListingRequest(), "1");
+  QObject::connect(reply, &QNetworkReply::finished, [reply] {
+    reply->deleteLater();
+    ListingDone(reply);
+  });
+}
+
+void ChangesDone(QNetworkReply* reply) {
+  CalendarSync& s = Sync();
+  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  const DavMultistatus answer = ReadMultistatus(reply->readAll().toStdString());
+  // A token the server no longer takes (403/409 valid-sync-token), or any other trouble:
+  // the full listing finds out what is what, and reports what is really wrong.
+  const auto truncated = [](const DavResponse& r) { return r.status == 507; };
+  if (reply->error() != QNetworkReply::NoError || status != 207 || !answer.valid ||
+      answer.syncToken.empty() ||
+      std::any_of(answer.responses.begin(), answer.responses.end(), truncated)) {
+    ListEverything();
     return;
   }
-  s.phase = Phase::Fetching;
-  QNetworkReply* fetch = Send("REPORT", s.collection, MultigetRequest(changed), [](QNetworkRequest& r) {
-    r.setHeader(QNetworkRequest::ContentTypeHeader, "application/xml; charset=utf-8");
-    r.setRawHeader("Depth", "1");
-  });
-  QObject::connect(fetch, &QNetworkReply::finished, [fetch, server] {
-    fetch->deleteLater();
-    Fetched(server, fetch);
-  });
+  s.nextToken = answer.syncToken;
+  std::vector<SyncResource> server = s.last.resources;
+  std::vector<std::string> changed;
+  for (const DavResponse& r : answer.responses) {
+    const std::string path = PathOf(r.href);
+    if (!IsMember(r, path)) continue;
+    std::erase_if(server, [&](const SyncResource& o) { return o.href == path; });
+    if (r.status / 100 == 2 && !r.etag.empty()) server.push_back(Listed(r, path, changed));
+  }
+  FetchChanged(std::move(server), changed);
 }
 
 void StartRound() {
   CalendarSync& s = Sync();
+  if (s.last.syncToken.empty()) {
+    ListEverything();
+    return;
+  }
+  // The changes since the last sync only: with nothing changed, this is the one request.
   s.phase = Phase::Listing;
-  QNetworkReply* reply = Send("PROPFIND", s.collection, EtagListingRequest(), [](QNetworkRequest& r) {
-    r.setHeader(QNetworkRequest::ContentTypeHeader, "application/xml; charset=utf-8");
-    r.setRawHeader("Depth", "1");
-  });
+  QNetworkReply* reply = SendXml("REPORT", SyncCollectionRequest(s.last.syncToken), "0");
   QObject::connect(reply, &QNetworkReply::finished, [reply] {
     reply->deleteLater();
-    Listed(reply);
+    ChangesDone(reply);
   });
 }
 

@@ -11,6 +11,17 @@ constexpr auto kDav = "DAV:";
 constexpr auto kCalDav = "urn:ietf:params:xml:ns:caldav";
 
 // "HTTP/1.1 200 OK" -> 200.
+// The text of the <href> inside the current element.
+std::string InnerHref(QXmlStreamReader& xml) {
+  std::string href;
+  while (xml.readNextStartElement()) {
+    if (xml.namespaceUri() == QLatin1String(kDav) && xml.name() == QLatin1String("href"))
+      href = xml.readElementText().trimmed().toStdString();
+    else xml.skipCurrentElement();
+  }
+  return href;
+}
+
 int StatusCode(const QString& line) {
   const QStringList parts = line.split(' ', Qt::SkipEmptyParts);
   return parts.size() >= 2 ? parts[1].toInt() : 0;
@@ -27,6 +38,8 @@ void ReadPropstat(QXmlStreamReader& xml, DavResponse& response) {
         const bool dav = xml.namespaceUri() == QLatin1String(kDav);
         if (dav && xml.name() == QLatin1String("getetag")) {
           found.etag = xml.readElementText().trimmed().toStdString();
+        } else if (dav && xml.name() == QLatin1String("sync-token")) {
+          found.syncToken = xml.readElementText().trimmed().toStdString();
         } else if (xml.namespaceUri() == QLatin1String(kCalDav) &&
                    xml.name() == QLatin1String("calendar-data")) {
           found.calendarData = xml.readElementText().toStdString();
@@ -34,8 +47,17 @@ void ReadPropstat(QXmlStreamReader& xml, DavResponse& response) {
           while (xml.readNextStartElement()) {
             if (xml.namespaceUri() == QLatin1String(kDav) && xml.name() == QLatin1String("collection"))
               found.isCollection = true;
+            if (xml.namespaceUri() == QLatin1String(kCalDav) && xml.name() == QLatin1String("calendar"))
+              found.isCalendar = true;
             xml.skipCurrentElement();
           }
+        } else if (dav && xml.name() == QLatin1String("displayname")) {
+          found.displayName = xml.readElementText().trimmed().toStdString();
+        } else if (dav && xml.name() == QLatin1String("current-user-principal")) {
+          found.principal = InnerHref(xml);
+        } else if (xml.namespaceUri() == QLatin1String(kCalDav) &&
+                   xml.name() == QLatin1String("calendar-home-set")) {
+          found.calendarHomeSet = InnerHref(xml);
         } else {
           xml.skipCurrentElement();
         }
@@ -49,7 +71,12 @@ void ReadPropstat(QXmlStreamReader& xml, DavResponse& response) {
   response.status = status;
   if (!found.etag.empty()) response.etag = found.etag;
   if (!found.calendarData.empty()) response.calendarData = found.calendarData;
+  if (!found.syncToken.empty()) response.syncToken = found.syncToken;
   response.isCollection = response.isCollection || found.isCollection;
+  response.isCalendar = response.isCalendar || found.isCalendar;
+  if (!found.displayName.empty()) response.displayName = found.displayName;
+  if (!found.principal.empty()) response.principal = found.principal;
+  if (!found.calendarHomeSet.empty()) response.calendarHomeSet = found.calendarHomeSet;
 }
 
 DavResponse ReadResponse(QXmlStreamReader& xml) {
@@ -70,11 +97,14 @@ DavResponse ReadResponse(QXmlStreamReader& xml) {
   return response;
 }
 
-void WriteProps(QXmlStreamWriter& xml, bool withData) {
+enum class Wanted { Listing, Data, EtagOnly };
+
+void WriteProps(QXmlStreamWriter& xml, Wanted wanted) {
   xml.writeStartElement(kDav, "prop");
   xml.writeEmptyElement(kDav, "getetag");
-  xml.writeEmptyElement(kDav, "resourcetype");
-  if (withData) xml.writeEmptyElement(kCalDav, "calendar-data");
+  if (wanted != Wanted::EtagOnly) xml.writeEmptyElement(kDav, "resourcetype");
+  if (wanted == Wanted::Listing) xml.writeEmptyElement(kDav, "sync-token");
+  if (wanted == Wanted::Data) xml.writeEmptyElement(kCalDav, "calendar-data");
   xml.writeEndElement();
 }
 
@@ -89,6 +119,8 @@ DavMultistatus ReadMultistatus(std::string_view text) {
   while (xml.readNextStartElement()) {
     if (xml.namespaceUri() == QLatin1String(kDav) && xml.name() == QLatin1String("response"))
       result.responses.push_back(ReadResponse(xml));
+    else if (xml.namespaceUri() == QLatin1String(kDav) && xml.name() == QLatin1String("sync-token"))
+      result.syncToken = xml.readElementText().trimmed().toStdString();
     else xml.skipCurrentElement();
   }
   result.valid = !xml.hasError();
@@ -101,7 +133,25 @@ std::string EtagListingRequest() {
   xml.writeStartDocument();
   xml.writeNamespace(kDav, "d");
   xml.writeStartElement(kDav, "propfind");
-  WriteProps(xml, false);
+  WriteProps(xml, Wanted::Listing);
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return out.toStdString();
+}
+
+std::string DiscoveryRequest() {
+  QByteArray out;
+  QXmlStreamWriter xml(&out);
+  xml.writeStartDocument();
+  xml.writeNamespace(kDav, "d");
+  xml.writeNamespace(kCalDav, "c");
+  xml.writeStartElement(kDav, "propfind");
+  xml.writeStartElement(kDav, "prop");
+  xml.writeEmptyElement(kDav, "resourcetype");
+  xml.writeEmptyElement(kDav, "displayname");
+  xml.writeEmptyElement(kDav, "current-user-principal");
+  xml.writeEmptyElement(kCalDav, "calendar-home-set");
+  xml.writeEndElement();
   xml.writeEndElement();
   xml.writeEndDocument();
   return out.toStdString();
@@ -114,8 +164,22 @@ std::string MultigetRequest(const std::vector<std::string>& hrefs) {
   xml.writeNamespace(kDav, "d");
   xml.writeNamespace(kCalDav, "c");
   xml.writeStartElement(kCalDav, "calendar-multiget");
-  WriteProps(xml, true);
+  WriteProps(xml, Wanted::Data);
   for (const std::string& href : hrefs) xml.writeTextElement(kDav, "href", QString::fromStdString(href));
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return out.toStdString();
+}
+
+std::string SyncCollectionRequest(const std::string& syncToken) {
+  QByteArray out;
+  QXmlStreamWriter xml(&out);
+  xml.writeStartDocument();
+  xml.writeNamespace(kDav, "d");
+  xml.writeStartElement(kDav, "sync-collection");
+  xml.writeTextElement(kDav, "sync-token", QString::fromStdString(syncToken));
+  xml.writeTextElement(kDav, "sync-level", "1");
+  WriteProps(xml, Wanted::EtagOnly);
   xml.writeEndElement();
   xml.writeEndDocument();
   return out.toStdString();

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -251,6 +252,40 @@ TEST_P(CalDavSyncTest, OneOccurrenceOfASeriesIsChangedOrDeletedAndTheSeriesStays
   EXPECT_EQ(Phone("list"),
             "08.12.2026 18:00 [] Kurs\n"
             "22.12.2026 18:00 [] Kurs fällt aus\n");
+  EXPECT_TRUE(TakeBoxes().empty());
+}
+
+// Requests of one "Jetzt abgleichen".
+int RequestsOf(const std::function<void()>& sync) {
+  const int before = CalendarRequestCount();
+  sync();
+  return CalendarRequestCount() - before;
+}
+
+TEST_P(CalDavSyncTest, LaterSyncsAskForTheChangesOnlyAndABadTokenFallsBackToTheListing) {
+  Connect({Record("08.12.2026", 10, 0, 0, "Arzt")});
+  const auto sync = [this] { SyncNow(); };
+  EXPECT_EQ(RequestsOf(sync), 1);
+  ASSERT_EQ(Phone("add phone-1 2026-12-09T08:15 Bäcker 30"), "");
+  EXPECT_EQ(RequestsOf(sync), 2);  // the changes, and the changed object's text
+  EXPECT_EQ(Saved(), (std::vector<std::string>{"08.12.2026 10:00 0 Arzt", W("09.12.2026 08:15 1 Bäcker")}));
+  ASSERT_EQ(Phone("delete phone-1"), "");
+  EXPECT_EQ(RequestsOf(sync), 1);
+  EXPECT_EQ(Saved(), (std::vector<std::string>{"08.12.2026 10:00 0 Arzt"}));
+
+  // A token the server does not know: the full listing, no error, and a good token again.
+  const std::string state = ReadFile("kalender.sync");
+  ASSERT_EQ(state.rfind("T\t", 0), 0u) << state;
+  ASSERT_GT(state.find('\n'), 2u) << state;
+  WriteFile("kalender.sync", "T\thttp://example.org/ns/sync/kaputt" + state.substr(state.find('\n')));
+  ASSERT_EQ(Phone("add phone-2 2026-12-10T07:00 Post"), "");
+  ResetCalendarSync();
+  // The refused changes, the full listing, and the new object's text.
+  EXPECT_EQ(RequestsOf(sync), 3);
+  EXPECT_EQ(CalendarSyncStatus(), "Kalender abgeglichen.");
+  EXPECT_EQ(Saved(), (std::vector<std::string>{"08.12.2026 10:00 0 Arzt", "10.12.2026 07:00 0 Post"}));
+  EXPECT_EQ(ReadFile("kalender.sync").find("kaputt"), std::string::npos);
+  EXPECT_EQ(RequestsOf(sync), 1);
   EXPECT_TRUE(TakeBoxes().empty());
 }
 
