@@ -1,21 +1,18 @@
 #include "calendar/calendar_sync.h"
 
-#include <QAuthenticator>
-#include <QCoreApplication>
-#include <QHostAddress>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QPointer>
 #include <QSettings>
 #include <QUrl>
 #include <algorithm>
 #include <chrono>
-#include <functional>
+#include <cstdio>
 #include <set>
 
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
+#include "calendar/calendar_password.h"
+#include "calendar/connect_dialog.h"
+#include "calendar/dav_request.h"
 #include "calendar/event_mapping.h"
 #include "calendar/sync_plan.h"
 #include "calendar/sync_state.h"
@@ -37,15 +34,12 @@ constexpr auto kLongestRetry = seconds(30 * 60);
 // A 412 means the server changed an object under our write: one more sync merges it.
 constexpr int kMostRoundsPerSync = 3;
 
-enum class Phase { Unread, NotConnected, Idle, Listing, Fetching, Writing };
+enum class Phase { Unread, NotConnected, Idle, Password, Listing, Fetching, Writing };
 
 struct CalendarSync {
   Phase phase = Phase::Unread;
-  // Owned by the application object, so that it goes with it (a test starts the
-  // program several times in one process).
-  QPointer<QNetworkAccessManager> network;
   QUrl collection;
-  QString user, password;
+  DavLogin login;
   bool userAsked = false;
   int rounds = 0;
   platform::SteadyTime due{};
@@ -67,11 +61,6 @@ CalendarSync& Sync() {
   return sync;
 }
 
-bool IsLocalHost(const QString& host) {
-  QHostAddress address;
-  return host == QLatin1String("localhost") || (address.setAddress(host) && address.isLoopback());
-}
-
 void ReadConnection() {
   CalendarSync& s = Sync();
   s.phase = Phase::NotConnected;
@@ -81,7 +70,7 @@ void ReadConnection() {
   if (!url.isValid() || url.isEmpty()) return;
   s.collection = url;
   if (!s.collection.path().endsWith('/')) s.collection.setPath(s.collection.path() + '/');
-  s.user = ini.value("Kalender/Benutzer").toString();
+  s.login.user = ini.value("Kalender/Benutzer").toString();
   std::string bytes;
   if (platform::ReadWholeFile(kSyncStateFileName, bytes)) s.last = DecodeSyncState(bytes);
   s.phase = Phase::Idle;
@@ -107,34 +96,16 @@ void Finish(const std::string& problem) {
     platform::ShowMessageBox("Fehler", platform::Cp1252(problem), platform::MessageIcon::Error);
 }
 
-// One German sentence for what went wrong; never the password or the server's text.
-std::string ProblemOf(QNetworkReply* reply) {
-  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-  switch (reply->error()) {
-    case QNetworkReply::ConnectionRefusedError:
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::TimeoutError:
-    case QNetworkReply::RemoteHostClosedError:
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError: return "Der Kalender-Server ist nicht erreichbar.";
-    case QNetworkReply::SslHandshakeFailedError:
-      return "Das Zertifikat des Kalender-Servers ist nicht vertrauenswürdig.";
-    case QNetworkReply::AuthenticationRequiredError:
-      return "Benutzer oder Passwort für den Kalender stimmen nicht.";
-    default: break;
-  }
-  if (status == 401 || status == 403) return "Benutzer oder Passwort für den Kalender stimmen nicht.";
-  if (status == 404 || status == 405) return "Unter der Adresse wurde kein Kalender gefunden.";
-  return "Der Kalender-Server hat die Anfrage nicht ausgeführt.";
+// Finish, and show how it went in the dialog and the tray.
+void Done(const std::string& problem) {
+  Finish(problem);
+  ShowCalendarStatus(Sync().status, !problem.empty());
 }
 
 QNetworkReply* Send(const QByteArray& verb, const QUrl& url, const std::string& body,
-                    const std::function<void(QNetworkRequest&)>& headers = {}) {
-  QNetworkRequest request(url);
-  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-  if (headers) headers(request);
+                    const QByteArray& depth) {
   ++Sync().requests;
-  return Sync().network->sendCustomRequest(request, verb, QByteArray::fromStdString(body));
+  return SendDav(verb, url, body, Sync().login, depth);
 }
 
 std::string Header(QNetworkReply* reply, const char* name) { return reply->rawHeader(name).toStdString(); }
@@ -187,7 +158,7 @@ void WritesDone() {
     StartRound();
     return;
   }
-  Finish(s.refused.empty() || s.conflict ? "" : "Der Kalender-Server hat eine Änderung nicht angenommen.");
+  Done(s.refused.empty() || s.conflict ? "" : "Der Kalender-Server hat eine Änderung nicht angenommen.");
 }
 
 void WriteNext() {
@@ -199,15 +170,15 @@ void WriteNext() {
   const CalendarWrite write = s.plan.writes[s.nextWrite++];
   const QUrl url = UrlOf(write.href);
   const bool put = write.kind == CalendarWrite::Kind::Put;
-  QNetworkReply* reply = Send(put ? "PUT" : "DELETE", url, put ? write.ics : "", [&](QNetworkRequest& r) {
-    if (put) r.setHeader(QNetworkRequest::ContentTypeHeader, "text/calendar; charset=utf-8");
-    if (write.ifMatch.empty()) r.setRawHeader("If-None-Match", "*");
-    else r.setRawHeader("If-Match", QByteArray::fromStdString(write.ifMatch));
-  });
+  ++s.requests;
+  const bool created = write.ifMatch.empty();
+  QNetworkReply* reply = SendDav(put ? "PUT" : "DELETE", url, put ? write.ics : "", s.login, {},
+                                 "text/calendar; charset=utf-8", created ? "If-None-Match" : "If-Match",
+                                 created ? "*" : QByteArray::fromStdString(write.ifMatch));
   QObject::connect(reply, &QNetworkReply::finished, [reply, write] {
     reply->deleteLater();
     CalendarSync& s = Sync();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const int status = HttpStatus(reply);
     if (status == 412) {
       s.conflict = true;
       s.refused.insert(write.href);
@@ -220,7 +191,7 @@ void WriteNext() {
         KeepStateOfRefusedWrites();
         s.last = s.plan.state;
         platform::WriteWholeFile(kSyncStateFileName, EncodeSyncState(s.last));
-        Finish(ProblemOf(reply));
+        Done(ProblemOf(reply));
         return;
       }
       s.refused.insert(write.href);
@@ -249,7 +220,7 @@ void Plan(const std::vector<SyncResource>& server) {
 void Fetched(std::vector<SyncResource> server, QNetworkReply* reply) {
   const DavMultistatus answer = ReadMultistatus(reply->readAll().toStdString());
   if (!answer.valid) {
-    Finish(ProblemOf(reply));
+    Done(ProblemOf(reply));
     return;
   }
   for (const DavResponse& r : answer.responses)
@@ -261,13 +232,6 @@ void Fetched(std::vector<SyncResource> server, QNetworkReply* reply) {
   Plan(server);
 }
 
-QNetworkReply* SendXml(const QByteArray& verb, const std::string& body, const char* depth) {
-  return Send(verb, Sync().collection, body, [depth](QNetworkRequest& r) {
-    r.setHeader(QNetworkRequest::ContentTypeHeader, "application/xml; charset=utf-8");
-    r.setRawHeader("Depth", depth);
-  });
-}
-
 // What the server holds now; the objects in `changed` (hrefs as the server wrote them)
 // have an ETag we do not know and are fetched in one multiget.
 void FetchChanged(std::vector<SyncResource> server, const std::vector<std::string>& changed) {
@@ -276,7 +240,7 @@ void FetchChanged(std::vector<SyncResource> server, const std::vector<std::strin
     return;
   }
   Sync().phase = Phase::Fetching;
-  QNetworkReply* fetch = SendXml("REPORT", MultigetRequest(changed), "1");
+  QNetworkReply* fetch = Send("REPORT", Sync().collection, MultigetRequest(changed), "1");
   QObject::connect(fetch, &QNetworkReply::finished, [fetch, server = std::move(server)] {
     fetch->deleteLater();
     Fetched(server, fetch);
@@ -298,10 +262,10 @@ bool IsMember(const DavResponse& r, const std::string& path) {
 
 void ListingDone(QNetworkReply* reply) {
   CalendarSync& s = Sync();
-  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  const int status = HttpStatus(reply);
   const DavMultistatus answer = ReadMultistatus(reply->readAll().toStdString());
   if (reply->error() != QNetworkReply::NoError || status != 207 || !answer.valid) {
-    Finish(ProblemOf(reply));
+    Done(ProblemOf(reply));
     return;
   }
   std::vector<SyncResource> server;
@@ -321,7 +285,7 @@ void ListingDone(QNetworkReply* reply) {
 // Every member with its ETag: the first sync, and whenever the server has no token for us.
 void ListEverything() {
   Sync().phase = Phase::Listing;
-  QNetworkReply* reply = SendXml("PROPFIND", EtagListingRequest(), "1");
+  QNetworkReply* reply = Send("PROPFIND", Sync().collection, EtagListingRequest(), "1");
   QObject::connect(reply, &QNetworkReply::finished, [reply] {
     reply->deleteLater();
     ListingDone(reply);
@@ -330,7 +294,7 @@ void ListEverything() {
 
 void ChangesDone(QNetworkReply* reply) {
   CalendarSync& s = Sync();
-  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  const int status = HttpStatus(reply);
   const DavMultistatus answer = ReadMultistatus(reply->readAll().toStdString());
   // A token the server no longer takes (403/409 valid-sync-token), or any other trouble:
   // the full listing finds out what is what, and reports what is really wrong.
@@ -361,7 +325,7 @@ void StartRound() {
   }
   // The changes since the last sync only: with nothing changed, this is the one request.
   s.phase = Phase::Listing;
-  QNetworkReply* reply = SendXml("REPORT", SyncCollectionRequest(s.last.syncToken), "0");
+  QNetworkReply* reply = Send("REPORT", s.collection, SyncCollectionRequest(s.last.syncToken), "0");
   QObject::connect(reply, &QNetworkReply::finished, [reply] {
     reply->deleteLater();
     ChangesDone(reply);
@@ -380,24 +344,32 @@ void Start(bool userAsked) {
   if (s.phase != Phase::Idle) return;
   s.userAsked = userAsked;
   s.rounds = 0;
-  if (s.collection.scheme() != QLatin1String("https") &&
-      !(s.collection.scheme() == QLatin1String("http") && IsLocalHost(s.collection.host()))) {
-    Finish("Ohne Verschlüsselung (https) verbindet sich das Programm nur mit dem eigenen Rechner.");
+  if (!IsAllowedAddress(s.collection)) {
+    Done("Ohne Verschlüsselung (https) verbindet sich das Programm nur mit dem eigenen Rechner.");
     return;
   }
-  if (!s.network) {
-    s.network = new QNetworkAccessManager(QCoreApplication::instance());
-    s.network->setAutoDeleteReplies(false);
-    QObject::connect(s.network, &QNetworkAccessManager::authenticationRequired,
-                     [](QNetworkReply*, QAuthenticator* auth) {
-                       CalendarSync& c = Sync();
-                       // Offered once: a wrong password ends in an error, not in a loop.
-                       if (c.password.isEmpty() || auth->user() == c.user) return;
-                       auth->setUser(c.user);
-                       auth->setPassword(c.password);
-                     });
+  if (s.login.user.isEmpty() || !s.login.password.isEmpty()) {
+    StartRound();
+    return;
   }
-  StartRound();
+  s.phase = Phase::Password;
+  LookUpCalendarPassword(CalendarPasswordKey(s.login.user, s.collection.toString()),
+                         [](const QString& password) {
+                           CalendarSync& c = Sync();
+                           if (c.phase != Phase::Password) return;
+                           c.login.password = password;
+                           if (!password.isEmpty()) {
+                             StartRound();
+                             return;
+                           }
+                           // No keyring: the dialog asks once in a run, and the password stays in memory.
+                           static bool asked = false;
+                           const bool ask = !asked;
+                           asked = true;
+                           c.userAsked = c.userAsked && !ask;
+                           Done("Das Passwort für den Kalender fehlt.");
+                           if (ask) OpenCalendarDialog();
+                         });
 }
 
 }  // namespace
@@ -422,7 +394,7 @@ void CalendarListChanged() {
 
 bool CalendarSyncRunning() {
   const Phase p = Sync().phase;
-  return p == Phase::Listing || p == Phase::Fetching || p == Phase::Writing;
+  return p == Phase::Password || p == Phase::Listing || p == Phase::Fetching || p == Phase::Writing;
 }
 
 std::string CalendarSyncStatus() { return Sync().status; }
@@ -432,9 +404,46 @@ int CalendarRequestCount() { return Sync().requests; }
 void ResetCalendarSync() {
   CalendarSync& s = Sync();
   if (CalendarSyncRunning()) return;
-  const QPointer<QNetworkAccessManager> network = s.network;
   const int requests = s.requests;
   s = CalendarSync{};
-  s.network = network;
   s.requests = requests;
+}
+
+CalendarConnection ReadCalendarConnection() {
+  if (!platform::FileExists(kCalendarSettingsFileName)) return {};
+  QSettings ini(QString::fromStdString(kCalendarSettingsFileName), QSettings::IniFormat);
+  return {ini.value("Kalender/Adresse").toString().trimmed().toStdString(),
+          ini.value("Kalender/Benutzer").toString().toStdString()};
+}
+
+void ConnectCalendar(const std::string& collection, const std::string& user, const std::string& password) {
+  if (CalendarSyncRunning()) return;
+  // What the state knows belongs to the old calendar: against another one it would
+  // read as events deleted there.
+  if (ReadCalendarConnection().address != collection) std::remove(kSyncStateFileName);
+  {
+    QSettings ini(QString::fromStdString(kCalendarSettingsFileName), QSettings::IniFormat);
+    ini.setValue("Kalender/Adresse", QString::fromStdString(collection));
+    ini.setValue("Kalender/Benutzer", QString::fromStdString(user));
+  }
+  ResetCalendarSync();
+  ReadConnection();
+  CalendarSync& s = Sync();
+  if (s.phase != Phase::Idle) return;
+  s.login.password = QString::fromStdString(password);
+  if (!s.login.user.isEmpty())
+    KeepCalendarPassword(CalendarPasswordKey(s.login.user, s.collection.toString()), s.login.password);
+  Start(true);
+}
+
+void DisconnectCalendar() {
+  CalendarSync& s = Sync();
+  if (CalendarSyncRunning()) return;
+  if (s.phase == Phase::Unread) ReadConnection();
+  if (!s.login.user.isEmpty())
+    ForgetCalendarPassword(CalendarPasswordKey(s.login.user, s.collection.toString()));
+  std::remove(kCalendarSettingsFileName);
+  std::remove(kSyncStateFileName);
+  ResetCalendarSync();
+  Sync().phase = Phase::NotConnected;
 }

@@ -20,5 +20,17 @@ bool CalendarSyncRunning();
 int CalendarRequestCount();
 // One German line on how the last sync went (empty before the first).
 std::string CalendarSyncStatus();
+// Address and user in kalender.ini (UTF-8); empty without a connection.
+struct CalendarConnection {
+  std::string address;
+  std::string user;
+};
+CalendarConnection ReadCalendarConnection();
+// Connects this calendar collection: kalender.ini is written (another calendar than
+// before starts from a fresh sync state), the password is kept for this run and a sync
+// starts whose problems are reported as if the user had asked.
+void ConnectCalendar(const std::string& collection, const std::string& user, const std::string& password);
+// "Trennen": kalender.ini and the sync state go; every appointment stays in Term.dat.
+void DisconnectCalendar();
 // Forgets the connection read at start-up, so the next step reads kalender.ini again.
 void ResetCalendarSync();

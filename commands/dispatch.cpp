@@ -3,6 +3,7 @@
 #include "appointments/appointment_editor.h"
 #include "calendar/calendar_files.h"
 #include "calendar/calendar_sync.h"
+#include "calendar/connect_dialog.h"
 #include "commands/about.h"
 #include "commands/menu_states.h"
 #include "organs/organ_edit.h"
@@ -28,6 +29,7 @@ void DispatchCommand(int command) {
     case kCmdToolStopReminding: HandleAppointmentCommand(command); break;
     case kCmdImportAppointments: ImportCalendarFile(); break;
     case kCmdExportAppointments: ExportCalendarFile(); break;
+    case kCmdConnectCalendar: OpenCalendarDialog(); break;
     case kCmdSyncCalendar: SyncCalendarNow(); break;
     case kCmdReminderSound: ToggleReminderSound(); break;
     case kCmdChimeGong: ChooseChimeGong(); break;

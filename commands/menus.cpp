@@ -54,7 +54,8 @@ void BuildMainMenu() {
                    {kCmdImportAppointments, Cp1252("&Importieren…")},
                    {kCmdExportAppointments, Cp1252("&Exportieren…")}});
   platform::AddMenuSeparator(m);
-  platform::AddMenuItem(m, kCmdSyncCalendar, "&Jetzt abgleichen");
+  AddMenuItems(
+      m, {{kCmdConnectCalendar, Cp1252("&Kalender verbinden…")}, {kCmdSyncCalendar, "&Jetzt abgleichen"}});
 
   platform::AddMenuTitle(m, "&Einstellungen");
   platform::BeginSubmenu(m, "&Miniaturansicht");

@@ -104,4 +104,5 @@ constexpr int kCmdToolLeave = 48;
 constexpr int kCmdToolStopReminding = 49;
 constexpr int kCmdImportAppointments = 50;  // "Importieren…"
 constexpr int kCmdExportAppointments = 51;  // "Exportieren…"
-constexpr int kCmdSyncCalendar = 53;        // "Jetzt abgleichen" (52 stays for "Kalender verbinden…")
+constexpr int kCmdConnectCalendar = 52;     // "Kalender verbinden…"
+constexpr int kCmdSyncCalendar = 53;        // "Jetzt abgleichen"

@@ -13,12 +13,20 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "appointments/appointment_list.h"
 #include "calendar/calendar_sync.h"
+#include "calendar/connect_dialog.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "tests/appointment_tests/appointment_test_support.h"
@@ -54,6 +62,8 @@ struct ServerKind {
   const char* calendarPath;
   // The command line for a storage folder and a port.
   std::vector<std::string> (*command)(const std::string& folder, int port);
+  const char* user = "";  // where the server wants a login
+  const char* password = "";
 };
 
 // Without a password everyone may do everything.
@@ -75,6 +85,27 @@ std::vector<std::string> Radicale(const std::string& folder, int port) {
           folder + "/rights"};
 }
 
+// Each user may reach the own calendars only, with the password from the htpasswd file.
+std::vector<std::string> RadicaleWithLogin(const std::string& folder, int port) {
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder + "/users") << "anna:geheim\n";
+  return {"radicale",
+          "--config",
+          "",
+          "--server-hosts",
+          "127.0.0.1:" + std::to_string(port),
+          "--storage-filesystem-folder",
+          folder + "/collections",
+          "--auth-type",
+          "htpasswd",
+          "--auth-htpasswd-filename",
+          folder + "/users",
+          "--auth-htpasswd-encryption",
+          "plain",
+          "--rights-type",
+          "owner_only"};
+}
+
 std::vector<std::string> Xandikos(const std::string& folder, int port) {
   return {"xandikos", "-d", folder, "--autocreate", "-l", "127.0.0.1", "-p", std::to_string(port)};
 }
@@ -85,6 +116,9 @@ class CalDavSyncTest : public AppointmentProgramTest, public ::testing::WithPara
     AppointmentProgramTest::SetUp();
     StartServer();
     url_ = "http://127.0.0.1:" + std::to_string(port_) + GetParam().calendarPath;
+    if (*GetParam().user)
+      phoneUrl_ = "http://" + std::string(GetParam().user) + ":" + GetParam().password +
+                  "@127.0.0.1:" + std::to_string(port_) + GetParam().calendarPath;
     ASSERT_EQ(Phone("make"), "");
   }
   void TearDown() override {
@@ -117,8 +151,8 @@ class CalDavSyncTest : public AppointmentProgramTest, public ::testing::WithPara
   }
 
   std::string Phone(const std::string& args) {
-    const std::string command =
-        "/usr/bin/python3 " CALENDAR_TEST_DIR "/phone.py '" + url_ + "' " + args + " 2>&1";
+    const std::string command = "/usr/bin/python3 " CALENDAR_TEST_DIR "/phone.py '" +
+                                (phoneUrl_.empty() ? url_ : phoneUrl_) + "' " + args + " 2>&1";
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
       char buffer[512];
@@ -160,7 +194,46 @@ class CalDavSyncTest : public AppointmentProgramTest, public ::testing::WithPara
     return out;
   }
 
+  // The dialog "Kalender verbinden…", driven through its widgets.
+  static QWidget* DialogWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "KalenderVerbinden" && w->isVisible()) return w;
+    return nullptr;
+  }
+  template <class Widget>
+  static Widget* Field(const char* name) {
+    QWidget* window = DialogWindow();
+    return window ? window->findChild<Widget*>(name) : nullptr;
+  }
+  void Fill(const std::string& address, const std::string& user, const std::string& password) {
+    Menu(kCmdConnectCalendar);
+    ASSERT_NE(DialogWindow(), nullptr);
+    Field<QLineEdit>("Adresse")->setText(QString::fromStdString(address));
+    Field<QLineEdit>("Benutzer")->setText(QString::fromStdString(user));
+    Field<QLineEdit>("Passwort")->setText(QString::fromStdString(password));
+  }
+  void Press(const char* button) {
+    ASSERT_NE(Field<QPushButton>(button), nullptr) << button;
+    Field<QPushButton>(button)->click();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while ((CalendarSearchRunning() || CalendarSyncRunning()) && std::chrono::steady_clock::now() < end) {
+      Pass();
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_FALSE(CalendarSearchRunning() || CalendarSyncRunning());
+  }
+  // Picks our calendar where the server holds several.
+  void ChooseOurs() {
+    QComboBox* choice = Field<QComboBox>("Kalender");
+    const int ours = choice->findData(QString::fromStdString(url_));
+    ASSERT_GE(ours, 0);
+    choice->setCurrentIndex(ours);
+    if (choice->isEnabled()) Press("Verbinden");
+  }
+  std::string StatusLine() { return Field<QLabel>("Status")->text().toStdString(); }
+
   std::string url_;
+  std::string phoneUrl_;  // with the phone's user and password, where the server wants them
   int port_ = 0;
   pid_t server_ = 0;
 };
@@ -289,8 +362,91 @@ TEST_P(CalDavSyncTest, LaterSyncsAskForTheChangesOnlyAndABadTokenFallsBackToTheL
   EXPECT_TRUE(TakeBoxes().empty());
 }
 
+// The dialog "Kalender verbinden…", against servers that lead from their root address
+// to the calendars (Radicale only once the user has logged in).
+using CalendarDialogTest = CalDavSyncTest;
+
+TEST_P(CalendarDialogTest, FindsTheCalendarFromTheServerAddressAndTrennenKeepsTheAppointments) {
+  ASSERT_EQ(Phone("add phone-1 2026-12-09T08:15 Bäcker 30"), "");
+  CopyDeliveredFiles();
+  StartWith({Record("08.12.2026", 10, 0, 0, "Arzt")}, 2026, 12, 7, 10, 0);
+  Fill("http://127.0.0.1:" + std::to_string(port_) + "/", GetParam().user, GetParam().password);
+  Press("Verbinden");
+  ChooseOurs();
+  EXPECT_EQ(ReadCalendarConnection().address, url_);
+  EXPECT_EQ(StatusLine(), "Kalender abgeglichen.");
+  EXPECT_EQ(Saved(), (std::vector<std::string>{"08.12.2026 10:00 0 Arzt", W("09.12.2026 08:15 1 Bäcker")}));
+  EXPECT_EQ(Phone("list"), "08.12.2026 10:00 [] Arzt\n09.12.2026 08:15 [30] Bäcker +vom Telefon\n");
+  EXPECT_TRUE(TakeBoxes().empty());
+
+  const std::string appointments = ReadFile("Term.dat");
+  Press("Trennen");
+  EXPECT_FALSE(Exists("kalender.ini"));
+  EXPECT_FALSE(Exists("kalender.sync"));
+  EXPECT_EQ(ReadFile("Term.dat"), appointments);
+  EXPECT_EQ(Phone("list"), "08.12.2026 10:00 [] Arzt\n09.12.2026 08:15 [30] Bäcker +vom Telefon\n");
+  SyncNow();
+  EXPECT_EQ(TakeBoxTexts(), (std::vector<std::string>{"Es ist kein Kalender verbunden."}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Servers, CalDavSyncTest,
                          ::testing::Values(ServerKind{"Radicale", "/termine/", Radicale},
+                                           ServerKind{"Xandikos", "/user/calendars/termine/", Xandikos}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Whether any file of the program's working directory (not the server's) holds `text`.
+bool AnyFileHolds(const std::filesystem::path& dir, const std::string& text) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+    if (!entry.is_regular_file() || entry.path().string().find("/server/") != std::string::npos) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+using CalendarLoginTest = CalDavSyncTest;
+
+TEST_P(CalendarLoginTest, WrongPasswordAndAMissingServerAreSaidInOneSentenceAndThePasswordStaysInMemory) {
+  CopyDeliveredFiles();
+  StartWith({Record("08.12.2026", 10, 0, 0, "Arzt")}, 2026, 12, 7, 10, 0);
+  const std::string root = "http://127.0.0.1:" + std::to_string(port_) + "/";
+  Fill(root, "anna", "falsch");
+  Press("Verbinden");
+  const std::string wrong = "Benutzer oder Passwort für den Kalender stimmen nicht.";
+  EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{wrong});
+  EXPECT_EQ(StatusLine(), wrong);
+  EXPECT_FALSE(Exists("kalender.ini"));
+
+  Field<QLineEdit>("Passwort")->setText("geheim");
+  Press("Verbinden");
+  EXPECT_EQ(StatusLine(), "Kalender abgeglichen.");
+  EXPECT_EQ(Phone("list"), "08.12.2026 10:00 [] Arzt\n");
+  EXPECT_EQ(ReadCalendarConnection().user, "anna");
+  EXPECT_FALSE(AnyFileHolds(Dir(), "geheim"));
+
+  StopServer();
+  SyncNow();
+  const std::string away = "Der Kalender-Server ist nicht erreichbar.";
+  EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{away});
+  EXPECT_EQ(StatusLine(), away);
+
+  // kalender.ini read again: the password of this run is still known, no one is asked.
+  StartServer();
+  ResetCalendarSync();
+  SyncNow();
+  EXPECT_EQ(CalendarSyncStatus(), "Kalender abgeglichen.");
+  EXPECT_TRUE(TakeBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, CalendarLoginTest,
+                         ::testing::Values(ServerKind{"RadicaleWithLogin", "/anna/termine/",
+                                                      RadicaleWithLogin, "anna", "geheim"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Servers, CalendarDialogTest,
+                         ::testing::Values(ServerKind{"RadicaleWithLogin", "/anna/termine/",
+                                                      RadicaleWithLogin, "anna", "geheim"},
                                            ServerKind{"Xandikos", "/user/calendars/termine/", Xandikos}),
                          [](const auto& info) { return std::string(info.param.name); });
 

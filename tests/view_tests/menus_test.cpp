@@ -32,7 +32,7 @@ TEST_F(MenuTest, MainMenuBarHoldsEveryItemInOrder) {
       Item(1, kCmdExit, "&Beenden"),
       "&Termin", Item(1, kCmdNewAppointment, "&Neu"), Item(1, kCmdOpenAppointments, "Ö&ffnen"),
       Item(1, kCmdImportAppointments, "&Importieren…"), Item(1, kCmdExportAppointments, "&Exportieren…"),
-      "  ---", Item(1, kCmdSyncCalendar, "&Jetzt abgleichen"),
+      "  ---", Item(1, kCmdConnectCalendar, "&Kalender verbinden…"), Item(1, kCmdSyncCalendar, "&Jetzt abgleichen"),
       "&Einstellungen",
       "  &Miniaturansicht", Item(2, kCmdViewAutomatic, "&Automatisch"),
       Item(2, kCmdViewSmallPermanent, "&Dauernd"),
