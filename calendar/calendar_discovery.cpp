@@ -39,7 +39,8 @@ bool Redirected(const SearchPtr& search, QNetworkReply* reply, bool listMembers)
   if (status / 100 != 3 || location.isEmpty()) return false;
   const QUrl next = reply->url().resolved(QUrl::fromEncoded(location));
   if (!IsAllowedAddress(next)) {
-    search->done("Ohne Verschlüsselung (https) verbindet sich das Programm nur mit dem eigenen Rechner.", {});
+    search->done("Ohne Verschlüsselung (https) verbindet sich das Programm nur mit dem eigenen Rechner.",
+                 {});
     return true;
   }
   Probe(search, next, listMembers);
@@ -96,7 +97,8 @@ void Probe(const SearchPtr& search, const QUrl& url, bool listMembers) {
     search->done(kNoCalendar, {});
     return;
   }
-  QNetworkReply* reply = SendDav("PROPFIND", url, DiscoveryRequest(), search->login, listMembers ? "1" : "0");
+  QNetworkReply* reply =
+      SendDav("PROPFIND", url, DiscoveryRequest(), search->login, listMembers ? "1" : "0");
   QObject::connect(reply, &QNetworkReply::finished, [search, reply, listMembers] {
     reply->deleteLater();
     Answered(search, reply, listMembers);

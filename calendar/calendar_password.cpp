@@ -15,7 +15,9 @@ std::map<QString, QString>& InMemory() {
 
 }  // namespace
 
-QString CalendarPasswordKey(const QString& user, const QString& collection) { return user + '@' + collection; }
+QString CalendarPasswordKey(const QString& user, const QString& collection) {
+  return user + '@' + collection;
+}
 
 void KeepCalendarPassword(const QString& key, const QString& password) {
   InMemory()[key] = password;
@@ -41,8 +43,9 @@ void LookUpCalendarPassword(const QString& key, std::function<void(const QString
   auto* job = new QKeychain::ReadPasswordJob(kService);
   job->setKey(key);
   QObject::connect(job, &QKeychain::Job::finished, [key, done = std::move(done)](QKeychain::Job* finished) {
-    const QString password =
-        finished->error() == QKeychain::NoError ? static_cast<QKeychain::ReadPasswordJob*>(finished)->textData() : "";
+    const QString password = finished->error() == QKeychain::NoError
+                                 ? static_cast<QKeychain::ReadPasswordJob*>(finished)->textData()
+                                 : "";
     if (!password.isEmpty()) InMemory()[key] = password;
     done(password);
   });

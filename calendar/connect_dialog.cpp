@@ -14,6 +14,8 @@
 #include "calendar/calendar_sync.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
+#include "platform/tray.h"
+#include "shell/state/identifiers.h"
 
 namespace {
 
@@ -47,7 +49,8 @@ void ConnectChosen() {
   CalendarDialog& d = Dialog();
   const QString collection = d.calendars->currentData().toString();
   SetStatus("Verbunden; der Kalender wird abgeglichen.");
-  ConnectCalendar(collection.toStdString(), d.user->text().trimmed().toStdString(), d.password->text().toStdString());
+  ConnectCalendar(collection.toStdString(), d.user->text().trimmed().toStdString(),
+                  d.password->text().toStdString());
 }
 
 void Connect() {
@@ -73,7 +76,8 @@ void Connect() {
                     return;
                   }
                   c.searchedAddress = address;
-                  for (const FoundCalendar& calendar : found) c.calendars->addItem(calendar.name, calendar.url.toString());
+                  for (const FoundCalendar& calendar : found)
+                    c.calendars->addItem(calendar.name, calendar.url.toString());
                   c.calendars->setEnabled(found.size() > 1);
                   if (found.size() == 1) ConnectChosen();
                   else SetStatus("Mehrere Kalender gefunden: bitte einen wählen und „Verbinden“ drücken.");
@@ -147,7 +151,7 @@ void OpenCalendarDialog() {
 
 void ShowCalendarStatus(const std::string& status, bool isProblem) {
   SetStatus(status);
-  (void)isProblem;
+  platform::SetTrayIconStatus(kTrayIcon, isProblem ? platform::Cp1252(status) : "");
 }
 
 bool CalendarSearchRunning() { return Dialog().searching; }

@@ -18,9 +18,9 @@ QNetworkAccessManager& CalendarNetwork() {
   return *network;
 }
 
-QNetworkReply* SendDav(const QByteArray& verb, const QUrl& url, const std::string& body, const DavLogin& login,
-                       const QByteArray& depth, const QByteArray& contentType, const QByteArray& header,
-                       const QByteArray& value) {
+QNetworkReply* SendDav(const QByteArray& verb, const QUrl& url, const std::string& body,
+                       const DavLogin& login, const QByteArray& depth, const QByteArray& contentType,
+                       const QByteArray& header, const QByteArray& value) {
   QNetworkRequest request(url);
   // Redirects are followed by the caller: the toolkit would send a PROPFIND or REPORT
   // on without its body.
@@ -30,7 +30,8 @@ QNetworkReply* SendDav(const QByteArray& verb, const QUrl& url, const std::strin
     request.setRawHeader("Authorization",
                          "Basic " + (login.user + ':' + login.password).toUtf8().toBase64());
   if (!depth.isEmpty()) request.setRawHeader("Depth", depth);
-  if (!contentType.isEmpty() && !body.empty()) request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+  if (!contentType.isEmpty() && !body.empty())
+    request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
   if (!header.isEmpty()) request.setRawHeader(header, value);
   return CalendarNetwork().sendCustomRequest(request, verb, QByteArray::fromStdString(body));
 }

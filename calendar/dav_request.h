@@ -17,8 +17,9 @@ struct DavLogin {
 QNetworkAccessManager& CalendarNetwork();
 // Sends `body` (XML, or a calendar object for PUT) with Basic authentication when a user
 // is given. `depth` and the extra header (name, value) are left out when empty.
-QNetworkReply* SendDav(const QByteArray& verb, const QUrl& url, const std::string& body, const DavLogin& login,
-                       const QByteArray& depth = {}, const QByteArray& contentType = "application/xml; charset=utf-8",
+QNetworkReply* SendDav(const QByteArray& verb, const QUrl& url, const std::string& body,
+                       const DavLogin& login, const QByteArray& depth = {},
+                       const QByteArray& contentType = "application/xml; charset=utf-8",
                        const QByteArray& header = {}, const QByteArray& value = {});
 int HttpStatus(QNetworkReply* reply);
 // One German sentence for what went wrong; never the password or the server's text.

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <functional>
 
 namespace {
 
@@ -97,15 +98,37 @@ DavResponse ReadResponse(QXmlStreamReader& xml) {
   return response;
 }
 
-enum class Wanted { Listing, Data, EtagOnly };
+enum class Wanted { Listing, Data, EtagOnly, Discovery };
 
 void WriteProps(QXmlStreamWriter& xml, Wanted wanted) {
   xml.writeStartElement(kDav, "prop");
+  if (wanted == Wanted::Discovery) {
+    xml.writeEmptyElement(kDav, "resourcetype");
+    xml.writeEmptyElement(kDav, "displayname");
+    xml.writeEmptyElement(kDav, "current-user-principal");
+    xml.writeEmptyElement(kCalDav, "calendar-home-set");
+    xml.writeEndElement();
+    return;
+  }
   xml.writeEmptyElement(kDav, "getetag");
   if (wanted != Wanted::EtagOnly) xml.writeEmptyElement(kDav, "resourcetype");
   if (wanted == Wanted::Listing) xml.writeEmptyElement(kDav, "sync-token");
   if (wanted == Wanted::Data) xml.writeEmptyElement(kCalDav, "calendar-data");
   xml.writeEndElement();
+}
+
+// A request body: the root element in namespace `ns`, filled by `body`.
+std::string Document(const char* ns, const char* root, const std::function<void(QXmlStreamWriter&)>& body) {
+  QByteArray out;
+  QXmlStreamWriter xml(&out);
+  xml.writeStartDocument();
+  xml.writeNamespace(kDav, "d");
+  xml.writeNamespace(kCalDav, "c");
+  xml.writeStartElement(ns, root);
+  body(xml);
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return out.toStdString();
 }
 
 }  // namespace
@@ -128,59 +151,24 @@ DavMultistatus ReadMultistatus(std::string_view text) {
 }
 
 std::string EtagListingRequest() {
-  QByteArray out;
-  QXmlStreamWriter xml(&out);
-  xml.writeStartDocument();
-  xml.writeNamespace(kDav, "d");
-  xml.writeStartElement(kDav, "propfind");
-  WriteProps(xml, Wanted::Listing);
-  xml.writeEndElement();
-  xml.writeEndDocument();
-  return out.toStdString();
+  return Document(kDav, "propfind", [](QXmlStreamWriter& xml) { WriteProps(xml, Wanted::Listing); });
 }
 
 std::string DiscoveryRequest() {
-  QByteArray out;
-  QXmlStreamWriter xml(&out);
-  xml.writeStartDocument();
-  xml.writeNamespace(kDav, "d");
-  xml.writeNamespace(kCalDav, "c");
-  xml.writeStartElement(kDav, "propfind");
-  xml.writeStartElement(kDav, "prop");
-  xml.writeEmptyElement(kDav, "resourcetype");
-  xml.writeEmptyElement(kDav, "displayname");
-  xml.writeEmptyElement(kDav, "current-user-principal");
-  xml.writeEmptyElement(kCalDav, "calendar-home-set");
-  xml.writeEndElement();
-  xml.writeEndElement();
-  xml.writeEndDocument();
-  return out.toStdString();
+  return Document(kDav, "propfind", [](QXmlStreamWriter& xml) { WriteProps(xml, Wanted::Discovery); });
 }
 
 std::string MultigetRequest(const std::vector<std::string>& hrefs) {
-  QByteArray out;
-  QXmlStreamWriter xml(&out);
-  xml.writeStartDocument();
-  xml.writeNamespace(kDav, "d");
-  xml.writeNamespace(kCalDav, "c");
-  xml.writeStartElement(kCalDav, "calendar-multiget");
-  WriteProps(xml, Wanted::Data);
-  for (const std::string& href : hrefs) xml.writeTextElement(kDav, "href", QString::fromStdString(href));
-  xml.writeEndElement();
-  xml.writeEndDocument();
-  return out.toStdString();
+  return Document(kCalDav, "calendar-multiget", [&](QXmlStreamWriter& xml) {
+    WriteProps(xml, Wanted::Data);
+    for (const std::string& href : hrefs) xml.writeTextElement(kDav, "href", QString::fromStdString(href));
+  });
 }
 
 std::string SyncCollectionRequest(const std::string& syncToken) {
-  QByteArray out;
-  QXmlStreamWriter xml(&out);
-  xml.writeStartDocument();
-  xml.writeNamespace(kDav, "d");
-  xml.writeStartElement(kDav, "sync-collection");
-  xml.writeTextElement(kDav, "sync-token", QString::fromStdString(syncToken));
-  xml.writeTextElement(kDav, "sync-level", "1");
-  WriteProps(xml, Wanted::EtagOnly);
-  xml.writeEndElement();
-  xml.writeEndDocument();
-  return out.toStdString();
+  return Document(kDav, "sync-collection", [&](QXmlStreamWriter& xml) {
+    xml.writeTextElement(kDav, "sync-token", QString::fromStdString(syncToken));
+    xml.writeTextElement(kDav, "sync-level", "1");
+    WriteProps(xml, Wanted::EtagOnly);
+  });
 }

@@ -28,10 +28,21 @@ std::map<int, TrayEntry>& TrayIcons() {
 
 int g_trayOverride = -1;  // -1: ask the desktop
 
-void MakeToolkitIcon(TrayEntry& entry) {
+std::map<int, std::string>& StatusLines() {
+  static std::map<int, std::string> lines;
+  return lines;
+}
+
+// The tooltip as shown: its first 63 characters, and the status line below.
+std::string ShownTooltip(int icon, const TrayEntry& entry) {
+  const std::string& status = StatusLines()[icon];
+  return status.empty() ? entry.tooltip : entry.tooltip + "\n" + status;
+}
+
+void MakeToolkitIcon(int icon, TrayEntry& entry) {
   if (entry.icon) return;
   auto* tray = new QSystemTrayIcon(PictureIcon(entry.picture));
-  tray->setToolTip(ToQt(entry.tooltip));
+  tray->setToolTip(ToQt(ShownTooltip(icon, entry)));
   const int ownerWindow = entry.ownerWindow;
   QObject::connect(tray, &QSystemTrayIcon::activated,
                    [ownerWindow](QSystemTrayIcon::ActivationReason reason) {
@@ -49,13 +60,13 @@ void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tool
   RemoveTrayIcon(icon);
   // At most 63 characters of a tooltip are shown.
   TrayEntry& entry = TrayIcons()[icon] = TrayEntry{nullptr, ownerWindow, picture, tooltip.substr(0, 63)};
-  if (IsTrayAvailable()) MakeToolkitIcon(entry);
+  if (IsTrayAvailable()) MakeToolkitIcon(icon, entry);
 }
 
 void WatchForTray(std::function<void()> appeared) {
   StartTrayWatch([appeared] {
     if (g_trayOverride >= 0) return;
-    for (auto& [id, entry] : TrayIcons()) MakeToolkitIcon(entry);
+    for (auto& [id, entry] : TrayIcons()) MakeToolkitIcon(id, entry);
     if (appeared) appeared();
   });
 }
@@ -70,11 +81,18 @@ void RemoveTrayIcon(int icon) {
   TrayIcons().erase(it);
 }
 
+void SetTrayIconStatus(int icon, const std::string& line) {
+  StatusLines()[icon] = line;
+  auto it = TrayIcons().find(icon);
+  if (it != TrayIcons().end() && it->second.icon)
+    it->second.icon->setToolTip(ToQt(ShownTooltip(icon, it->second)));
+}
+
 bool TrayIconExists(int icon) { return TrayIcons().count(icon) != 0; }
 
 std::string TrayIconTooltip(int icon) {
   auto it = TrayIcons().find(icon);
-  return it == TrayIcons().end() ? std::string() : it->second.tooltip;
+  return it == TrayIcons().end() ? std::string() : ShownTooltip(icon, it->second);
 }
 
 std::vector<int> TrayIconSizes(int icon) {

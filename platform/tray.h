@@ -8,6 +8,8 @@ namespace platform {
 
 void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tooltip);
 void RemoveTrayIcon(int icon);
+// A second line below the tooltip (empty: none), kept for an icon added later too.
+void SetTrayIconStatus(int icon, const std::string& line);
 bool TrayIconExists(int icon);
 // Whether the desktop offers a system tray right now (it may appear after start-up).
 // Icons added while there is none are put into the tray when one appears.

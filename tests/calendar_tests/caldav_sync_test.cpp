@@ -27,6 +27,7 @@
 #include "appointments/appointment_list.h"
 #include "calendar/calendar_sync.h"
 #include "calendar/connect_dialog.h"
+#include "platform/test_probes.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "tests/appointment_tests/appointment_test_support.h"
@@ -66,44 +67,36 @@ struct ServerKind {
   const char* password = "";
 };
 
+// Radicale on the port with its storage in `folder`, and these options for login and rights.
+std::vector<std::string> RadicaleWith(const std::string& folder, int port,
+                                      std::vector<std::string> access) {
+  std::vector<std::string> args = {"radicale",
+                                   "--config",
+                                   "",
+                                   "--server-hosts",
+                                   "127.0.0.1:" + std::to_string(port),
+                                   "--storage-filesystem-folder",
+                                   folder + "/collections"};
+  args.insert(args.end(), access.begin(), access.end());
+  return args;
+}
+
 // Without a password everyone may do everything.
 std::vector<std::string> Radicale(const std::string& folder, int port) {
   std::filesystem::create_directories(folder);
   std::ofstream(folder + "/rights") << "[all]\nuser: .*\ncollection: .*\npermissions: RrWw\n";
-  return {"radicale",
-          "--config",
-          "",
-          "--server-hosts",
-          "127.0.0.1:" + std::to_string(port),
-          "--storage-filesystem-folder",
-          folder + "/collections",
-          "--auth-type",
-          "none",
-          "--rights-type",
-          "from_file",
-          "--rights-file",
-          folder + "/rights"};
+  return RadicaleWith(
+      folder, port,
+      {"--auth-type", "none", "--rights-type", "from_file", "--rights-file", folder + "/rights"});
 }
 
 // Each user may reach the own calendars only, with the password from the htpasswd file.
 std::vector<std::string> RadicaleWithLogin(const std::string& folder, int port) {
   std::filesystem::create_directories(folder);
   std::ofstream(folder + "/users") << "anna:geheim\n";
-  return {"radicale",
-          "--config",
-          "",
-          "--server-hosts",
-          "127.0.0.1:" + std::to_string(port),
-          "--storage-filesystem-folder",
-          folder + "/collections",
-          "--auth-type",
-          "htpasswd",
-          "--auth-htpasswd-filename",
-          folder + "/users",
-          "--auth-htpasswd-encryption",
-          "plain",
-          "--rights-type",
-          "owner_only"};
+  return RadicaleWith(folder, port,
+                      {"--auth-type", "htpasswd", "--auth-htpasswd-filename", folder + "/users",
+                       "--auth-htpasswd-encryption", "plain", "--rights-type", "owner_only"});
 }
 
 std::vector<std::string> Xandikos(const std::string& folder, int port) {
@@ -426,16 +419,20 @@ TEST_P(CalendarLoginTest, WrongPasswordAndAMissingServerAreSaidInOneSentenceAndT
   EXPECT_FALSE(AnyFileHolds(Dir(), "geheim"));
 
   StopServer();
+  Menu(kCmdHide);
+  const std::string tooltip = platform::TrayIconTooltip(kTrayIcon);
   SyncNow();
   const std::string away = "Der Kalender-Server ist nicht erreichbar.";
   EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{away});
   EXPECT_EQ(StatusLine(), away);
+  EXPECT_EQ(platform::TrayIconTooltip(kTrayIcon), tooltip + "\n" + away);
 
   // kalender.ini read again: the password of this run is still known, no one is asked.
   StartServer();
   ResetCalendarSync();
   SyncNow();
   EXPECT_EQ(CalendarSyncStatus(), "Kalender abgeglichen.");
+  EXPECT_EQ(platform::TrayIconTooltip(kTrayIcon), tooltip);
   EXPECT_TRUE(TakeBoxes().empty());
 }
 
