@@ -91,7 +91,7 @@ void Disconnect() {
   d.calendars->clear();
   d.searchedAddress.clear();
   d.password->clear();
-  SetStatus("Getrennt; alle Termine bleiben erhalten.");
+  ShowCalendarStatus("Getrennt; alle Termine bleiben erhalten.", false);
 }
 
 QDialog* Build() {
