@@ -144,6 +144,9 @@ bool QtSaverPlatform::OpenSaverWindow(int windowId, PixelSize size, std::string_
       QRect(screen->geometry().topLeft(), QSize(qRound(size.width / ratio), qRound(size.height / ratio))));
   window->show();
   if (!window->windowHandle()) return false;
+  // Another program may destroy the window; the run ends then.
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    foreignHost_.WatchForDestruction(static_cast<uint64_t>(window->winId()));
   windows_[windowId] = std::move(window);
   return true;
 }
@@ -227,7 +230,8 @@ bool QtSaverPlatform::CreatePictureControl(int controlId, HostWindow host, Pixel
 bool QtSaverPlatform::PictureControlExists(int controlId) {
   const auto it = controls_.find(controlId);
   if (it == controls_.end()) return false;
-  return it->second.foreign ? foreignHost_.ChildExists() : !it->second.widget.isNull();
+  if (it->second.foreign) return foreignHost_.ChildExists();
+  return !it->second.widget.isNull() && !foreignHost_.WatchedWindowDestroyed();
 }
 
 void QtSaverPlatform::ShowPicture(int controlId, const QImage& picture) {
@@ -238,6 +242,16 @@ void QtSaverPlatform::ShowPicture(int controlId, const QImage& picture) {
   } else if (PictureControl* control = it->second.widget) {
     control->SetPicture(&picture);
     control->repaint();
+  }
+}
+
+void QtSaverPlatform::ShowFace(int controlId, const QImage& face, ScreenPoint at, QRgb background) {
+  const auto it = controls_.find(controlId);
+  if (it == controls_.end()) return;
+  if (it->second.foreign) {
+    foreignHost_.ShowFace(face, at, background);
+  } else if (PictureControl* control = it->second.widget) {
+    control->repaint(control->SetFace(face, QPoint(at.x, at.y), background));
   }
 }
 

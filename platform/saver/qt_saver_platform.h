@@ -43,6 +43,7 @@ class QtSaverPlatform : public SaverPlatform {
   bool CreatePictureControl(int controlId, HostWindow host, PixelSize size) override;
   bool PictureControlExists(int controlId) override;
   void ShowPicture(int controlId, const QImage& picture) override;
+  void ShowFace(int controlId, const QImage& face, ScreenPoint at, QRgb background) override;
   void DestroyPictureControl(int controlId) override;
 
   int SetScreenSaverRunning(bool running) override;
