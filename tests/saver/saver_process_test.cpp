@@ -45,9 +45,7 @@ class SaverProcess {
     }
   }
   bool EndsWithin(int ms) { return process_.waitForFinished(ms); }
-  bool EndedCleanly() {
-    return process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
-  }
+  bool EndedCleanly() { return process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0; }
   QByteArray Output() { return process_.readAllStandardOutput() + process_.readAllStandardError(); }
   void Signal(int signal) { ::kill(static_cast<pid_t>(process_.processId()), signal); }
   QProcess& Process() { return process_; }

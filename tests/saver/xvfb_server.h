@@ -2,8 +2,8 @@
 // A private Xvfb for the tests that run organsaver as a process: started on a
 // free display number of its own choosing, stopped by the test.
 
-#include <string>
 #include <sys/types.h>
+#include <string>
 
 namespace organsaver::test {
 
