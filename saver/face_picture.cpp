@@ -28,17 +28,46 @@ int HalfSide(const ClockDisplay& display, int dateLineDrop) {
   return half + half % 2;
 }
 
-FacePictures::Variant DrawVariant(const ClockDisplay& display, DialPoint screenCentre, int dateLineDrop,
-                                  const LocalTime& now) {
+// True when `moved` is `base` moved right by dx and down by dy (each 0 or 1, or
+// -1 for left and up): the pictures' borders are background, so the column and
+// row that move out must be background too.
+bool IsMovedCopy(const QImage& moved, const QImage& base, int dx, int dy) {
+  if (moved.size() != base.size()) return false;
+  const int width = base.width();
+  const int overlap = width - std::abs(dx);
+  for (int y = 0; y < base.height(); ++y) {
+    const int from = y - dy;
+    if (from < 0 || from >= base.height()) continue;
+    const auto* a = reinterpret_cast<const QRgb*>(moved.constScanLine(y)) + std::max(dx, 0);
+    const auto* b = reinterpret_cast<const QRgb*>(base.constScanLine(from)) + std::max(-dx, 0);
+    if (!std::equal(a, a + overlap, b)) return false;
+  }
+  return true;
+}
+
+FacePictures::Variant DrawVariant(const ClockDisplay& display, FacePictures& pictures,
+                                  DialPoint screenCentre, int dateLineDrop, const LocalTime& now) {
   FacePictures::Variant v;
   v.parityX = screenCentre.x & 1;
   v.parityY = screenCentre.y & 1;
   v.dateLineDrop = dateLineDrop;
   const int half = HalfSide(display, dateLineDrop);
   v.centre = {half + v.parityX, half + v.parityY};
-  v.picture = QImage(2 * half + 2, 2 * half + 2, QImage::Format_RGB32);
-  v.picture.fill(ToQRgb(display.colours.background));
-  DrawClockFace(display, v.picture, v.centre, dateLineDrop, now);
+  const QSize size(2 * half + 2, 2 * half + 2);
+  if (pictures.scratch.size() != size) pictures.scratch = QImage(size, QImage::Format_RGB32);
+  pictures.scratch.fill(ToQRgb(display.colours.background));
+  DrawClockFace(display, pictures.scratch, v.centre, dateLineDrop, now);
+  for (size_t i = 0; i < pictures.variants.size(); ++i) {
+    const FacePictures::Variant& other = pictures.variants[i];
+    if (other.sameAs >= 0) continue;
+    if (IsMovedCopy(pictures.scratch, other.picture, v.centre.x - other.centre.x,
+                    v.centre.y - other.centre.y)) {
+      v.sameAs = static_cast<int>(i);
+      return v;
+    }
+  }
+  v.picture = std::move(pictures.scratch);
+  pictures.scratch = QImage();
   return v;
 }
 
@@ -65,10 +94,11 @@ std::optional<PlacedFace> PlaceClockFace(const ClockDisplay& display, FacePictur
     return v.parityX == (centre.x & 1) && v.parityY == (centre.y & 1) && v.dateLineDrop == drop;
   });
   if (variant == pictures.variants.end()) {
-    pictures.variants.push_back(DrawVariant(display, centre, drop, now));
+    pictures.variants.push_back(DrawVariant(display, pictures, centre, drop, now));
     variant = std::prev(pictures.variants.end());
   }
-  return PlacedFace{&variant->picture, {centre.x - variant->centre.x, centre.y - variant->centre.y}};
+  const FacePictures::Variant& shown = variant->sameAs >= 0 ? pictures.variants[variant->sameAs] : *variant;
+  return PlacedFace{&shown.picture, {centre.x - shown.centre.x, centre.y - shown.centre.y}};
 }
 
 }  // namespace organsaver

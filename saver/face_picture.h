@@ -4,7 +4,9 @@
 // placed anew on the background. Rounding halves to the even neighbour makes the
 // face at an odd position differ from the one at an even position by a pixel
 // here and there, so a second's face comes in up to a dozen variants, each
-// drawn when first needed; placed, each gives the frame's pixels exactly.
+// drawn when first needed; placed, each gives the frame's pixels exactly. Where
+// a variant turns out to be another one moved by a pixel, as it is for most
+// face sizes, that one is placed instead, so the X server keeps one picture.
 
 #include <QImage>
 #include <optional>
@@ -21,7 +23,8 @@ struct FacePictures {
     int parityY = 0;
     int dateLineDrop = 0;
     DialPoint centre;  // within the picture
-    QImage picture;
+    QImage picture;    // null when it is another variant's, moved
+    int sameAs = -1;   // that variant
   };
   // What the variants show; a change of any of it draws them anew.
   int hour = -1;
@@ -29,6 +32,7 @@ struct FacePictures {
   int second = -1;
   ClockTexts texts;
   std::vector<Variant> variants;
+  QImage scratch;  // drawn into, kept when it showed a variant already there
 };
 
 struct PlacedFace {

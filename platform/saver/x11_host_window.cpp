@@ -101,8 +101,6 @@ struct X11HostWindow::Connection {
   bool repaintAll = true;  // nothing shown yet, or parts exposed
   Rect lastFace;
   std::deque<FacePixmap> faces;
-  Window watched = 0;
-  bool watchedDestroyed = false;
 };
 
 X11HostWindow::X11HostWindow() : x_(std::make_unique<Connection>()) {}
@@ -289,7 +287,6 @@ void X11HostWindow::ReadEvents() {
     XNextEvent(x_->display, &event);
     if (event.type == DestroyNotify) {
       if (event.xdestroywindow.window == x_->target) x_->targetAlive = false;
-      if (event.xdestroywindow.window == x_->watched) x_->watchedDestroyed = true;
     } else if (event.type == Expose && event.xexpose.window == x_->target) {
       x_->repaintAll = true;
     } else if (event.type == ConfigureNotify && event.xconfigure.window == x_->target) {
@@ -342,15 +339,14 @@ void X11HostWindow::ShowFace(const QImage& face, ScreenPoint at, QRgb background
   const Rect now{at.x, at.y, face.width(), face.height()};
   const Rect left = x_->repaintAll ? Rect{0, 0, x_->width, x_->height} : x_->lastFace;
   XSetForeground(display, x_->gc, PixelOf(background, x_->visual));
-  const bool shown = SucceedsOnServer(display, [&] {
-    for (const Rect& strip : Uncovered(left, now))
-      XFillRectangle(display, x_->target, x_->gc, strip.x, strip.y, static_cast<unsigned>(strip.width),
-                     static_cast<unsigned>(strip.height));
-    XCopyArea(display, kept->pixmap, x_->target, x_->gc, 0, 0, static_cast<unsigned>(now.width),
-              static_cast<unsigned>(now.height), now.x, now.y);
-    return true;
-  });
-  if (!shown) x_->targetAlive = false;
+  for (const Rect& strip : Uncovered(left, now))
+    XFillRectangle(display, x_->target, x_->gc, strip.x, strip.y, static_cast<unsigned>(strip.width),
+                   static_cast<unsigned>(strip.height));
+  XCopyArea(display, kept->pixmap, x_->target, x_->gc, 0, 0, static_cast<unsigned>(now.width),
+            static_cast<unsigned>(now.height), now.x, now.y);
+  // No wait for the server each frame: a window that goes away says so by its
+  // DestroyNotify, read before the next frame.
+  XFlush(display);
   x_->repaintAll = false;
   x_->lastFace = now;
 }
@@ -376,23 +372,6 @@ void X11HostWindow::DestroyChild() {
   }
   x_->target = 0;
   x_->targetAlive = false;
-}
-
-void X11HostWindow::WatchForDestruction(uint64_t window) {
-  x_->watched = 0;
-  Display* display = OpenDisplay(x_->display);
-  if (!display || window == 0 || window > kLargestXId) return;
-  x_->watched = static_cast<Window>(window);
-  x_->watchedDestroyed = false;
-  if (!SucceedsOnServer(display,
-                        [&] { return XSelectInput(display, x_->watched, StructureNotifyMask) != 0; }))
-    x_->watchedDestroyed = true;
-}
-
-bool X11HostWindow::WatchedWindowDestroyed() {
-  if (!x_->watched) return false;
-  ReadEvents();
-  return x_->watchedDestroyed;
 }
 
 }  // namespace organsaver

@@ -35,11 +35,6 @@ class X11HostWindow {
   void ShowFace(const QImage& face, ScreenPoint at, QRgb background);
   void DestroyChild();
 
-  // Another program's window whose destruction ChildExists() should not
-  // miss: the saver's own full-screen window, made by Qt.
-  void WatchForDestruction(uint64_t window);
-  bool WatchedWindowDestroyed();
-
  private:
   struct Connection;
   void ReadEvents();

@@ -68,9 +68,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ScreenCase{"Xga",
                                  1024,
                                  768,
-                                 {{512, 384}, {513, 385}, {512.5f, 384.5f}, {513.5f, 383.5f}, {250, 250},
-                                  {774, 518}, {601.37f, 290.62f}}},
-                      ScreenCase{"FullHd", 1920, 1080, {{960, 540}, {961.5f, 541.5f}, {352, 352}, {1568, 728}}}),
+                                 {{512, 384},
+                                  {513, 385},
+                                  {512.5f, 384.5f},
+                                  {513.5f, 383.5f},
+                                  {250, 250},
+                                  {774, 518},
+                                  {601.37f, 290.62f}}},
+                      ScreenCase{
+                          "FullHd", 1920, 1080, {{960, 540}, {961.5f, 541.5f}, {352, 352}, {1568, 728}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MovedFace, IsDrawnOncePerSecondInAFewVariants) {

@@ -114,6 +114,7 @@ TEST_F(SaverProcessTest, FullScreenRunEndsWhenItsWindowIsDestroyed) {
   SaverProcess saver(server.Display(), {"/s"});
   std::optional<uint64_t> window;
   ASSERT_TRUE(Eventually([&] { return (window = x->FindWindowNamed("Screen Saver")).has_value(); }));
+  ASSERT_FALSE(saver.EndsWithin(500));  // running
   x->DestroyWindow(*window);
   ASSERT_TRUE(saver.EndsWithin(kEndWithinMs));
   EXPECT_TRUE(saver.EndedCleanly());
