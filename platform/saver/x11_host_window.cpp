@@ -79,12 +79,32 @@ std::vector<Rect> Uncovered(Rect outer, Rect inner) {
 }
 
 // Face pictures kept on the server: a second's face comes in a few variants.
-constexpr size_t kKeptFacePictures = 8;
+constexpr size_t kKeptFacePictures = 4;
 
 struct FacePixmap {
   qint64 key = 0;
   Pixmap pixmap = 0;
+  QImage image;  // what the pixmap holds, to send the next one as a change of it
 };
+
+// The smallest rectangle holding every pixel in which the pictures differ.
+Rect ChangedArea(const QImage& now, const QImage& before) {
+  int top = now.height(), bottom = -1, left = now.width(), right = -1;
+  for (int y = 0; y < now.height(); ++y) {
+    const auto* a = reinterpret_cast<const QRgb*>(now.constScanLine(y));
+    const auto* b = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+    const auto first = std::mismatch(a, a + now.width(), b);
+    if (first.first == a + now.width()) continue;
+    int last = now.width() - 1;
+    while (a[last] == b[last]) --last;
+    top = std::min(top, y);
+    bottom = y;
+    left = std::min(left, static_cast<int>(first.first - a));
+    right = std::max(right, last);
+  }
+  if (bottom < 0) return {};
+  return {left, top, right - left + 1, bottom - top + 1};
+}
 
 }  // namespace
 
@@ -173,9 +193,9 @@ unsigned long PixelOf(QRgb colour, const Visual* visual) {
          PlaceChannel(qBlue(colour), visual->blue_mask);
 }
 
-// Sends the picture to (x, y) of the drawable; false when the server refused.
+// Sends the part of the picture to the same place in the drawable; false when the server refused.
 bool PutPicture(Display* display, Drawable drawable, GC gc, Visual* visual, int depth, const QImage& source,
-                int x, int y) {
+                Rect part) {
   const QImage picture =
       source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
   const unsigned width = static_cast<unsigned>(picture.width());
@@ -206,7 +226,8 @@ bool PutPicture(Display* display, Drawable drawable, GC gc, Visual* visual, int 
     }
   }
   const bool shown = SucceedsOnServer(display, [&] {
-    XPutImage(display, drawable, gc, image, 0, 0, x, y, width, height);
+    XPutImage(display, drawable, gc, image, part.x, part.y, part.x, part.y,
+              static_cast<unsigned>(part.width), static_cast<unsigned>(part.height));
     return true;
   });
   if (borrowed) image->data = nullptr;  // the picture keeps its own memory
@@ -304,7 +325,8 @@ bool X11HostWindow::ChildExists() {
 
 void X11HostWindow::Show(const QImage& picture) {
   if (!x_->display || !x_->target || !x_->targetAlive || picture.isNull()) return;
-  if (!PutPicture(x_->display, x_->target, x_->gc, x_->visual, x_->depth, picture, 0, 0)) {
+  if (!PutPicture(x_->display, x_->target, x_->gc, x_->visual, x_->depth, picture,
+                  {0, 0, picture.width(), picture.height()})) {
     x_->targetAlive = false;  // the window went away under us
     return;
   }
@@ -327,12 +349,21 @@ void X11HostWindow::ShowFace(const QImage& face, ScreenPoint at, QRgb background
     const Pixmap pixmap =
         XCreatePixmap(display, x_->target, static_cast<unsigned>(face.width()),
                       static_cast<unsigned>(face.height()), static_cast<unsigned>(x_->depth));
-    if (!PutPicture(display, pixmap, x_->gc, x_->visual, x_->depth, face, 0, 0)) {
+    // From one second to the next mostly the second hand moves: the server copies
+    // the last face and is sent only the part that changed.
+    Rect part{0, 0, face.width(), face.height()};
+    if (!x_->faces.empty() && x_->faces.back().image.size() == face.size()) {
+      const FacePixmap& last = x_->faces.back();
+      XCopyArea(display, last.pixmap, pixmap, x_->gc, 0, 0, static_cast<unsigned>(face.width()),
+                static_cast<unsigned>(face.height()), 0, 0);
+      part = ChangedArea(face, last.image);
+    }
+    if (part.width > 0 && !PutPicture(display, pixmap, x_->gc, x_->visual, x_->depth, face, part)) {
       XFreePixmap(display, pixmap);
       x_->targetAlive = false;
       return;
     }
-    x_->faces.push_back({face.cacheKey(), pixmap});
+    x_->faces.push_back({face.cacheKey(), pixmap, face});
     kept = std::prev(x_->faces.end());
   }
 

@@ -10,7 +10,9 @@
 #include <csignal>
 #include <thread>
 
+#include "platform/saver/qt_saver_platform.h"
 #include "saver/saver_colours.h"
+#include "saver/saver_modes.h"
 #include "tests/saver/saver_test_support.h"
 #include "tests/saver/x11_test_host.h"
 #include "tests/saver/xvfb_server.h"
@@ -19,6 +21,7 @@ namespace organsaver {
 namespace {
 
 using namespace std::chrono_literals;
+using test::At;
 
 constexpr int kEndWithinMs = 5000;
 
@@ -131,6 +134,37 @@ TEST_F(SaverProcessTest, XScreenSaverRunEndsWhenItsWindowIsDestroyed) {
   x->DestroyWindow(x->Children(host)[0]);
   ASSERT_TRUE(saver.EndsWithin(kEndWithinMs));
   EXPECT_TRUE(saver.EndedCleanly());
+}
+
+// ---- what reaches the X server ----
+
+// The face moved on the server and sent as changes of the last second's face
+// must show on the screen the frame drawn whole.
+TEST_F(SaverProcessTest, TheMovedFaceOnTheServerShowsTheWholeFrame) {
+  test::XvfbServer server;
+  if (!server.Running()) GTEST_SKIP() << "no Xvfb";
+  auto x = test::X11TestHost::Connect(server.Display().c_str());
+  ASSERT_TRUE(x);
+  const QByteArray previousDisplay = qgetenv("DISPLAY");
+  qputenv("DISPLAY", QByteArray::fromStdString(server.Display()));  // for the platform's own connection
+  {
+    const uint64_t host = x->CreateWindow(400, 300);
+    QtSaverPlatform platform;
+    HostedRun run = StartXScreenSaverRun(platform, {false, host});
+    test::ScriptedClock clock;
+    for (int frame = 0; frame < 150; ++frame) {
+      clock.now = At(9, 59, 58 + frame / 50);  // over the hour, as the texts change
+      ClockDisplay before = run.display;
+      ASSERT_TRUE(RunXScreenSaverFrame(run, platform, clock.AsClock()));
+      if (frame % 25 != 24) continue;
+      QImage expected(400, 300, QImage::Format_RGB32);
+      DrawClockFrame(before, expected, clock.now);
+      // The server takes the platform's requests in its own time.
+      EXPECT_TRUE(Eventually([&] { return x->ChildImage(host) == expected; })) << "frame " << frame;
+    }
+    EndHostedRun(run, platform);
+  }
+  qputenv("DISPLAY", previousDisplay);
 }
 
 // ---- -root by hand ----

@@ -50,6 +50,29 @@ std::optional<QRgb> X11TestHost::ChildPixel(uint64_t window, int x, int y) {
   return Pixel(children[0], x, y);
 }
 
+QImage X11TestHost::ChildImage(uint64_t window) {
+  const std::vector<uint64_t> children = Children(window);
+  if (children.size() != 1) return {};
+  Display* display = AsDisplay(display_);
+  XWindowAttributes attributes{};
+  if (!XGetWindowAttributes(display, static_cast<Window>(children[0]), &attributes)) return {};
+  XImage* image =
+      XGetImage(display, static_cast<Window>(children[0]), 0, 0, static_cast<unsigned>(attributes.width),
+                static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+  if (!image) return {};
+  QImage shown(attributes.width, attributes.height, QImage::Format_RGB32);
+  const Visual* v = attributes.visual;
+  for (int y = 0; y < attributes.height; ++y)
+    for (int x = 0; x < attributes.width; ++x) {
+      const unsigned long value = XGetPixel(image, x, y);
+      shown.setPixel(
+          x, y,
+          qRgb(Channel(value, v->red_mask), Channel(value, v->green_mask), Channel(value, v->blue_mask)));
+    }
+  XDestroyImage(image);
+  return shown;
+}
+
 std::optional<QRgb> X11TestHost::Pixel(uint64_t window, int x, int y) {
   Display* display = AsDisplay(display_);
   XWindowAttributes attributes{};

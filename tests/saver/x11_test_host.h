@@ -2,6 +2,7 @@
 // A host window of "another program" on a real X server, for the preview
 // tests. Kept apart so that Xlib's macros stay out of the test files.
 
+#include <QImage>
 #include <QRgb>
 #include <cstdint>
 #include <memory>
@@ -21,6 +22,8 @@ class X11TestHost {
   void DestroyWindow(uint64_t window);
   // The pixel of the window's only child, where the saver draws.
   std::optional<QRgb> ChildPixel(uint64_t window, int x, int y);
+  // Everything the window's only child shows.
+  QImage ChildImage(uint64_t window);
   // What the screen shows at (x, y) of the window, its subwindows included.
   std::optional<QRgb> Pixel(uint64_t window, int x, int y);
 
