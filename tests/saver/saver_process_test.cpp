@@ -145,8 +145,14 @@ TEST_F(SaverProcessTest, TheMovedFaceOnTheServerShowsTheWholeFrame) {
   if (!server.Running()) GTEST_SKIP() << "no Xvfb";
   auto x = test::X11TestHost::Connect(server.Display().c_str());
   ASSERT_TRUE(x);
-  const QByteArray previousDisplay = qgetenv("DISPLAY");
-  qputenv("DISPLAY", QByteArray::fromStdString(server.Display()));  // for the platform's own connection
+  // The platform's own X connection finds the server through DISPLAY.
+  struct DisplayOverride {
+    QByteArray previous = qgetenv("DISPLAY");
+    explicit DisplayOverride(const std::string& display) {
+      qputenv("DISPLAY", QByteArray::fromStdString(display));
+    }
+    ~DisplayOverride() { qputenv("DISPLAY", previous); }
+  } displayOverride(server.Display());
   {
     const uint64_t host = x->CreateWindow(400, 300);
     QtSaverPlatform platform;
@@ -164,7 +170,6 @@ TEST_F(SaverProcessTest, TheMovedFaceOnTheServerShowsTheWholeFrame) {
     }
     EndHostedRun(run, platform);
   }
-  qputenv("DISPLAY", previousDisplay);
 }
 
 // ---- -root by hand ----
