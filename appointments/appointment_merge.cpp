@@ -16,33 +16,33 @@ struct Counts {
   }
 };
 
-// All fields in one string; the date text's length first so that no two records share
-// a key whatever bytes their texts hold.
-std::string RecordKey(const Appointment& a) {
-  std::string key = std::to_string(a.DateText.size());
-  key += ':';
-  key += a.DateText;
-  key += static_cast<char>(a.Hour);
-  key += static_cast<char>(a.Minute);
-  key += static_cast<char>(a.ReminderKind);
-  key += a.Text;
-  return key;
-}
+// Records are looked up where they lie in the three lists; no key is built.
+struct RecordHash {
+  size_t operator()(const Appointment* a) const {
+    size_t h = std::hash<std::string>()(a->DateText);
+    h = h * 31 + std::hash<std::string>()(a->Text);
+    return h * 31 + ((static_cast<uint8_t>(a->Hour) << 16) | (static_cast<uint8_t>(a->Minute) << 8) |
+                     static_cast<uint8_t>(a->ReminderKind));
+  }
+};
+struct SameRecord {
+  bool operator()(const Appointment* a, const Appointment* b) const { return *a == *b; }
+};
 
 }  // namespace
 
 AppointmentList MergeAppointments(const AppointmentList& base, const AppointmentList& mine,
                                   const AppointmentList& theirs) {
-  std::unordered_map<std::string, Counts> counts;
+  std::unordered_map<const Appointment*, Counts, RecordHash, SameRecord> counts;
   counts.reserve(base.size() + mine.size() + theirs.size());
-  for (const Appointment& a : base) ++counts[RecordKey(a)].base;
-  for (const Appointment& a : mine) ++counts[RecordKey(a)].mine;
-  for (const Appointment& a : theirs) ++counts[RecordKey(a)].theirs;
+  for (const Appointment& a : base) ++counts[&a].base;
+  for (const Appointment& a : mine) ++counts[&a].mine;
+  for (const Appointment& a : theirs) ++counts[&a].theirs;
   AppointmentList merged;
   merged.reserve(std::max(mine.size(), theirs.size()));
   for (const AppointmentList* side : {&mine, &theirs}) {
     for (const Appointment& a : *side) {
-      Counts& c = counts[RecordKey(a)];
+      Counts& c = counts[&a];
       if (c.emitted >= c.Merged()) continue;
       ++c.emitted;
       merged.push_back(a);

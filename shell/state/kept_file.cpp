@@ -1,6 +1,7 @@
 #include "shell/state/kept_file.h"
 
-platform::ReadResult ReadKeptFile(const std::string& name, KeptFile& kept, std::string& bytes, size_t limit) {
+platform::ReadResult ReadKeptFile(const std::string& name, KeptFile& kept, std::string& bytes,
+                                  size_t limit) {
   // Stamped before reading: a change during the read then shows as a new stamp later.
   const platform::FileStamp stamp = platform::StampFile(name);
   const platform::ReadResult result = platform::ReadFile(name, bytes, limit);

@@ -68,17 +68,19 @@ TEST_P(SpecialFileTest, IsNeitherWaitedOnNorReadNorReplaced) {
 
 INSTANTIATE_TEST_SUITE_P(
     WholeFile, SpecialFileTest,
-    ::testing::Values(SpecialCase{"Fifo", Thing::Fifo, platform::ReadResult::Unreadable, false},
-                      SpecialCase{"LinkToDevZero", Thing::LinkToDevZero, platform::ReadResult::Unreadable, false},
-                      SpecialCase{"LinkToDevNull", Thing::LinkToDevNull, platform::ReadResult::Unreadable, false},
-                      SpecialCase{"Directory", Thing::Directory, platform::ReadResult::Unreadable, false},
-                      SpecialCase{"TooLarge", Thing::TooLarge, platform::ReadResult::Unreadable, true},
-                      SpecialCase{"DanglingLink", Thing::DanglingLink, platform::ReadResult::Missing, true}),
+    ::testing::Values(
+        SpecialCase{"Fifo", Thing::Fifo, platform::ReadResult::Unreadable, false},
+        SpecialCase{"LinkToDevZero", Thing::LinkToDevZero, platform::ReadResult::Unreadable, false},
+        SpecialCase{"LinkToDevNull", Thing::LinkToDevNull, platform::ReadResult::Unreadable, false},
+        SpecialCase{"Directory", Thing::Directory, platform::ReadResult::Unreadable, false},
+        SpecialCase{"TooLarge", Thing::TooLarge, platform::ReadResult::Unreadable, true},
+        SpecialCase{"DanglingLink", Thing::DanglingLink, platform::ReadResult::Missing, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SpecialFileTest, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
-  for (const char* name : {".Term.dat.Ab12Cd", ".konfig.set.zzzzzz", ".Org3.dat.123456", ".Term.dat.syncthing.tmp",
-                           ".Term.dat.12345", ".notes.txt.abcdef", "Term.dat", ".org3.dat~"})
+  for (const char* name :
+       {".Term.dat.Ab12Cd", ".konfig.set.zzzzzz", ".Org3.dat.123456", ".Term.dat.syncthing.tmp",
+        ".Term.dat.12345", ".notes.txt.abcdef", "Term.dat", ".org3.dat~"})
     std::ofstream(name) << "x";
   platform::RemoveLeftoverTemporaryFiles({"Term.dat", "konfig.set", "org3.dat"});
   std::set<std::string> left;

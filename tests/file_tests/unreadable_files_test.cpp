@@ -23,7 +23,7 @@ enum class Thing { NoPermission, Fifo, LinkToDevZero, LinkToDevNull };
 
 struct FileCase {
   const char* file;
-  const char* readMessage;   // at start-up
+  const char* readMessage;               // at start-up
   std::vector<std::string> firstChange;  // the boxes of the first change
   std::vector<std::string> laterChange;  // and of the next
   int change;                            // the menu command that changes what the file holds
@@ -38,14 +38,14 @@ const FileCase kKonfigSet{"konfig.set",
                           kCmdChimeOff};
 // At 10:02 Pankreas (organ 4) is shown. Each edit loads the text again and says so, and
 // each "Speichern" is the user's own command, so its refusal is said each time.
-const FileCase kOrganText{
-    "org4.dat",
-    "Organtext Org4.dat nicht gefunden!",
-    {"Organtext Org4.dat nicht gefunden!", "Text konnte nicht gespeichert werden!"},
-    {"Text konnte nicht gespeichert werden!"},
-    kCmdSaveOrganText};
+const FileCase kOrganText{"org4.dat",
+                          "Organtext Org4.dat nicht gefunden!",
+                          {"Organtext Org4.dat nicht gefunden!", "Text konnte nicht gespeichert werden!"},
+                          {"Text konnte nicht gespeichert werden!"},
+                          kCmdSaveOrganText};
 
-class UnreadableFileTest : public ProgramTest, public ::testing::WithParamInterface<std::tuple<FileCase, Thing>> {
+class UnreadableFileTest : public ProgramTest,
+                           public ::testing::WithParamInterface<std::tuple<FileCase, Thing>> {
  protected:
   const FileCase& File() const { return std::get<0>(GetParam()); }
   void PutInPlace() {
@@ -129,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Files, UnreadableFileTest,
 
 TEST_F(ProgramTest, LeftoversOfKilledSavesGoAtStart) {
   PrepareEarlierRun(EncodeSettings(DefaultSettings()));
-  for (const char* name : {".Term.dat.Ab12Cd", ".konfig.set.x1y2z3", ".org4.dat.000000", ".Term.dat.syncthing.tmp"})
+  for (const char* name :
+       {".Term.dat.Ab12Cd", ".konfig.set.x1y2z3", ".org4.dat.000000", ".Term.dat.syncthing.tmp"})
     WriteFile(name, "x");
   SetTime(2026, 12, 7, 10, 2);
   Start();
