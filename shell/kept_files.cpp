@@ -8,26 +8,48 @@
 #include "organs/organ_table.h"
 #include "organs/organ_text_file.h"
 #include "organs/organ_texts.h"
+#include "platform/file_watcher.h"
 #include "platform/whole_file.h"
 #include "shell/state/app_state.h"
 #include "shell/state/settings_store.h"
 #include "shell/views.h"
 #include "sound/chime.h"
 
-void RemoveLeftoversOfKilledSaves() {
+namespace {
+
+// A change of Term.dat seen while a new appointment was being entered.
+bool g_appointmentMergeWaits = false;
+
+std::vector<std::string> KeptFileNames(bool withConflictFiles) {
   std::vector<std::string> names = {kSettingsFileName, kAppointmentFileName};
   for (int organ = 1; organ <= kOrganCount; ++organ) {
     names.push_back(OrganTextFileName(organ));
-    names.push_back(OrganConflictFileName(organ));
+    if (withConflictFiles) names.push_back(OrganConflictFileName(organ));
   }
-  platform::RemoveLeftoverTemporaryFiles(names);
+  return names;
+}
+
+}  // namespace
+
+void RemoveLeftoversOfKilledSaves() { platform::RemoveLeftoverTemporaryFiles(KeptFileNames(true)); }
+
+void WatchKeptFiles() {
+  g_appointmentMergeWaits = false;
+  platform::WatchFiles(KeptFileNames(false));
 }
 
 void TakeInChangesOnDisk() {
   MergeSettingsFileChange();
   // Nothing the user is typing into a new appointment is touched; the merge waits.
-  if (!App().enteringAppointment) MergeAppointmentFileChange();
+  g_appointmentMergeWaits = App().enteringAppointment;
+  if (!g_appointmentMergeWaits) MergeAppointmentFileChange();
   ReloadOrganTextIfChanged();
+}
+
+void TakeInDeferredChanges() {
+  if (!g_appointmentMergeWaits || App().enteringAppointment) return;
+  g_appointmentMergeWaits = false;
+  MergeAppointmentFileChange();
 }
 
 void ApplyMergedSettings(const Settings& before) {

@@ -7,10 +7,15 @@
 // beside konfig.set, Term.dat and the organ texts.
 void RemoveLeftoversOfKilledSaves();
 
+// Start-up, after the files are read: their changes on disk are noticed from now on.
+void WatchKeptFiles();
+
 // Brings changes made on disk into the running program: konfig.set merged field by
-// field, Term.dat merged by record (deferred while a new appointment is entered), the
-// shown organ text reloaded unless it is being edited.
+// field, Term.dat merged by record, the shown organ text reloaded unless it is being
+// edited. While a new appointment is entered the Term.dat merge waits.
 void TakeInChangesOnDisk();
+// Each pass: the Term.dat merge that waited for the end of an entry.
+void TakeInDeferredChanges();
 
 // What the settings merge changed is applied to menus, chime and small window.
 void ApplyMergedSettings(const Settings& before);

@@ -88,4 +88,5 @@ void RunStartup() {
   PrepareAppointmentsAtStart();
   UpdateMenuStates();
   ApplySavedViewInterval();
+  WatchKeptFiles();
 }

@@ -40,6 +40,16 @@ class FileMergeTest : public AppointmentProgramTest {
     ::stat((Dir() / name).c_str(), &st);
     return st.st_ino;
   }
+  // Passes of the main loop with real waits, as the running program makes them, until
+  // `done` holds or two seconds have gone by.
+  template <typename F>
+  bool PassesUntil(F done) {
+    for (int i = 0; i < 40; ++i) {
+      RunMainLoopPass(50);
+      if (done()) return true;
+    }
+    return false;
+  }
   void EnterNewAppointment(platform::Date day, const std::string& text) {
     Menu(kCmdNewAppointment);
     platform::PickDate(kCtlDateField, day);
@@ -68,12 +78,13 @@ TEST_F(FileMergeTest, AppointmentsEnteredOnTwoMachinesBothSurvive) {
 
 TEST_F(FileMergeTest, DeletedHereWhileChangedElsewhereKeepsTheChange) {
   StartAt1002({kDentist, kPost});
-  ChangeElsewhere("Term.dat", EncodeAppointments({kPostLater}));  // Zahnarzt gone, Post moved
-  // Here Post is deleted: the other machine's new version of it stays.
   platform::ClickCalendarDay(kCtlCalendar, kPostDay);
   Drain();
   platform::ClickReportRow(kCtlDayList, 0);
   Drain();
+  // Meanwhile elsewhere Zahnarzt is deleted and Post moved; here Post is deleted: the
+  // other machine's new version of it stays.
+  ChangeElsewhere("Term.dat", EncodeAppointments({kPostLater}));
   AnswerNextBox(platform::MessageAnswer::Yes);
   Tool(kCmdToolDelete);
   TakeBoxes();
@@ -128,6 +139,50 @@ TEST_F(FileMergeTest, OrganTextChangedElsewhereDuringAnEditIsKeptBeside) {
   EXPECT_NE(boxes[0].text.find("org4.konflikt.dat"), std::string::npos);
   EXPECT_EQ(ReadFile("org4.dat"), "Mein Text\r\n");
   EXPECT_EQ(ReadFile(OrganConflictFileName(4)), "Text vom Laptop\r\n");
+}
+
+// ---- noticed while running ----
+
+TEST_F(FileMergeTest, AChangeOnDiskIsShownInTheOpenReminderWindowAtOnce) {
+  const Appointment due = Record("07.12.2026", 10, 5, 1, "Zahnarzt");
+  StartAt1002({due});
+  AdvanceMinutes(3);
+  ASSERT_EQ(DayListRows(), std::vector<std::string>{"10:05 Zahnarzt"}) << "the reminder window is open";
+  ChangeElsewhere("Term.dat", EncodeAppointments({due, Record("07.12.2026", 12, 0, 0, "Mittag"), kPost}));
+  EXPECT_TRUE(PassesUntil([&] { return DayListRows().size() == 2; }));
+  EXPECT_EQ(DayListRows(), (std::vector<std::string>{"10:05 Zahnarzt", "12:00 Mittag"}));
+  EXPECT_TRUE(Bold(kPostDay));
+  EXPECT_TRUE(TakeBoxTexts().empty());
+}
+
+TEST_F(FileMergeTest, WhileANewAppointmentIsEnteredTheMergeWaits) {
+  StartAt1002({kDentist});
+  Menu(kCmdNewAppointment);
+  platform::TypeText(kCtlAppointmentText, "Friseur");
+  Drain();
+  ChangeElsewhere("Term.dat", EncodeAppointments({kDentist, kPost}));
+  EXPECT_FALSE(PassesUntil([&] { return App().Appointments.size() != 1; }));
+  EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Friseur") << "the input is not touched";
+  EXPECT_FALSE(Bold(kPostDay));
+  AnswerNextBox(platform::MessageAnswer::No);
+  Tool(kCmdToolLeave);
+  TakeBoxes();
+  EXPECT_EQ(App().Appointments, (AppointmentList{kDentist, kPost}));
+  EXPECT_TRUE(Bold(kPostDay));
+}
+
+TEST_F(FileMergeTest, SettingsAndTheShownOrganTextChangedOnDiskAreTakenIn) {
+  StartAt1002({});
+  Settings other = DefaultSettings();
+  other.chimeChoice = ChimeChoice::Off;
+  ChangeElsewhere("konfig.set", EncodeSettings(other));
+  ChangeElsewhere("org4.dat", "Neuer Text\r\nZeile 2\r\n");
+  EXPECT_TRUE(PassesUntil([&] {
+    return App().settings.chimeChoice == ChimeChoice::Off &&
+           platform::ControlText(kCtlOrganText) == "Neuer Text\nZeile 2";
+  }));
+  EXPECT_FALSE(App().ChimeLoaded);
+  EXPECT_TRUE(TakeBoxTexts().empty());
 }
 
 }  // namespace

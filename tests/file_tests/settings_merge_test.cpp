@@ -48,12 +48,13 @@ void OwnChimeNotOnTop(Settings& s) {
 
 INSTANTIATE_TEST_SUITE_P(
     KonfigSet, SettingsMergeTest,
-    ::testing::Values(SettingsMergeCase{"OnlyTheyChanged", Nothing, ChimeOff, ChimeOff},
-                      SettingsMergeCase{"OnlyWeChanged", TrayMode, Nothing, TrayMode},
-                      SettingsMergeCase{"DifferentFieldsOnEachSide", TrayMode, ChimeOff, ChimeOffInTray},
-                      SettingsMergeCase{"SameFieldOnBothSidesKeepsOurs", ChimeOff, OwnChime, ChimeOffWithTheirFile},
-                      SettingsMergeCase{"ChimeFileWithItsChoiceAndOnTop", NotOnTop, OwnChime, OwnChimeNotOnTop},
-                      SettingsMergeCase{"PositionOnBothSidesKeepsOurs", Moved, Moved, Moved}),
+    ::testing::Values(
+        SettingsMergeCase{"OnlyTheyChanged", Nothing, ChimeOff, ChimeOff},
+        SettingsMergeCase{"OnlyWeChanged", TrayMode, Nothing, TrayMode},
+        SettingsMergeCase{"DifferentFieldsOnEachSide", TrayMode, ChimeOff, ChimeOffInTray},
+        SettingsMergeCase{"SameFieldOnBothSidesKeepsOurs", ChimeOff, OwnChime, ChimeOffWithTheirFile},
+        SettingsMergeCase{"ChimeFileWithItsChoiceAndOnTop", NotOnTop, OwnChime, OwnChimeNotOnTop},
+        SettingsMergeCase{"PositionOnBothSidesKeepsOurs", Moved, Moved, Moved}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -31,8 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t first = input.find('\xff');
   const size_t second = first == std::string_view::npos ? first : input.find('\xff', first + 1);
   const AppointmentList base = DecodeAppointments(input.substr(0, first));
-  const AppointmentList mine =
-      first == std::string_view::npos ? base : DecodeAppointments(input.substr(first + 1, second - first - 1));
+  const AppointmentList mine = first == std::string_view::npos
+                                   ? base
+                                   : DecodeAppointments(input.substr(first + 1, second - first - 1));
   const AppointmentList theirs =
       second == std::string_view::npos ? mine : DecodeAppointments(input.substr(second + 1));
 
