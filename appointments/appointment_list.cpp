@@ -61,8 +61,6 @@ bool MergeAppointmentFileChange() {
   DiskVersion theirs;
   if (!KeptFileChangedOnDisk(kAppointmentFileName, file, theirs, kAppointmentReadLimit)) return true;
   if (theirs.result == platform::ReadResult::Unreadable) return false;
-  // Gone on disk: the list is written again as it is, nothing is lost.
-  if (theirs.result == platform::ReadResult::Missing) return true;
   const AppointmentList before = App().Appointments;
   App().Appointments =
       MergeAppointments(DecodeAppointments(file.base), before, DecodeAppointments(theirs.bytes));
@@ -74,8 +72,10 @@ bool MergeAppointmentFileChange() {
 bool SaveAppointments() {
   KeptFile& file = App().appointmentFile;
   if (file.state == KeptFile::State::Unreadable) {
-    // Whatever the file holds was never seen, so it is never replaced in this run.
-    if (TakeRefusalNotice(file)) ShowFileError("Termin konnte nicht gespeichert werden!");
+    // Whatever the file holds was never seen, so it is never replaced in this run. The
+    // list began empty; the first record the user adds is told once that it stays unsaved.
+    if (!App().Appointments.empty() && TakeRefusalNotice(file))
+      ShowFileError("Termin konnte nicht gespeichert werden!");
     return false;
   }
   if (!MergeAppointmentFileChange()) {

@@ -26,7 +26,15 @@ bool KeptFileChangedOnDisk(const std::string& name, KeptFile& kept, DiskVersion&
   theirs.stamp = platform::StampFile(name);
   if (theirs.stamp == kept.stamp) return false;
   theirs.result = platform::ReadFile(name, theirs.bytes, limit);
-  if (theirs.result == platform::ReadResult::Missing && kept.state != KeptFile::State::Read) return false;
+  if (theirs.result == platform::ReadResult::Missing) {
+    // Removed meanwhile: there is nothing to merge, and the next write makes it anew.
+    if (kept.state == KeptFile::State::Read) {
+      kept.state = KeptFile::State::Missing;
+      kept.base.clear();
+      kept.stamp = {};
+    }
+    return false;
+  }
   if (theirs.result == platform::ReadResult::Read && kept.state == KeptFile::State::Read &&
       theirs.bytes == kept.base) {
     kept.stamp = theirs.stamp;

@@ -30,7 +30,8 @@ struct DiskVersion {
 // True when the file on disk no longer holds the base; `theirs` then says what it
 // holds now. A version that merely has a new stamp but the base's bytes (a sync tool
 // copying the same content back) only renews the stamp. A file never read has no base
-// to compare with: false.
+// to compare with, and one removed meanwhile nothing to merge: false (the removed one
+// counts as missing from then on, so the next write makes it anew).
 bool KeptFileChangedOnDisk(const std::string& name, KeptFile& kept, DiskVersion& theirs,
                            size_t limit = platform::kDefaultReadLimit);
 // After their version has been merged in: it is the new base.

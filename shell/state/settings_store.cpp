@@ -19,7 +19,6 @@ bool MergeChangeOnDisk() {
   DiskVersion theirs;
   if (!KeptFileChangedOnDisk(kSettingsFileName, file, theirs)) return true;
   if (theirs.result == platform::ReadResult::Unreadable) return false;
-  if (theirs.result == platform::ReadResult::Missing) return true;  // written again as it is
   const Settings before = App().settings;
   App().settings = MergeSettings(DecodeSettings(file.base), before, DecodeSettings(theirs.bytes));
   TakeAsBase(file, theirs);
@@ -39,7 +38,13 @@ platform::ReadResult ReadSettings() {
 void SaveSettings() {
   KeptFile& file = App().settingsFile;
   if (file.state == KeptFile::State::Unreadable) {
-    if (TakeRefusalNotice(file)) ShowSaveError();
+    // The run began with the defaults. The small window's position, stored at every
+    // quit, is no choice of the user's to be told about.
+    Settings chosen = App().settings;
+    chosen.smallWindowX = DefaultSettings().smallWindowX;
+    chosen.smallWindowY = DefaultSettings().smallWindowY;
+    if (EncodeSettings(chosen) != EncodeSettings(DefaultSettings()) && TakeRefusalNotice(file))
+      ShowSaveError();
     return;
   }
   if (!MergeChangeOnDisk()) {

@@ -47,6 +47,11 @@ const FileCase kOrganText{"org4.dat",
 class UnreadableFileTest : public ProgramTest,
                            public ::testing::WithParamInterface<std::tuple<FileCase, Thing>> {
  protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    if (std::get<1>(GetParam()) == Thing::NoPermission && ::geteuid() == 0)
+      GTEST_SKIP() << "root reads files of any permission";
+  }
   const FileCase& File() const { return std::get<0>(GetParam()); }
   void PutInPlace() {
     const std::string name = File().file;
@@ -70,6 +75,17 @@ class UnreadableFileTest : public ProgramTest,
     else if (fs::is_regular_file(s)) out += " " + std::to_string(fs::file_size(name));
     return out;
   }
+  // An earlier run's directory with the file's stand-in; the program started in it has
+  // said that the file cannot be read. Returns what the stand-in was.
+  std::string StartWithTheFileInPlace() {
+    PrepareEarlierRun(EncodeSettings(DefaultSettings()));
+    PutInPlace();
+    const std::string before = Describe();
+    SetTime(2026, 12, 7, 10, 2);
+    Start();
+    EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{File().readMessage});
+    return before;
+  }
   void Change() {
     if (File().change < 0) {
       App().Appointments.push_back({"09.12.2026", 9, 0, 0, "Zahnarzt"});
@@ -87,14 +103,7 @@ class UnreadableFileTest : public ProgramTest,
 };
 
 TEST_P(UnreadableFileTest, IsReportedAndNeverWritten) {
-  if (std::get<1>(GetParam()) == Thing::NoPermission && ::geteuid() == 0)
-    GTEST_SKIP() << "root reads files of any permission";
-  PrepareEarlierRun(EncodeSettings(DefaultSettings()));
-  PutInPlace();
-  const std::string before = Describe();
-  SetTime(2026, 12, 7, 10, 2);
-  Start();
-  EXPECT_EQ(TakeBoxTexts(), std::vector<std::string>{File().readMessage});
+  const std::string before = StartWithTheFileInPlace();
   Change();
   EXPECT_EQ(TakeBoxTexts(), File().firstChange);
   Change();
@@ -111,6 +120,13 @@ TEST_P(UnreadableFileTest, IsReportedAndNeverWritten) {
   EXPECT_TRUE(fs::is_character_file("/dev/zero"));
   for (const auto& entry : fs::directory_iterator(Dir()))
     EXPECT_NE(entry.path().filename().string()[0], '.') << "temporary file left: " << entry.path();
+}
+
+TEST_P(UnreadableFileTest, AQuitWithoutAChangeSaysNothing) {
+  const std::string before = StartWithTheFileInPlace();
+  ExitProgram();
+  EXPECT_TRUE(TakeBoxTexts().empty());
+  EXPECT_EQ(Describe(), before);
 }
 
 std::string CaseName(const ::testing::TestParamInfo<std::tuple<FileCase, Thing>>& info) {
