@@ -95,5 +95,7 @@ inline QString ToQt(const std::string& cp1252) { return QString::fromStdString(U
 inline std::string FromQt(const QString& s) { return Cp1252(s.toStdString()); }
 
 void PostEvent(const Event& event);
+// Posts `event` unless one of its kind is still waiting in the queue.
+void PostEventOnce(const Event& event);
 
 }  // namespace platform
