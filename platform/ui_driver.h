@@ -19,7 +19,10 @@ void ClickCalendarDay(int control, Date day);
 void ChooseListItem(int control, int index);
 void ClickOption(int control);
 void TypeText(int control, const std::string& text);  // replaces the text as typing would
-void PressKeyIn(int control, char key);               // one key press and release on the control
+// Replaces the text of a text field through its accessibility interface, as dictation
+// and screen readers do (AT-SPI's SetTextContents).
+void SetTextThroughAccessibility(int control, const std::string& text);
+void PressKeyIn(int control, char key);  // one key press and release on the control
 void PickDate(int control, Date day);
 void ClickReportRow(int control, int row);  // -1 clicks the empty area
 void MoveWindowByUser(int window, int x, int y);
