@@ -58,8 +58,10 @@ void CollectTexts(int control, QWidget* widget, std::vector<ShownText>& out) {
     option.text = box->title();
     option.textAlignment = box->alignment();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect room = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    out.push_back(Place(control, box, box->title(), room.intersected(box->rect()), Qt::AlignLeft | Qt::AlignTop));
+    const QRect room =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    out.push_back(
+        Place(control, box, box->title(), room.intersected(box->rect()), Qt::AlignLeft | Qt::AlignTop));
   } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
     QStyleOptionButton style;
     style.initFrom(option);
@@ -70,20 +72,23 @@ void CollectTexts(int control, QWidget* widget, std::vector<ShownText>& out) {
     QStyleOptionComboBox style;
     style.initFrom(combo);
     style.subControls = QStyle::SC_All;
-    const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &style, QStyle::SC_ComboBoxEditField, combo);
+    const QRect room =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &style, QStyle::SC_ComboBoxEditField, combo);
     // The widest entry, whichever is chosen.
     QString widest;
     for (int i = 0; i < combo->count(); ++i)
       if (QFontMetrics(combo->font()).horizontalAdvance(combo->itemText(i)) >
           QFontMetrics(combo->font()).horizontalAdvance(widest))
         widest = combo->itemText(i);
-    if (!widest.isEmpty()) out.push_back(Place(control, combo, widest, room, Qt::AlignLeft | Qt::AlignVCenter));
+    if (!widest.isEmpty())
+      out.push_back(Place(control, combo, widest, room, Qt::AlignLeft | Qt::AlignVCenter));
   } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
     if (auto* line = date->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly))
       out.push_back(Place(control, line, line->text(), EditRoom(line), Qt::AlignLeft | Qt::AlignVCenter));
   } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     // An empty field must still hold a line of text.
-    out.push_back(Place(control, line, QStringLiteral("Ag"), EditRoom(line), Qt::AlignLeft | Qt::AlignVCenter));
+    out.push_back(
+        Place(control, line, QStringLiteral("Ag"), EditRoom(line), Qt::AlignLeft | Qt::AlignVCenter));
   }
 }
 
@@ -107,9 +112,9 @@ std::vector<std::string> CutOrOverlappingTexts(int window) {
   std::vector<std::string> found;
   for (size_t i = 0; i < texts.size(); ++i) {
     if (!texts[i].room.contains(texts[i].rect))
-      found.push_back("cut: " + Describe(texts[i]) + FromQt(QStringLiteral(" in %1x%2")
-                                                             .arg(texts[i].room.width())
-                                                             .arg(texts[i].room.height())));
+      found.push_back(
+          "cut: " + Describe(texts[i]) +
+          FromQt(QStringLiteral(" in %1x%2").arg(texts[i].room.width()).arg(texts[i].room.height())));
     for (size_t j = i + 1; j < texts.size(); ++j)
       if (texts[i].rect.intersects(texts[j].rect))
         found.push_back("overlapping: " + Describe(texts[i]) + " and " + Describe(texts[j]));

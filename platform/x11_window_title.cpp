@@ -1,8 +1,8 @@
 #include "platform/x11_window_title.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QWidget>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

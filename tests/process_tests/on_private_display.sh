@@ -6,10 +6,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/private_display.sh"
 require_tools Xvfb
 work=$(mktemp -d)
-cleanup() {
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'stop_private_display; rm -rf "$work"' EXIT
 start_private_display 1024x768
 QT_QPA_PLATFORM=xcb "$@"

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -32,10 +33,12 @@ double TextContrast(const platform::ShownPixels& shown, int left, int top, int r
   auto most = counts.begin();
   for (auto it = counts.begin(); it != counts.end(); ++it)
     if (it->second > most->second) most = it;
-  const platform::Rgb background{std::get<0>(most->first), std::get<1>(most->first), std::get<2>(most->first)};
+  const platform::Rgb background{std::get<0>(most->first), std::get<1>(most->first),
+                                 std::get<2>(most->first)};
   double best = 1.0;
   for (const auto& [colour, count] : counts)
-    best = std::max(best, ContrastRatio(background, {std::get<0>(colour), std::get<1>(colour), std::get<2>(colour)}));
+    best = std::max(
+        best, ContrastRatio(background, {std::get<0>(colour), std::get<1>(colour), std::get<2>(colour)}));
   return best;
 }
 
@@ -54,16 +57,22 @@ QPalette DarkPalette() {
   return p;
 }
 
-class DarkThemeTest : public ProgramTest {
+// A setting the desktop gives the whole application, taken back after the test.
+class DesktopSettingTest : public ProgramTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    previous_ = QApplication::palette();
-    QApplication::setPalette(DarkPalette());
-  }
   void TearDown() override {
     ProgramTest::TearDown();
-    QApplication::setPalette(previous_);
+    if (restore_) restore_();
+  }
+  std::function<void()> restore_;
+};
+
+class DarkThemeTest : public DesktopSettingTest {
+ protected:
+  void SetUp() override {
+    DesktopSettingTest::SetUp();
+    restore_ = [previous = QApplication::palette()] { QApplication::setPalette(previous); };
+    QApplication::setPalette(DarkPalette());
   }
   // Inside the organ text field's frame and scroll bars.
   static double OrganTextContrast() {
@@ -74,9 +83,6 @@ class DarkThemeTest : public ProgramTest {
     const platform::ShownPixels shown = platform::GrabControl(control);
     return TextContrast(shown, 0, 0, shown.width, shown.height);
   }
-
- private:
-  QPalette previous_;
 };
 
 TEST_F(DarkThemeTest, OrganTextAndClocksKeepTheirContrast) {
@@ -95,22 +101,15 @@ TEST_F(DarkThemeTest, OrganTextAndClocksKeepTheirContrast) {
 }
 
 // The desktop's font size, as a desktop sets it for the whole application.
-class DesktopFontTest : public ProgramTest, public ::testing::WithParamInterface<int> {
+class DesktopFontTest : public DesktopSettingTest, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
-    previous_ = QApplication::font();
-    QFont font = previous_;
+    DesktopSettingTest::SetUp();
+    QFont font = QApplication::font();
+    restore_ = [previous = font] { QApplication::setFont(previous); };
     font.setPointSize(GetParam());
     QApplication::setFont(font);
   }
-  void TearDown() override {
-    ProgramTest::TearDown();
-    QApplication::setFont(previous_);
-  }
-
- private:
-  QFont previous_;
 };
 
 TEST_P(DesktopFontTest, CalendarAndAppointmentWindowShowEverythingWhole) {
