@@ -131,10 +131,8 @@ void SetControlText(int control, const std::string& text) {
   const QSignalBlocker block(e->widget);
   const QString t = ToQt(text);
   QWidget* w = e->widget;
-  if (auto* label = qobject_cast<QLabel*>(w)) {
-    label->setText(t);
-    FitLabelText(label);
-  } else if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(t);
+  if (auto* label = qobject_cast<QLabel*>(w)) label->setText(t);
+  else if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(t);
   else if (auto* edit = qobject_cast<QTextEdit*>(w)) edit->setPlainText(t);
   else if (auto* line = qobject_cast<QLineEdit*>(w)) line->setText(t);
   else if (auto* option = qobject_cast<QRadioButton*>(w)) option->setText(t);
@@ -142,6 +140,7 @@ void SetControlText(int control, const std::string& text) {
     const QDate d = QDate::fromString(t, "dd.MM.yyyy");
     if (d.isValid()) date->setDate(d);
   }
+  if (auto* label = qobject_cast<QLabel*>(w)) FitLabelText(label);
 }
 
 std::string ControlText(int control) {
