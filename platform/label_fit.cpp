@@ -45,7 +45,8 @@ void FitLabelText(QLabel* label) {
   bool fitted = false;
   if (room > 0 && text.size() > 1 && Width(font, text) > room) {
     fitted = true;
-    const qreal squeeze = std::min(kMostSqueeze, (Width(font, text) - room) / (text.size() - 1) + 0.01);
+    const qreal squeeze =
+        std::min(kMostSqueeze, (Width(font, text) - room) / static_cast<qreal>(text.size() - 1) + 0.01);
     font.setLetterSpacing(QFont::AbsoluteSpacing, -squeeze);
     while (Width(font, text) > room && ShrinkOneStep(font)) {
     }
