@@ -4,7 +4,10 @@
 #include <set>
 #include <string_view>
 
+#include "appointments/appointment_editor.h"
 #include "appointments/appointment_file.h"
+#include "appointments/appointment_merge.h"
+#include "appointments/appointment_window.h"
 #include "calendar/calendar_sync.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -39,27 +42,76 @@ void ShowFileError(const char* utf8Text) {
 void LoadAppointments() {
   App().Appointments.clear();
   std::string bytes;
-  if (!platform::ReadWholeFile(kAppointmentFileName, bytes)) {
+  if (ReadKeptFile(kAppointmentFileName, App().appointmentFile, bytes, kAppointmentReadLimit) !=
+      platform::ReadResult::Read) {
     ShowFileError("Termine nicht gefunden! Term.dat");
     return;
   }
   App().Appointments = DecodeAppointments(bytes);
 }
 
-bool AppointmentFileReadable() {
+void CreateMissingAppointmentFile() {
   std::string bytes;
-  return platform::ReadWholeFile(kAppointmentFileName, bytes);
+  if (platform::ReadFile(kAppointmentFileName, bytes, kAppointmentReadLimit) ==
+      platform::ReadResult::Missing)
+    SaveAppointments();  // the empty list: a 0-byte file
+}
+
+bool MergeAppointmentFileChange() {
+  KeptFile& file = App().appointmentFile;
+  DiskVersion theirs;
+  if (!KeptFileChangedOnDisk(kAppointmentFileName, file, theirs, kAppointmentReadLimit)) return true;
+  if (theirs.result == platform::ReadResult::Unreadable) return false;
+  const AppointmentList before = App().Appointments;
+  App().Appointments =
+      MergeAppointments(DecodeAppointments(file.base), before, DecodeAppointments(theirs.bytes));
+  TakeAsBase(file, theirs);
+  ShowMergedAppointments(before);
+  if (App().Appointments != before) CalendarListChanged();
+  return true;
 }
 
 bool SaveAppointments() {
-  // WriteWholeFile puts the new content beside the old file and swaps it in only when
-  // it is complete, so a full disk or a crash never leaves a cut Term.dat behind.
-  if (platform::WriteWholeFile(kAppointmentFileName, EncodeAppointments(App().Appointments))) {
+  KeptFile& file = App().appointmentFile;
+  if (file.state == KeptFile::State::Unreadable) {
+    // Whatever the file holds was never seen, so it is never replaced in this run. The
+    // list began empty; the first record the user adds is told once that it stays unsaved.
+    if (!App().Appointments.empty() && TakeRefusalNotice(file))
+      ShowFileError("Termin konnte nicht gespeichert werden!");
+    return false;
+  }
+  if (!MergeAppointmentFileChange()) {
+    ShowFileError("Termin konnte nicht gespeichert werden!");
+    return false;
+  }
+  const std::string bytes = EncodeAppointments(App().Appointments);
+  if (file.state == KeptFile::State::Read && bytes == file.base) return true;  // nothing new to write
+  // The new content is put beside the old file and swapped in only when it is
+  // complete, so a full disk or a crash never leaves a cut Term.dat behind.
+  if (WriteKeptFile(kAppointmentFileName, file, bytes)) {
     CalendarListChanged();
     return true;
   }
   ShowFileError("Termin konnte nicht gespeichert werden!");
   return false;
+}
+
+void ShowMergedAppointments(const AppointmentList& before) {
+  std::set<std::string> daysBefore, daysAfter;
+  for (const Appointment& a : before) daysBefore.insert(a.DateText);
+  for (const Appointment& a : App().Appointments) daysAfter.insert(a.DateText);
+  for (const std::string& day : daysBefore)
+    if (!daysAfter.count(day)) MarkAppointmentDay(day, false);
+  for (const std::string& day : daysAfter) MarkAppointmentDay(day, true);
+  // The record the editor holds keeps its place by what it is, not by where it was.
+  int& index = App().EditIndex;
+  if (index >= 0 && index < static_cast<int>(before.size())) {
+    const Appointment& held = before[index];
+    const AppointmentList& now = App().Appointments;
+    const auto found = std::find(now.begin(), now.end(), held);
+    index = found == now.end() ? -1 : static_cast<int>(found - now.begin());
+  }
+  if (AppointmentWindowOpen()) FillDayList();
 }
 
 void SortAppointmentsByTime(AppointmentList& list) {

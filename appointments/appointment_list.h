@@ -5,18 +5,30 @@
 #include "shell/state/appointment.h"
 
 constexpr const char* kAppointmentFileName = "Term.dat";
+// No real Term.dat comes near this; a larger one is refused as unreadable.
+constexpr size_t kAppointmentReadLimit = size_t{64} << 20;
 
-// Empties the list and reads Term.dat into it; a missing file is reported and leaves
-// the list empty.
+// Empties the list and reads Term.dat into it; a file that is missing or cannot be read
+// is reported and leaves the list empty. One that exists but cannot be read is never
+// written in this run.
 void LoadAppointments();
 // Start-up, after LoadAppointments: sorts by time of day, drops old records and marks
 // the remaining days bold on the month calendar.
 void PrepareAppointmentsAtStart();
-// Writes the whole list to Term.dat. On failure says so and leaves the old file as it
-// was; false then. The list is unchanged either way.
+// Writes the whole list to Term.dat. A change made to the file meanwhile is merged in
+// first (and shown); a list that equals what the file holds is not written again. On
+// failure says so and leaves the old file as it was; false then.
 bool SaveAppointments();
-// True if Term.dat can be read (the first run creates it otherwise).
-bool AppointmentFileReadable();
+// First run: creates an empty Term.dat where none exists (one that cannot be read is
+// not replaced).
+void CreateMissingAppointmentFile();
+// Merges a change made to Term.dat on disk into the list and shows the result in the
+// calendar, the day list and the editor's selection. False when the file can no longer
+// be read (it must not be written then).
+bool MergeAppointmentFileChange();
+// After the list changed by a merge: the calendar's bold days, the day list and the
+// editor's record follow it.
+void ShowMergedAppointments(const AppointmentList& before);
 
 // Ascending hour; equal hours by minute, then in the order they had.
 void SortAppointmentsByTime(AppointmentList& list);

@@ -116,8 +116,6 @@ void OpenAppointmentWindow() {
   platform::SetControlAccessibleName(kCtlHourBox, "h");
   platform::SetControlAccessibleName(kCtlMinuteBox, "min");
   platform::SetControlAccessibleName(kCtlAppointmentText, "Text/Termin:");
-  platform::SetControlAccessibleName(kCtlDayListFrame, "Terminkalender:");
-  platform::SetControlAccessibleName(kCtlDayList, "Terminkalender:");
   platform::ShowWindow(kAppointmentWindow);
 }
 

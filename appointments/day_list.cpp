@@ -2,6 +2,7 @@
 
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_list.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
@@ -17,6 +18,10 @@ std::string TimeCell(int hour, int minute) {
 }  // namespace
 
 void FillDayList() {
+  // Read out as the day it lists, unlike the main window's calendar.
+  const std::string name = "Termine " + App().SelectedDate;
+  platform::SetControlAccessibleName(kCtlDayListFrame, name);
+  platform::SetControlAccessibleName(kCtlDayList, name);
   platform::ClearReportRows(kCtlDayList);
   for (const Appointment& a : App().Appointments)
     if (a.DateText == App().SelectedDate)

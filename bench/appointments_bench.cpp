@@ -1,5 +1,6 @@
 // Times of Term.dat with 100,000 records: load, start-up preparation (sort, drop, bold
-// marks on the real month calendar), save, and one minute check over the whole list.
+// marks on the real month calendar), save, one minute check over the whole list, the
+// three-way merge of two changed copies, and a save that finds the file changed on disk.
 // Prints the figures only; it asserts nothing about speed.
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
+#include "appointments/appointment_merge.h"
 #include "appointments/reminders.h"
 #include "bench/bench_program.h"
 #include "platform/application.h"
@@ -75,6 +77,27 @@ int main(int argc, char** argv) {
   // Minute 3: no record is due, so the check walks the whole list.
   const double check = Millis([] { RunMinuteCheck(); });
   std::printf("minute check, nothing due   %9.3f ms\n", check);
+
+  // Each side changes every 100th record and adds 1,000 of its own; the other side
+  // deletes every 97th.
+  const AppointmentList base = MakeRecords(count);
+  AppointmentList mine = base, theirs;
+  for (size_t i = 0; i < mine.size(); i += 100) mine[i].Text += " (hier)";
+  for (int i = 0; i < 1000; ++i) mine.push_back(base[i * 7]), mine.back().Minute = 1;
+  for (size_t i = 0; i < base.size(); ++i)
+    if (i % 97 != 0) theirs.push_back(base[i]);
+  for (size_t i = 50; i < theirs.size(); i += 100) theirs[i].Text += " (dort)";
+  size_t mergedSize = 0;
+  const double merge = Millis([&] { mergedSize = MergeAppointments(base, mine, theirs).size(); });
+  std::printf("MergeAppointments           %9.2f ms  (%zu records merged)\n", merge, mergedSize);
+
+  App().Appointments = mine;
+  SaveAppointments();
+  platform::WriteWholeFile(kAppointmentFileName, EncodeAppointments(theirs));  // "another program"
+  App().Appointments.push_back(base[1]);
+  const double mergingSave = Millis([] { SaveAppointments(); });
+  std::printf("SaveAppointments with merge %9.2f ms  (%zu records)\n", mergingSave,
+              App().Appointments.size());
 
   EndBenchProgram(dir);
   return 0;

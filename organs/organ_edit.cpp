@@ -13,6 +13,7 @@ namespace {
 
 constexpr platform::Rgb kEditingBackground{255, 255, 0};
 constexpr platform::Rgb kNormalBackground{255, 255, 255};
+constexpr platform::Rgb kTextColour{0, 0, 0};  // on both backgrounds
 
 // The common end of "Speichern", "Abbrechen" and "Wiederherstellen". With `write` the
 // field is written first; if that fails its message has been shown and the edit mode
@@ -20,7 +21,7 @@ constexpr platform::Rgb kNormalBackground{255, 255, 255};
 void LeaveOrganEdit(bool write) {
   if (!IsEditingOrganText()) return;
   if (write && !WriteOrganText()) return;
-  platform::SetControlBackground(kCtlOrganText, kNormalBackground);
+  platform::SetControlColours(kCtlOrganText, kNormalBackground, kTextColour);
   platform::SetControlReadOnly(kCtlOrganText, true);
   App().editedOrgan = 0;
   UpdateCurrentOrgan();
@@ -34,7 +35,7 @@ void BeginOrganEdit(int organ) {
   if (organ < 1 || organ > kOrganCount) return;
   platform::EnableControl(kCtlOrganText, true);
   platform::SetControlReadOnly(kCtlOrganText, false);
-  platform::SetControlBackground(kCtlOrganText, kEditingBackground);
+  platform::SetControlColours(kCtlOrganText, kEditingBackground, kTextColour);
   App().editedOrgan = organ;
   App().shownOrgan = organ;
   ShowOrgan();

@@ -66,3 +66,5 @@ std::string OrganTextFileName(int organ, bool capital) {
 std::string OrganBackupFileName(int organ, bool capital) {
   return (capital ? "Org" : "org") + std::to_string(organ) + ".bak";
 }
+
+std::string OrganConflictFileName(int organ) { return "org" + std::to_string(organ) + ".konflikt.dat"; }

@@ -24,3 +24,6 @@ std::string OrganTextFromShown(std::string_view shownText);
 // messages do (file names are matched without regard to case anyway).
 std::string OrganTextFileName(int organ, bool capital = false);
 std::string OrganBackupFileName(int organ, bool capital = false);
+// "org" + n + ".konflikt.dat": the text another program saved while the user edited
+// the same organ's text, kept beside the user's.
+std::string OrganConflictFileName(int organ);

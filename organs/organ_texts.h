@@ -14,8 +14,14 @@ void LoadOrganText();
 void LoadOrganBackup();
 // Writes the field to org<n>.dat of the shown organ. The new content is written
 // completely before it replaces the old file, so a failed write (reported as "Text
-// konnte nicht gespeichert werden!") leaves the old file as it was. False then.
+// konnte nicht gespeichert werden!") leaves the old file as it was. False then. A file
+// that could not be read when it was loaded is never written. When the file was
+// changed on disk since it was loaded, that text is kept as org<n>.konflikt.dat and
+// one message says so.
 bool WriteOrganText();
+// The shown organ's text again from its file when the file changed on disk and the
+// user is not editing it. True when the field was reloaded.
+bool ReloadOrganTextIfChanged();
 // First run: creates every missing org<n>.dat as a copy of org<n>.bak, reporting each
 // copy that fails. Existing text files are not touched.
 void RestoreMissingOrganTexts();

@@ -8,8 +8,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMetaEnum>
+#include <QScrollBar>
+#include <QSpinBox>
 
 #include "platform/object_table.h"
+#include "platform/program_identity.h"
 #include "platform/test_probes.h"
 
 namespace platform {
@@ -86,30 +89,27 @@ QString RoleName(QAccessible::Role role) {
   return key ? QString::fromLatin1(key) : QString::number(role);
 }
 
-// Containers and the parts of a field that stand for nothing of their own: the client
-// area, panes, separators, the menu and tool bars (their items carry the names) and
-// the scroll bars.
+// Containers that stand for nothing of their own: the client area, panes, separators,
+// the menu and tool bars (their items carry the names).
 bool IsMereContainer(QAccessible::Role role) {
   return role == QAccessible::Client || role == QAccessible::Pane || role == QAccessible::Separator ||
-         role == QAccessible::MenuBar || role == QAccessible::ToolBar || role == QAccessible::ScrollBar;
+         role == QAccessible::MenuBar || role == QAccessible::ToolBar;
 }
 
-bool IsButton(QAccessible::Role role) {
-  return role == QAccessible::Button || role == QAccessible::ButtonMenu ||
-         role == QAccessible::ButtonDropDown;
-}
-
-void CollectUnnamed(QAccessibleInterface* node, int depth, std::vector<std::string>& out) {
+// Objects hidden now count too (a screen reader lists them all the same), except the
+// contents of pop-ups, which are windows of their own that have to be opened first.
+void CollectUnnamed(const QWidget* window, QAccessibleInterface* node, int depth,
+                    std::vector<std::string>& out) {
   if (!node || depth > 12) return;
   for (int i = 0; i < node->childCount(); ++i) {
     QAccessibleInterface* child = node->child(i);
     if (!child || !child->isValid()) continue;
+    const QObject* object = child->object();
+    if (object && object->isWidgetType() && static_cast<const QWidget*>(object)->window() != window)
+      continue;
     const QAccessible::Role role = child->role();
-    // A hidden object is skipped, except a button: it is still listed as one.
-    const bool hidden = child->state().invisible || child->rect().isEmpty();
-    const bool counts = !IsMereContainer(role) && (!hidden || IsButton(role));
+    const bool counts = !IsMereContainer(role);
     if (counts && child->text(QAccessible::Name).trimmed().isEmpty()) {
-      const QObject* object = child->object();
       const QRect r = child->rect();
       out.push_back(
           FromQt(QStringLiteral("%1 (%2 %3, %4x%5)")
@@ -119,13 +119,17 @@ void CollectUnnamed(QAccessibleInterface* node, int depth, std::vector<std::stri
                      .arg(r.width())
                      .arg(r.height())));
     }
-    CollectUnnamed(child, depth + 1, out);
+    CollectUnnamed(window, child, depth + 1, out);
   }
 }
 
 }  // namespace
 
 void OfferAsToolBar(QWidget* widget) { OfferRole(widget, QAccessible::ToolBar); }
+
+// A plain widget as a window is a mere pane to the toolkit; a screen reader announces
+// only a frame when it is activated.
+void OfferAsWindow(QWidget* widget) { OfferRole(widget, QAccessible::Window); }
 
 void SetControlAccessibleName(int control, const std::string& name) {
   ControlEntry* e = FindControl(control);
@@ -134,14 +138,27 @@ void SetControlAccessibleName(int control, const std::string& name) {
   if (auto* combo = qobject_cast<QComboBox*>(e->widget.data())) OfferRole(combo, QAccessible::ComboBox);
   if (e->widget->accessibleName() != text) e->widget->setAccessibleName(text);
   // The days of a month calendar are a table inside it, which the arrow keys move in.
-  // Its month buttons show only arrows and come without a name.
-  if (auto* calendar = qobject_cast<QCalendarWidget*>(e->widget.data())) {
+  if (auto* calendar = qobject_cast<QCalendarWidget*>(e->widget.data()))
     if (auto* days = calendar->findChild<QAbstractItemView*>()) days->setAccessibleName(text);
-    if (auto* b = calendar->findChild<QAbstractButton*>(QStringLiteral("qt_calendar_prevmonth")))
-      b->setAccessibleName(QStringLiteral("Voriger Monat"));
-    if (auto* b = calendar->findChild<QAbstractButton*>(QStringLiteral("qt_calendar_nextmonth")))
-      b->setAccessibleName(QString::fromUtf8("N\u00e4chster Monat"));
+}
+
+void NameControlParts(QWidget* control) {
+  const ControlPartNames& names = CurrentProgramIdentity().partNames;
+  const auto give = [](QWidget* part, const std::string& name) {
+    if (part && !name.empty()) part->setAccessibleName(ToQt(name));
+  };
+  // A month calendar's arrow buttons show only arrows, and its year field, which its
+  // year button opens, has no caption; a date field carries one in its drop-down.
+  QList<QCalendarWidget*> calendars = control->findChildren<QCalendarWidget*>();
+  if (auto* calendar = qobject_cast<QCalendarWidget*>(control)) calendars << calendar;
+  for (QCalendarWidget* calendar : calendars) {
+    give(calendar->findChild<QAbstractButton*>(QStringLiteral("qt_calendar_prevmonth")),
+         names.previousMonth);
+    give(calendar->findChild<QAbstractButton*>(QStringLiteral("qt_calendar_nextmonth")), names.nextMonth);
+    give(calendar->findChild<QSpinBox*>(QStringLiteral("qt_calendar_yearedit")), names.year);
   }
+  for (QScrollBar* bar : control->findChildren<QScrollBar*>())
+    give(bar, bar->orientation() == Qt::Vertical ? names.verticalScrollBar : names.horizontalScrollBar);
 }
 
 std::string ControlAccessibleName(int control) {
@@ -161,10 +178,22 @@ bool IsOfferedAsLabel(int control) {
   return iface && iface->role() == QAccessible::StaticText;
 }
 
+std::string WindowAccessibleRole(int window) {
+  WindowEntry* w = FindWindow(window);
+  QAccessibleInterface* iface = w ? QAccessible::queryAccessibleInterface(w->window.data()) : nullptr;
+  return iface ? FromQt(RoleName(iface->role())) : std::string();
+}
+
+std::string WindowAccessibleName(int window) {
+  WindowEntry* w = FindWindow(window);
+  QAccessibleInterface* iface = w ? QAccessible::queryAccessibleInterface(w->window.data()) : nullptr;
+  return iface ? FromQt(iface->text(QAccessible::Name)) : std::string();
+}
+
 std::vector<std::string> UnnamedAccessibleObjects(int window) {
   std::vector<std::string> out;
   WindowEntry* w = FindWindow(window);
-  if (w) CollectUnnamed(QAccessible::queryAccessibleInterface(w->window.data()), 0, out);
+  if (w) CollectUnnamed(w->window, QAccessible::queryAccessibleInterface(w->window.data()), 0, out);
   return out;
 }
 

@@ -1,7 +1,6 @@
 // The table of controls, their making, the properties every kind shares, option buttons.
 #include "platform/controls.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,6 +15,7 @@
 #include <QToolTip>
 
 #include "platform/control_widgets.h"
+#include "platform/label_fit.h"
 #include "platform/object_table.h"
 #include "platform/test_probes.h"
 
@@ -69,7 +69,9 @@ QWidget* MakeWidget(int window, int control, ControlKind kind, QWidget* parent, 
     }
     case ControlKind::LineEdit: {
       auto* edit = new QLineEdit(text, parent);
-      QObject::connect(edit, &QLineEdit::textEdited, report);
+      // Any change the program does not make itself is the user's, typed or entered
+      // through the accessibility interface (dictation, a screen reader).
+      QObject::connect(edit, &QLineEdit::textChanged, report);
       return edit;
     }
   }
@@ -95,6 +97,8 @@ bool CreateControl(int window, int control, ControlKind kind, int x, int y, int 
   // A drop-down list is given its height with the list open; closed it is one line.
   if (kind == ControlKind::DropDownList) height = std::min(height, widget->sizeHint().height());
   widget->setGeometry(x, y, width, height);
+  if (auto* label = qobject_cast<QLabel*>(widget)) FitLabelText(label);
+  NameControlParts(widget);
   widget->show();
   ControlEntry e;
   e.widget = widget;
@@ -110,9 +114,15 @@ void SetControlFont(int control, int font) {
   ControlEntry* e = FindControl(control);
   const QFont* f = FindFont(font);
   if (!e || !f) return;
+  if (auto* label = qobject_cast<QLabel*>(e->widget.data())) {
+    SetLabelFont(label, f);
+    return;
+  }
   e->widget->setFont(*f);
-  // A group frame's font must not pass on to the controls inside it.
-  for (QWidget* child : e->widget->findChildren<QWidget*>()) child->setFont(QApplication::font());
+  // A group frame's font must not pass on to the controls inside it: they keep the
+  // window's.
+  const QFont windowFont = e->widget->window()->font();
+  for (QWidget* child : e->widget->findChildren<QWidget*>()) child->setFont(windowFont);
 }
 
 void SetControlText(int control, const std::string& text) {
@@ -130,6 +140,7 @@ void SetControlText(int control, const std::string& text) {
     const QDate d = QDate::fromString(t, "dd.MM.yyyy");
     if (d.isValid()) date->setDate(d);
   }
+  if (auto* label = qobject_cast<QLabel*>(w)) FitLabelText(label);
 }
 
 std::string ControlText(int control) {
@@ -173,14 +184,17 @@ Rgb ControlTextColour(int control) {
   return {c.red(), c.green(), c.blue()};
 }
 
-void SetControlBackground(int control, Rgb colour) {
+void SetControlColours(int control, Rgb background, Rgb text) {
   ControlEntry* e = FindControl(control);
   if (!e) return;
+  // A text field paints its text in its own palette's colour and its background in its
+  // viewport's, which inherits the field's palette.
+  QPalette p = e->widget->palette();
+  p.setColor(QPalette::Base, QColor(background.r, background.g, background.b));
+  p.setColor(QPalette::Text, QColor(text.r, text.g, text.b));
+  e->widget->setPalette(p);
   QWidget* target = e->widget;
   if (auto* edit = qobject_cast<QTextEdit*>(target)) target = edit->viewport();
-  QPalette p = target->palette();
-  p.setColor(QPalette::Base, QColor(colour.r, colour.g, colour.b));
-  target->setPalette(p);
   target->setAutoFillBackground(true);
 }
 

@@ -35,7 +35,9 @@ void SetControlText(int control, const std::string& text);
 std::string ControlText(int control);
 void SetControlTextColour(int control, Rgb colour);
 Rgb ControlTextColour(int control);
-void SetControlBackground(int control, Rgb colour);
+// A background colour comes with the text colour that reads on it; the desktop's own
+// text colour may be meant for a dark background.
+void SetControlColours(int control, Rgb background, Rgb text);
 void EnableControl(int control, bool enabled);
 void SetControlTooltip(int control, const std::string& text);
 // A text field that can be read, selected and copied (by mouse and keyboard) but not

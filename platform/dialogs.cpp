@@ -10,6 +10,7 @@
 #include "platform/application.h"
 #include "platform/font_set_up.h"
 #include "platform/object_table.h"
+#include "platform/x11_window_title.h"
 
 namespace platform {
 namespace {
@@ -85,6 +86,7 @@ std::string ShowOpenFileDialog(const FileDialogRequest& request) {
   // Set last: without a caption the dialog puts in its own ("Öffnen") as its modes
   // are set, and keeps whatever title it is given afterwards, an empty one too.
   dialog.setWindowTitle(ToQt(request.title));
+  ShowTitleAsGiven(&dialog);
   // The data files are opened by relative names: whatever the dialog does, the working
   // directory must be the same afterwards.
   const QString workingDirectory = QDir::currentPath();

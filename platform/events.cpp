@@ -30,6 +30,12 @@ bool SecondChanged(const LocalTime& since) {
 
 void PostEvent(const Event& event) { g_queue.push_back(event); }
 
+void PostEventOnce(const Event& event) {
+  for (const Event& queued : g_queue)
+    if (queued.kind == event.kind) return;
+  g_queue.push_back(event);
+}
+
 void ClearEvents() { g_queue.clear(); }
 
 int PendingEventCount() { return static_cast<int>(g_queue.size()); }

@@ -78,6 +78,11 @@ QIcon PictureIcon(int picture);
 QImage ReadPictureFile(const QString& path, const char* format);
 // Offers a plain widget holding tool buttons to screen readers as a toolbar.
 void OfferAsToolBar(QWidget* widget);
+// Offers a top-level window to screen readers as a frame named by its title.
+void OfferAsWindow(QWidget* widget);
+// Names the parts of a new control that show no text of their own (scroll bars, a
+// calendar's arrows and year field) by the program's part names.
+void NameControlParts(QWidget* control);
 
 // Picture `picture` as a control on a screen of the given pixel ratio shows it: above
 // 1.5 the twice-size drawing (ratio 2, so it takes the plain size's room), else the
@@ -95,5 +100,7 @@ inline QString ToQt(const std::string& cp1252) { return QString::fromStdString(U
 inline std::string FromQt(const QString& s) { return Cp1252(s.toStdString()); }
 
 void PostEvent(const Event& event);
+// Posts `event` unless one of its kind is still waiting in the queue.
+void PostEventOnce(const Event& event);
 
 }  // namespace platform

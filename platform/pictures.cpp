@@ -282,7 +282,9 @@ double ScreenPixelRatio() {
 }
 
 Rgb ButtonFaceColour() {
-  const QColor c = QApplication::palette().color(QPalette::Active, QPalette::Button);
+  // The toolkit paints windows in the palette's window colour, which a dark theme may
+  // set apart from its button colour.
+  const QColor c = QApplication::palette().color(QPalette::Active, QPalette::Window);
   return {c.red(), c.green(), c.blue()};
 }
 

@@ -20,6 +20,25 @@ struct HeaviestCut {
   std::string family;
 };
 
+// What a screen reader says for the parts of controls that show no text of their own
+// (Windows-1252).
+struct ControlPartNames {
+  std::string previousMonth;  // the arrow buttons and the year field of a month calendar
+  std::string nextMonth;
+  std::string year;
+  std::string verticalScrollBar;  // the scroll bars of text fields and lists
+  std::string horizontalScrollBar;
+};
+
+// The font of every control the program gives no font of its own: a face (or one of
+// its stand-ins) at a fixed size in logical pixels, so that the fixed layout of the
+// windows does not follow the desktop's font size; a larger scale comes through the
+// screen's scale factor.
+struct ControlFont {
+  std::string face;
+  int pixelSize = 0;  // 0: the desktop's font
+};
+
 struct ProgramIdentity {
   // The application's name; also the desktop entry its notifications name, and the
   // start of the address by which a second start finds the running one.
@@ -32,6 +51,8 @@ struct ProgramIdentity {
   std::string locale;
   std::vector<FontStandIn> fontStandIns;
   std::vector<HeaviestCut> heaviestCuts;
+  ControlPartNames partNames;
+  ControlFont controlFont;
   // A text field that keeps its caret all day: the caret rests after quiet seconds.
   bool restCaretWhenQuiet = false;
 };

@@ -48,6 +48,28 @@ std::string TrayIconTooltip(int icon);
 // The pixel sizes the tray icon comes in.
 std::vector<int> TrayIconSizes(int icon);
 
+// What control `control` shows on screen now, with its children and the background
+// it stands on, in device pixels row by row.
+struct ShownPixels {
+  int width = 0, height = 0;
+  std::vector<Rgb> pixels;
+  Rgb at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+ShownPixels GrabControl(int control);
+
+// Texts of window `window` that are cut by the edge of their control or stand over
+// another text, each described with its control and place.
+std::vector<std::string> CutOrOverlappingTexts(int window);
+
+// Month calendar: how many day columns, weekday captions and week rows are shown
+// whole.
+struct CalendarShape {
+  int wholeColumns = 0;
+  int wholeCaptions = 0;
+  int wholeWeeks = 0;
+};
+CalendarShape ShownCalendarShape(int control);
+
 // Date field.
 Date DateFieldDate(int control);
 
@@ -90,9 +112,13 @@ bool IsMediaPlaying(const std::string& alias);
 // the name given above).
 std::string ControlAccessibleName(int control);
 bool IsOfferedAsLabel(int control);
+// The role ("Window", "Client", ...) and the name a window is offered with.
+std::string WindowAccessibleRole(int window);
+std::string WindowAccessibleName(int window);
 // Every object of window `window` that a screen reader can reach and that
 // has no name, described as "role (class)". Hidden helpers of a control that a user
-// never meets are included too, since a screen reader lists them all the same.
+// never meets are included too, since a screen reader lists them all the same; the
+// contents of pop-ups (menus, drop-down lists) are not.
 std::vector<std::string> UnnamedAccessibleObjects(int window);
 
 }  // namespace platform

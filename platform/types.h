@@ -25,7 +25,8 @@ struct LocalTime {
 };
 
 // What the main loop receives from the window system.
-enum class EventKind { None, Close, Moved, Command, Control, Tray };
+// FilesChanged: a watched file or the working directory changed on disk (see file_watcher.h).
+enum class EventKind { None, Close, Moved, Command, Control, Tray, FilesChanged };
 
 struct Event {
   EventKind kind = EventKind::None;

@@ -1,5 +1,6 @@
 #include "platform/ui_driver.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -58,8 +59,15 @@ void TypeText(int control, const std::string& text) {
   if (auto* line = As<QLineEdit>(control)) {
     if (!line->isEnabled()) return;
     line->setText(ToQt(text));
-    emit line->textEdited(line->text());
   }
+}
+
+void SetTextThroughAccessibility(int control, const std::string& text) {
+  ControlEntry* e = FindControl(control);
+  QAccessibleInterface* iface = e ? QAccessible::queryAccessibleInterface(e->widget.data()) : nullptr;
+  if (!iface || !iface->editableTextInterface() || !iface->textInterface()) return;
+  // What the accessibility bridge does for SetTextContents.
+  iface->editableTextInterface()->replaceText(0, iface->textInterface()->characterCount(), ToQt(text));
 }
 
 void PressKeyIn(int control, char key) {

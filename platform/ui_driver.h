@@ -19,7 +19,10 @@ void ClickCalendarDay(int control, Date day);
 void ChooseListItem(int control, int index);
 void ClickOption(int control);
 void TypeText(int control, const std::string& text);  // replaces the text as typing would
-void PressKeyIn(int control, char key);               // one key press and release on the control
+// Replaces the text of a text field through its accessibility interface, as dictation
+// and screen readers do (AT-SPI's SetTextContents).
+void SetTextThroughAccessibility(int control, const std::string& text);
+void PressKeyIn(int control, char key);  // one key press and release on the control
 // A key pressed and released in window `window`, with Alt held if `withAlt`, delivered
 // to what has the focus there, shortcuts first, as the window system delivers it. `key`
 // is a key name: "F10", "Alt", "Esc", "E".

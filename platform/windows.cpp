@@ -9,6 +9,7 @@
 
 #include "platform/font_set_up.h"
 #include "platform/object_table.h"
+#include "platform/program_identity.h"
 #include "platform/test_probes.h"
 
 namespace platform {
@@ -33,6 +34,16 @@ class ProgramWindow : public QWidget {
   int id_;
 };
 
+// The program's control font, set on the window itself so that the desktop's font
+// size, now or when it changes later, does not reach the fixed layout.
+void UseControlFont(QWidget* window) {
+  const ControlFont& font = CurrentProgramIdentity().controlFont;
+  if (font.pixelSize <= 0) return;
+  QFont f(ToQt(font.face));
+  f.setPixelSize(font.pixelSize);
+  window->setFont(f);
+}
+
 }  // namespace
 
 std::map<int, WindowEntry>& Windows() {
@@ -52,6 +63,8 @@ bool CreateTopWindow(int window, const WindowShape& shape) {
   if (shape.maximiseBox) flags |= Qt::WindowMaximizeButtonHint;
   w->setWindowFlags(flags);
   w->setWindowTitle(ToQt(shape.title));
+  OfferAsWindow(w);
+  UseControlFont(w);
   auto* layout = new QVBoxLayout(w);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

@@ -38,6 +38,13 @@ ClockDisplay SetUpClockDisplay(int width, int height, FaceStyle style, int dotsP
 // Draws one complete frame; the whole picture is repainted.
 void DrawClockFrame(ClockDisplay& display, QImage& picture, const LocalTime& now);
 
+// The face alone, without filling the background, around the given centre: the
+// frame's drawing moved by a whole number of pixels. dateLineDrop puts the date
+// line below the centre (DateLineDrop of the frame's position).
+void DrawClockFace(const ClockDisplay& display, QImage& picture, DialPoint centre, int dateLineDrop,
+                   const LocalTime& now);
+int DateLineDrop(const ClockDisplay& display);
+
 // Full-screen, after the frame has been shown.
 void MoveClockDial(ClockDisplay& display);
 

@@ -40,13 +40,22 @@ void DrawTriangularHand(QImage& picture, DialPoint centre, int halfWidth, int le
 void DrawClockFrame(ClockDisplay& display, QImage& picture, const LocalTime& now) {
   if (picture.isNull()) return;
   if (picture.format() != QImage::Format_RGB32) picture = picture.convertToFormat(QImage::Format_RGB32);
+  picture.fill(ToQRgb(display.colours.background));
+  DrawClockFace(display, picture, FaceCentre(display), DateLineDrop(display), now);
+}
+
+int DateLineDrop(const ClockDisplay& display) {
+  // Rounded from the unrounded centre, so not always R div 2 below the rounded one.
+  const int dateLineDrop = display.layout.faceRadius / 2;
+  return RoundHalfEven(static_cast<double>(display.motion.centreY) + dateLineDrop) - FaceCentre(display).y;
+}
+
+void DrawClockFace(const ClockDisplay& display, QImage& picture, DialPoint centre, int dateLineDrop,
+                   const LocalTime& now) {
   const FaceLayout& f = display.layout;
   const ColourSet& colours = display.colours;
   const int R = f.faceRadius;
-  const DialPoint centre = FaceCentre(display);
   const HandAngles angles = ComputeHandAngles(now.hour, now.minute, now.second);
-
-  picture.fill(ToQRgb(colours.background));
 
   const QRgb ring = ToQRgb(colours.ringAndTicks);
   DrawCircleOutline(picture, centre, R, ring);
@@ -66,8 +75,7 @@ void DrawClockFrame(ClockDisplay& display, QImage& picture, const LocalTime& now
 
   if (display.style == FaceStyle::FullScreen) {
     const bool sunday = display.texts.weekdayText == kSundayLabel;
-    const int dateLineDrop = R / 2;  // whole pixels below the centre
-    const DialPoint at{centre.x, RoundHalfEven(static_cast<double>(display.motion.centreY) + dateLineDrop)};
+    const DialPoint at{centre.x, centre.y + dateLineDrop};
     DrawCentredText(picture, display.fonts[kDateLineFont], display.texts.dateLine, at,
                     sunday ? colours.dateSunday : colours.dateOtherDays);
   }

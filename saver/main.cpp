@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/saver/display_check.h"
 #include "platform/saver/qt_saver_platform.h"
 #include "saver/saver_fonts.h"
 #include "saver/saver_modes.h"
@@ -21,9 +22,9 @@ int main(int argc, char** argv) {
 #else
   // The shell has split the parameters already.
   const std::vector<std::string> parameters(argv + 1, argv + argc);
-  // Without any display there is nothing to show and nobody to tell.
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-    return 0;
+  // Without a display there is nothing to show and nobody to tell; Qt would abort.
+  if (!organsaver::SaverDisplayReachable()) return 0;
+  organsaver::EndQuietlyWhenTheDisplayGoes();
 #endif
 
   QApplication application(argc, argv);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "saver/pixel_drawing.h"
 #include "saver/saver_object_ids.h"
 
 namespace organsaver {
@@ -23,6 +24,19 @@ bool MovedTooFar(int now, int start) { return std::abs(now - start) > kMouseSlac
 
 void WaitForNextFrame(FramePacer& pacer, SaverPlatform& platform) {
   platform.IdleUntil(NextFrameDue(pacer, platform.Now()));
+}
+
+// One full-screen frame on the control. On the screen it is the whole picture
+// drawn anew, but the face is drawn once a second and otherwise only moved.
+void ShowFullScreenFrame(ClockDisplay& display, FacePictures& faces, QImage& picture, int control,
+                         SaverPlatform& platform, const LocalTime& now) {
+  if (const auto face = PlaceClockFace(display, faces, now)) {
+    platform.ShowFace(control, *face->picture, {face->at.x, face->at.y},
+                      ToQRgb(display.colours.background));
+    return;
+  }
+  DrawClockFrame(display, picture, now);
+  platform.ShowPicture(control, picture);
 }
 
 bool NamesWindowOnCommandLine(const std::vector<std::string>& parameters) {
@@ -126,11 +140,12 @@ std::optional<FullScreenRun> StartFullScreenRun(SaverPlatform& platform) {
 
 bool RunFullScreenFrame(FullScreenRun& run, SaverPlatform& platform, const LocalClock& clock) {
   if (platform.TerminationRequested()) return false;
+  // Another program may have destroyed the window: nothing would show or end the run.
+  if (!platform.PictureControlExists(kFullScreenPictureControl)) return false;
 
   const LocalTime now = clock();
-  DrawClockFrame(run.display, run.picture, now);
+  ShowFullScreenFrame(run.display, run.faces, run.picture, kFullScreenPictureControl, platform, now);
   RefreshClockTexts(run.display.texts, now);  // shows from the next frame on
-  platform.ShowPicture(kFullScreenPictureControl, run.picture);
   MoveClockDial(run.display);
 
   // Only a movement of more than the slack asks for the end; a refused
@@ -227,9 +242,8 @@ bool RunXScreenSaverFrame(HostedRun& run, SaverPlatform& platform, const LocalCl
   }
 
   const LocalTime now = clock();
-  DrawClockFrame(run.display, run.picture, now);
+  ShowFullScreenFrame(run.display, run.faces, run.picture, kPreviewPictureControl, platform, now);
   RefreshClockTexts(run.display.texts, now);
-  platform.ShowPicture(kPreviewPictureControl, run.picture);
   MoveClockDial(run.display);
   platform.TakeMessage(kFullScreenMessageWait);  // input is XScreenSaver's business
   WaitForNextFrame(run.pacer, platform);

@@ -12,6 +12,7 @@
 #include "platform/saver/saver_platform.h"
 #include "saver/clock_display.h"
 #include "saver/command_line.h"
+#include "saver/face_picture.h"
 #include "saver/frame_pacing.h"
 #include "saver/local_clock.h"
 
@@ -44,7 +45,8 @@ struct FullScreenRun {
   int displayWidth = 0;
   int displayHeight = 0;
   int previousRunningFlag = 0;  // kept, never used
-  QImage picture;               // picture kFullScreenPicture
+  QImage picture;               // picture kFullScreenPicture, drawn whole only at the edges
+  FacePictures faces;           // the face, moved over the screen between seconds
   ClockDisplay display;
   FramePacer pacer;
 };
@@ -61,7 +63,8 @@ void RunFullScreen(SaverPlatform& platform, const LocalClock& clock);
 struct HostedRun {
   HostWindow host;
   PixelSize hostSize;
-  QImage picture;  // picture kPreviewPicture
+  QImage picture;      // picture kPreviewPicture
+  FacePictures faces;  // full-screen style only
   ClockDisplay display;
   FramePacer pacer;
   bool controlCreated = false;

@@ -11,6 +11,7 @@
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "shell/state/identifiers.h"
+#include "shell/text_contrast.h"
 
 namespace {
 
@@ -22,6 +23,12 @@ constexpr ClockPicture kLargeClock{kPictureLargeClock, 300, 95, kFontLargeClock,
 constexpr ClockPicture kSmallClock{kPictureSmallClock, 190, 50, kFontSmallClock, -5, kCtlSmallClock};
 constexpr platform::Rgb kBlack{0, 0, 0};
 
+// The colours a clock picture is drawn in, read once when the renderer starts.
+struct ClockColours {
+  platform::Rgb background;
+  platform::Rgb text;
+};
+
 std::thread g_thread;
 std::mutex g_mutex;
 std::condition_variable g_wake;
@@ -29,12 +36,12 @@ bool g_stop = false;
 bool g_nudged = false;
 std::atomic<long> g_drawCount{0};
 
-void DrawClockPicture(const ClockPicture& p, platform::Rgb background, const std::string& text) {
+void DrawClockPicture(const ClockPicture& p, const ClockColours& colours, const std::string& text) {
   if (!platform::PictureExists(p.picture)) return;
-  platform::FillPictureRect(p.picture, 0, 0, p.width, p.height, background);
+  platform::FillPictureRect(p.picture, 0, 0, p.width, p.height, colours.background);
   const int textWidth = platform::TextWidth(p.font, text);
   const int x = (p.width - textWidth) / 2 + p.offset;
-  platform::DrawPictureText(p.picture, p.font, x, 0, kBlack, text);
+  platform::DrawPictureText(p.picture, p.font, x, 0, colours.text, text);
 }
 
 // Milliseconds until just after the next second boundary of the local clock.
@@ -43,13 +50,13 @@ int MillisecondsToNextSecond() {
   return 1000 - now.millisecond + 1;
 }
 
-void RenderLoop(platform::Rgb background) {
+void RenderLoop(ClockColours colours) {
   std::string lastDrawn;
   for (;;) {
     const std::string text = FormatClockText(platform::Now());
     if (text != lastDrawn) {
-      DrawClockPicture(kLargeClock, background, text);
-      DrawClockPicture(kSmallClock, background, text);
+      DrawClockPicture(kLargeClock, colours, text);
+      DrawClockPicture(kSmallClock, colours, text);
       // Both in one hand-over, so the main thread wakes once for them. A control shows
       // its picture once it exists (the small window comes later); screen readers read
       // it as "hh:mm", which changes once a minute.
@@ -84,9 +91,10 @@ void StartClockRenderer() {
     g_stop = false;
     g_nudged = false;
   }
-  // Read on the main thread: the window background the clocks blend into.
+  // Read on the main thread: the window background the clocks blend into. Black reads
+  // on the usual light one; a dark desktop theme gets a light clock.
   const platform::Rgb background = platform::ButtonFaceColour();
-  g_thread = std::thread(RenderLoop, background);
+  g_thread = std::thread(RenderLoop, ClockColours{background, ReadableTextColour(kBlack, background)});
 }
 
 void StopClockRenderer() {

@@ -1,5 +1,6 @@
 #include "appointments/appointment_list.h"
 #include "platform/application.h"
+#include "platform/file_watcher.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
@@ -8,6 +9,7 @@
 #include "sound/release_sounds.h"
 
 void ReleaseProgram() {
+  platform::StopWatchingFiles();
   StopClockRenderer();
   ReleaseSounds();
   platform::ReleaseAllObjects();

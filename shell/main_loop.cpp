@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/single_instance.h"
+#include "shell/kept_files.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/date_text.h"
@@ -101,6 +102,7 @@ void HandleEvent(const platform::Event& event) {
     case platform::EventKind::Command: DispatchCommand(event.item); break;
     case platform::EventKind::Control: HandleAppointmentControl(event.item); break;
     case platform::EventKind::Tray: OnTrayIconClicked(); break;
+    case platform::EventKind::FilesChanged: TakeInChangesOnDisk(); break;
     default: break;
   }
 }
@@ -119,6 +121,7 @@ void RunMainLoopPass(int waitMs) {
   RunMinuteStep();
   RunViewSteps();
   RunCalendarStep();
+  TakeInDeferredChanges();
   if (platform::TakeRaiseRequest()) OnRaiseRequest();
   platform::Event event;
   // Read after the steps: they may have taken a while (a message box, a file).

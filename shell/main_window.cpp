@@ -30,7 +30,7 @@ void BuildMainWindow() {
   platform::CreateControl(kMainWindow, kCtlOrganFrame, ControlKind::Frame, 5, 5, 285, 355);
   platform::SetControlFont(kCtlOrganFrame, kFontOrganFrame);
   platform::CreateControl(kMainWindow, kCtlOrganText, ControlKind::RichText, 10, 245, 275, 110);
-  platform::SetControlBackground(kCtlOrganText, {255, 255, 255});
+  platform::SetControlColours(kCtlOrganText, {255, 255, 255}, {0, 0, 0});
   // Typing outside editing would be lost at the next reload; reading stays possible.
   platform::SetControlReadOnly(kCtlOrganText, true);
   platform::CreateControl(kMainWindow, kCtlDecoration, ControlKind::Picture, 525, 165, 71, 196);

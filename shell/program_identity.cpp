@@ -1,3 +1,4 @@
+#include "platform/cp1252.h"
 #include "shell/program.h"
 
 platform::ProgramIdentity OrganclockIdentity() {
@@ -14,6 +15,13 @@ platform::ProgramIdentity OrganclockIdentity() {
   };
   // Liberation Sans, Arial's stand-in, has no black face; its heaviest weight is one.
   identity.heaviestCuts = {{"Arial Black", "Arial"}};
+  // The windows were laid out for the Windows dialog font, 8 points at 96 dots per inch.
+  identity.controlFont = {"MS Shell Dlg 2", 11};
+  identity.partNames = {.previousMonth = "Voriger Monat",
+                        .nextMonth = platform::Cp1252("Nächster Monat"),
+                        .year = "Jahr",
+                        .verticalScrollBar = "Vertikale Bildlaufleiste",
+                        .horizontalScrollBar = "Horizontale Bildlaufleiste"};
   // The organ text field keeps its caret all day.
   identity.restCaretWhenQuiet = true;
   return identity;

@@ -3,10 +3,12 @@
 #include "commands/dispatch.h"
 #include "commands/menu_states.h"
 #include "organs/organ_texts.h"
+#include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/tray.h"
 #include "shell/clock_renderer.h"
+#include "shell/kept_files.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
@@ -43,10 +45,18 @@ void LoadPictures() {
 }
 
 void ReadSettingsOrCreateFirstRunFiles() {
-  if (ReadSettings()) return;
+  const platform::ReadResult read = ReadSettings();
+  if (read == platform::ReadResult::Read) return;
   App().settings = DefaultSettings();
+  if (read == platform::ReadResult::Unreadable) {
+    // Not a first run: the user's settings are there but hidden from us. The defaults
+    // serve this run, and nothing is created or replaced.
+    platform::ShowMessageBox("Fehler!", "Konfiguration konnte nicht gelesen werden!",
+                             platform::MessageIcon::Error);
+    return;
+  }
   RestoreMissingOrganTexts();
-  if (!AppointmentFileReadable()) SaveAppointments();  // the empty list: a 0-byte file
+  CreateMissingAppointmentFile();
   SaveSettings();
 }
 
@@ -68,6 +78,8 @@ void RunStartup() {
   App().editedOrgan = 0;
   App().EditorModified = false;
   App().lastAppliedInterval.reset();
+  SetSettingsMergedHandler(ApplyMergedSettings);
+  RemoveLeftoversOfKilledSaves();
   ReadSettingsOrCreateFirstRunFiles();
   BuildMainWindow();
   StartClockRenderer();
@@ -81,4 +93,5 @@ void RunStartup() {
   ResetCalendarSync();  // kalender.ini is read at the first pass
   UpdateMenuStates();
   ApplySavedViewInterval();
+  WatchKeptFiles();
 }

@@ -220,14 +220,23 @@ bool QtSaverPlatform::CreatePictureControl(int controlId, HostWindow host, Pixel
   control->setGeometry(0, 0, qRound(size.width / ratio), qRound(size.height / ratio));
   control->show();
   control->setFocus();
-  controls_[controlId] = PictureControlSlot{control, false};
+  // Input still comes through Qt's window: the child takes no events of its own.
+  const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
+  if (onX && !screenWindow_.CreateChild(
+                 {HostWindow::Kind::ForeignHandle, static_cast<int64_t>(parent->winId())}, size)) {
+    delete control;  // our window is gone already
+    return false;
+  }
+  controls_[controlId] = PictureControlSlot{control, false, onX};
   return true;
 }
 
 bool QtSaverPlatform::PictureControlExists(int controlId) {
   const auto it = controls_.find(controlId);
   if (it == controls_.end()) return false;
-  return it->second.foreign ? foreignHost_.ChildExists() : !it->second.widget.isNull();
+  if (it->second.foreign) return foreignHost_.ChildExists();
+  // Another program may destroy our window, and the child in it with it.
+  return !it->second.widget.isNull() && (!it->second.drawnByX || screenWindow_.ChildExists());
 }
 
 void QtSaverPlatform::ShowPicture(int controlId, const QImage& picture) {
@@ -235,9 +244,23 @@ void QtSaverPlatform::ShowPicture(int controlId, const QImage& picture) {
   if (it == controls_.end()) return;
   if (it->second.foreign) {
     foreignHost_.Show(picture);
+  } else if (it->second.drawnByX) {
+    screenWindow_.Show(picture);
   } else if (PictureControl* control = it->second.widget) {
     control->SetPicture(&picture);
     control->repaint();
+  }
+}
+
+void QtSaverPlatform::ShowFace(int controlId, const QImage& face, ScreenPoint at, QRgb background) {
+  const auto it = controls_.find(controlId);
+  if (it == controls_.end()) return;
+  if (it->second.foreign) {
+    foreignHost_.ShowFace(face, at, background);
+  } else if (it->second.drawnByX) {
+    screenWindow_.ShowFace(face, at, background);
+  } else if (PictureControl* control = it->second.widget) {
+    control->repaint(control->SetFace(face, QPoint(at.x, at.y), background));
   }
 }
 
@@ -245,6 +268,7 @@ void QtSaverPlatform::DestroyPictureControl(int controlId) {
   const auto it = controls_.find(controlId);
   if (it == controls_.end()) return;
   if (it->second.foreign) foreignHost_.DestroyChild();
+  if (it->second.drawnByX) screenWindow_.DestroyChild();
   delete it->second.widget.data();
   controls_.erase(it);
 }

@@ -43,6 +43,7 @@ class QtSaverPlatform : public SaverPlatform {
   bool CreatePictureControl(int controlId, HostWindow host, PixelSize size) override;
   bool PictureControlExists(int controlId) override;
   void ShowPicture(int controlId, const QImage& picture) override;
+  void ShowFace(int controlId, const QImage& face, ScreenPoint at, QRgb background) override;
   void DestroyPictureControl(int controlId) override;
 
   int SetScreenSaverRunning(bool running) override;
@@ -73,6 +74,7 @@ class QtSaverPlatform : public SaverPlatform {
   struct PictureControlSlot {
     QPointer<PictureControl> widget;  // null for a control in a foreign window
     bool foreign = false;
+    bool drawnByX = false;  // our own window, its pictures drawn by screenWindow_
   };
 
   void Record(SaverMessage message);
@@ -87,6 +89,9 @@ class QtSaverPlatform : public SaverPlatform {
   std::map<int, std::unique_ptr<SaverWindow>> windows_;
   std::map<int, PictureControlSlot> controls_;
   X11HostWindow foreignHost_;
+  // On X the full-screen pictures go into a child of our own window, past Qt's
+  // painting: the X server keeps the face and only moves it.
+  X11HostWindow screenWindow_;
   std::deque<SaverMessage> messages_;
   QEventLoop* waitingForMessage_ = nullptr;
   KeyRepeatFilter keyRepeat_;

@@ -5,6 +5,7 @@
 // such thing (password libraries, registry, the screen-saver-running flag) the
 // real platform answers as a system without it.
 
+#include <QRgb>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -75,6 +76,9 @@ class SaverPlatform {
   virtual bool CreatePictureControl(int controlId, HostWindow host, PixelSize size) = 0;
   virtual bool PictureControlExists(int controlId) = 0;                // false once its window is gone
   virtual void ShowPicture(int controlId, const QImage& picture) = 0;  // repaints at once
+  // What ShowPicture would show for a picture of the background with the face
+  // at `at`, sent on as only what changed since the last picture shown.
+  virtual void ShowFace(int controlId, const QImage& face, ScreenPoint at, QRgb background) = 0;
   virtual void DestroyPictureControl(int controlId) = 0;
 
   // SPI_SETSCREENSAVERRUNNING: returns the previous value of the flag.

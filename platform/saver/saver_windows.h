@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QMessageBox>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -27,13 +28,19 @@ class SaverWindow : public QWidget {
 class PictureControl : public QWidget {
  public:
   explicit PictureControl(QWidget* parent);
-  void SetPicture(const QImage* picture) { picture_ = picture; }
+  void SetPicture(const QImage* picture);
+  // The face at `at` (device pixels) on the background; returns what must be
+  // repainted: where the face was and where it is now.
+  QRegion SetFace(const QImage& face, QPoint at, QRgb background);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   const QImage* picture_ = nullptr;
+  QImage face_;  // shown instead of the picture while not null
+  QPoint faceAt_;
+  QRgb background_ = 0;
 };
 
 // The notice as a message box, built but not yet shown.

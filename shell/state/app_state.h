@@ -8,6 +8,7 @@
 
 #include "platform/types.h"
 #include "shell/state/appointment.h"
+#include "shell/state/kept_file.h"
 #include "shell/state/settings.h"
 
 constexpr int kNone = -1;  // last hour / last minute before the first pass
@@ -42,6 +43,11 @@ struct AppState {
   int EditIndex = 0;
   // Desktop notification id of each announced appointment (see reminder_notices.h).
   std::map<std::string, uint32_t> ReminderNotices;
+
+  // What each file held when organclock last read or wrote it.
+  KeptFile settingsFile;
+  KeptFile appointmentFile;
+  KeptFile organFiles[12];  // org1.dat .. org12.dat
 
   bool ChimeLoaded = false;
   bool exitRequested = false;  // set by exit program; the main loop then returns

@@ -10,6 +10,8 @@ struct Appointment {
   int8_t Minute = 0;        // 0, 5, ..., 55
   int8_t ReminderKind = 0;  // 0 none, 1 hour reminder, 2 day reminder
   std::string Text;         // Windows-1252
+
+  bool operator==(const Appointment&) const = default;
 };
 
 using AppointmentList = std::vector<Appointment>;

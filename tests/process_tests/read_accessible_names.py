@@ -10,7 +10,7 @@ import pyatspi
 
 # Containers and the parts of a field that stand for nothing of their own.
 CONTAINERS = {"application", "frame", "filler", "panel", "window", "separator", "menu bar",
-              "tool bar", "scroll bar", "dialog", "unknown", "redundant object"}
+              "tool bar", "dialog", "unknown", "redundant object"}
 
 
 def find_app(pid, seconds):
@@ -60,13 +60,21 @@ def main():
     if app is None:
         print("FAIL: organclock did not appear on the accessibility bus")
         return 1
+    # Each window is a frame named by its title, which a screen reader announces when
+    # the window becomes active.
+    windows = [app.getChildAtIndex(k) for k in range(app.childCount)]
+    failures = []
+    for window in windows:
+        if window is not None and window.getRoleName() != "frame":
+            print("FAIL: window %r is a %s, not a frame" % (window.name, window.getRoleName()))
+            failures.append(None)
     found = []
     walk(app, [], found)
-    failures = [f for f in found if f[3] and not f[2].strip()]
+    failures += [f for f in found if f[3] and not f[2].strip()]
     names = [(role, name) for _, role, name, counts, _ in found if counts]
     for role, name in names:
         print("  %-14s %s" % (role, name))
-    for path, role, name, _, size in failures:
+    for path, role, name, _, size in (f for f in failures if f):
         print("FAIL: %s without a name (%dx%d) under %s" % (role, size[0], size[1], " / ".join(path[:-1])))
     # The hour and the minute list are told apart, the clocks are read as labels "hh:mm".
     combos = sorted(name for role, name in names if role == "combo box")

@@ -4,6 +4,7 @@
 // what the saver did.
 
 #include <QImage>
+#include <QPainter>
 #include <deque>
 #include <string>
 #include <vector>
@@ -45,7 +46,9 @@ class FakeSaverPlatform : public SaverPlatform {
   std::vector<HostWindow> hostsAsked;
   std::vector<int> controlsCreated;
   int existenceChecks = 0;
-  int picturesShown = 0;
+  int picturesShown = 0;  // whole pictures and faces
+  int facesShown = 0;
+  PixelSize controlSize;
   QImage lastPicture;
   std::vector<std::chrono::milliseconds> messageWaits;
   std::vector<Clock::time_point> frameDeadlines;
@@ -80,9 +83,10 @@ class FakeSaverPlatform : public SaverPlatform {
       return std::nullopt;
     return hostSize;
   }
-  bool CreatePictureControl(int controlId, HostWindow host, PixelSize) override {
+  bool CreatePictureControl(int controlId, HostWindow host, PixelSize size) override {
     if (host.kind == HostWindow::Kind::ForeignHandle && (host.id == 0 || host.id != hostHandle))
       return false;
+    controlSize = size;
     controlsCreated.push_back(controlId);
     return true;
   }
@@ -93,6 +97,14 @@ class FakeSaverPlatform : public SaverPlatform {
   void ShowPicture(int, const QImage& picture) override {
     ++picturesShown;
     lastPicture = picture.copy();
+  }
+  // Composed as the screen would show it.
+  void ShowFace(int, const QImage& face, ScreenPoint at, QRgb background) override {
+    ++picturesShown;
+    ++facesShown;
+    lastPicture = QImage(controlSize.width, controlSize.height, QImage::Format_RGB32);
+    lastPicture.fill(background);
+    QPainter(&lastPicture).drawImage(at.x, at.y, face);
   }
   void DestroyPictureControl(int) override {}
 

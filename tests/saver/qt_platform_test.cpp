@@ -66,6 +66,27 @@ TEST_F(QtPlatformTest, PictureControlShowsThePicture) {
   EXPECT_TRUE(test::PixelIs(shown, shown.width() - 1, shown.height() - 1, {6, 6, 255}));
 }
 
+TEST_F(QtPlatformTest, AMovedFaceLeavesTheBackgroundWhereItWas) {
+  QtSaverPlatform platform;
+  QWidget* window = OpenFullScreenWindow(platform);
+  const PixelSize size = platform.PrimaryDisplaySize();
+  QImage picture(size.width, size.height, QImage::Format_RGB32);
+  picture.fill(qRgb(6, 6, 255));
+  platform.ShowPicture(kFullScreenPictureControl, picture);
+  QImage face(20, 20, QImage::Format_RGB32);
+  face.fill(qRgb(255, 0, 0));
+  platform.ShowFace(kFullScreenPictureControl, face, {100, 100}, qRgb(0, 0, 0));
+  platform.ShowFace(kFullScreenPictureControl, face, {104, 101}, qRgb(0, 0, 0));
+  // What the window holds on the screen, not a fresh rendering of it.
+  const QImage shown = QGuiApplication::primaryScreen()->grabWindow(window->winId()).toImage();
+  ASSERT_FALSE(shown.isNull());
+  EXPECT_TRUE(test::PixelIs(shown, 101, 101, {0, 0, 0}));    // left behind
+  EXPECT_TRUE(test::PixelIs(shown, 110, 110, {255, 0, 0}));  // the face now
+  EXPECT_TRUE(test::PixelIs(shown, 123, 120, {255, 0, 0}));
+  EXPECT_TRUE(test::PixelIs(shown, 124, 110, {0, 0, 0}));
+  EXPECT_TRUE(test::PixelIs(shown, size.width - 1, size.height - 1, {0, 0, 0}));  // no picture left
+}
+
 TEST_F(QtPlatformTest, CloseRequestIsRefusedAndReported) {
   QtSaverPlatform platform;
   QWidget* window = OpenFullScreenWindow(platform);

@@ -48,8 +48,39 @@ TEST_F(AccessibilityTest, FieldsAreNamedByTheirCaptionsAndPicturesByWhatTheyShow
   EXPECT_EQ(Name(kCtlHourBox), "h");
   EXPECT_EQ(Name(kCtlMinuteBox), "min");
   EXPECT_EQ(Name(kCtlAppointmentText), "Text/Termin:");
-  EXPECT_EQ(Name(kCtlDayList), "Terminkalender:");
   EXPECT_EQ(Name(kCtlCalendar), "Terminkalender:");
+  // The day list is read out as its day, not as the main window's calendar.
+  EXPECT_EQ(Name(kCtlDayList), "Termine 07.12.2026");
+  EXPECT_EQ(Name(kCtlDayListFrame), "Termine 07.12.2026");
+  platform::PickDate(kCtlDateField, {2026, 12, 24});
+  Drain();
+  EXPECT_EQ(Name(kCtlDayList), "Termine 24.12.2026");
+}
+
+// A screen reader announces a window that becomes active only if it is a frame.
+TEST_F(AccessibilityTest, WindowsAreFramesNamedByTheirTitles) {
+  StartWithAllWindows(9);
+  for (int window : {kMainWindow, kSmallWindow, kAppointmentWindow}) {
+    EXPECT_EQ(platform::WindowAccessibleRole(window), "Window") << window;
+    EXPECT_EQ(platform::WindowAccessibleName(window), platform::WindowTitle(window)) << window;
+  }
+  EXPECT_EQ(platform::WindowAccessibleName(kMainWindow), "Korvala Organuhr");
+}
+
+// Dictation and screen readers put text in through the accessibility interface; it is
+// the user's input all the same.
+TEST_F(AccessibilityTest, TextEnteredThroughTheAccessibilityInterfaceIsAskedAboutOnClose) {
+  StartWithAllWindows(9);
+  platform::SetTextThroughAccessibility(kCtlAppointmentText, "Zahnarzt");
+  Drain();
+  ASSERT_EQ(platform::ControlText(kCtlAppointmentText), "Zahnarzt");
+  AnswerNextBox(platform::MessageAnswer::Cancel);
+  platform::RequestWindowClose(kAppointmentWindow);
+  Drain();
+  const auto boxes = TakeBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, W("Änderungen Speichern?"));
+  EXPECT_TRUE(platform::WindowExists(kAppointmentWindow));
 }
 
 TEST_F(AccessibilityTest, HourAndMinuteListsKeepTheirCaptionsWhenAnEntryIsChosen) {

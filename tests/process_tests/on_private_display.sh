@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Runs a test program on a private X server with the toolkit's X11 backend.
+#   on_private_display.sh <program> [arguments...]
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/private_display.sh"
+require_tools Xvfb
+work=$(mktemp -d)
+trap 'stop_private_display; rm -rf "$work"' EXIT
+start_private_display 1024x768
+QT_QPA_PLATFORM=xcb "$@"
