@@ -143,9 +143,9 @@ Appointment ReadEditor() {
   a.DateText = platform::ControlText(kCtlDateField);
   a.Hour = static_cast<int8_t>(BoxValue(kCtlHourBox));
   a.Minute = static_cast<int8_t>(BoxValue(kCtlMinuteBox));
-  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? int8_t{1}
-                   : platform::IsOptionChecked(kCtlOptionDay) ? int8_t{2}
-                                                              : int8_t{0};
+  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? ReminderKind::Hour
+                   : platform::IsOptionChecked(kCtlOptionDay) ? ReminderKind::Day
+                                                              : ReminderKind::None;
   a.Text = platform::ControlText(kCtlAppointmentText);
   return a;
 }
@@ -153,9 +153,9 @@ Appointment ReadEditor() {
 void ShowInEditor(const Appointment& record) {
   SelectEntry(kCtlHourBox, record.Hour);
   SelectEntry(kCtlMinuteBox, record.Minute);
-  const int option = record.ReminderKind == 1   ? kCtlOptionHour
-                     : record.ReminderKind == 2 ? kCtlOptionDay
-                                                : kCtlOptionNone;
+  const int option = record.ReminderKind == ReminderKind::Hour  ? kCtlOptionHour
+                     : record.ReminderKind == ReminderKind::Day ? kCtlOptionDay
+                                                                : kCtlOptionNone;
   platform::SetOptionChecked(option, true);
   platform::SetControlText(kCtlAppointmentText, record.Text);
 }

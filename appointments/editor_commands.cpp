@@ -98,7 +98,7 @@ void ToolDelete() {
 
 void ToolStopReminding() {
   if (ValidEditIndex()) {
-    App().Appointments[App().EditIndex].ReminderKind = 0;
+    App().Appointments[App().EditIndex].ReminderKind = ReminderKind::None;
     WithdrawReminderNotice(App().Appointments[App().EditIndex]);
   }
   App().EditorMode = 0;

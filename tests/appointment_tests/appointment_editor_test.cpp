@@ -230,7 +230,7 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   ASSERT_EQ(App().Appointments.size(), 1u);
   EXPECT_EQ(App().Appointments[0].Hour, 14);
   EXPECT_EQ(App().Appointments[0].Minute, 0) << "an empty minute box stores 0";
-  EXPECT_EQ(App().Appointments[0].ReminderKind, 1);
+  EXPECT_EQ(App().Appointments[0].ReminderKind, ReminderKind::Hour);
   EXPECT_EQ(SavedRecords().size(), 1u) << "saving writes Term.dat";
   EXPECT_TRUE(Bold(kToday));
   EXPECT_FALSE(IsBusy());
@@ -257,7 +257,7 @@ TEST_F(EditorTest, NewAppointmentForALaterDayOffersEveryTime) {
   EXPECT_EQ(saved.DateText, "09.12.2026");
   EXPECT_EQ(saved.Hour, 9);
   EXPECT_EQ(saved.Minute, 35);
-  EXPECT_EQ(saved.ReminderKind, 2);
+  EXPECT_EQ(saved.ReminderKind, ReminderKind::Day);
   EXPECT_EQ(saved.Text, W("Geburtstag Jürgen"));
   EXPECT_TRUE(Bold(kLater));
 }
@@ -313,7 +313,7 @@ TEST_F(EditorTest, ChangingTextAndReminderKeepsTheRecordsOwnTime) {
   const AppointmentList saved = SavedRecords();
   ASSERT_EQ(saved.size(), 2u);
   EXPECT_EQ(saved[1].Text, "Post holen");
-  EXPECT_EQ(saved[1].ReminderKind, 2);
+  EXPECT_EQ(saved[1].ReminderKind, ReminderKind::Day);
   EXPECT_EQ(saved[1].Hour, 11);
   EXPECT_EQ(saved[1].Minute, 30);
 

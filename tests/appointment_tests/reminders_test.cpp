@@ -71,9 +71,9 @@ TEST_F(ReminderTest, NotAgainAfterStopRemindingWhichIsWrittenAtOnce) {
   platform::ClickToolButton(kCmdToolStopReminding);
   Drain();
   EXPECT_FALSE(Shown());
-  EXPECT_EQ(App().Appointments[0].ReminderKind, 0);
+  EXPECT_EQ(App().Appointments[0].ReminderKind, ReminderKind::None);
   ASSERT_EQ(SavedRecords().size(), 1u);
-  EXPECT_EQ(SavedRecords()[0].ReminderKind, 0) << "the choice survives a crash";
+  EXPECT_EQ(SavedRecords()[0].ReminderKind, ReminderKind::None) << "the choice survives a crash";
   At(15, 30);
   EXPECT_FALSE(Shown());
 }
