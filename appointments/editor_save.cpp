@@ -26,7 +26,7 @@ bool SaveEditor() {
     return false;
   }
   AppointmentList& list = App().Appointments;
-  const bool overwrite = App().EditorMode != 1 && ValidEditIndex();
+  const bool overwrite = !IsEntering(App().editor) && ValidEditIndex();
   // A changed record keeps its day: the date field cannot show a day before today, so
   // for a past day it would otherwise move the record to today.
   if (overwrite) entered.DateText = list[App().EditIndex].DateText;
@@ -46,9 +46,6 @@ bool SaveEditor() {
   SaveAppointments();
   MarkAppointmentDay(entered.DateText, true);
   platform::SelectReportRow(kCtlDayList, -1);
-  ApplyEditorSet(EditorSet::View);
-  App().EditorModified = false;
-  App().EditorMode = 0;
-  App().enteringAppointment = false;
+  SetEditorState(EditorState::Viewing);
   return true;
 }

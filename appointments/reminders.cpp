@@ -76,7 +76,7 @@ void ShowReminder(int index, bool stayOnTop) {
   const Appointment& record = App().Appointments[index];
   App().SelectedDate = record.DateText;
   SetAppointmentWindowTitle("Termine heute: " + App().SelectedDate);
-  ApplyEditorSet(EditorSet::Reminder);
+  SetEditorState(EditorState::Reminding);
   App().EditIndex = index;
   platform::Date day;
   if (ParseDateText(record.DateText, day)) platform::SetDateFieldDate(kCtlDateField, day);

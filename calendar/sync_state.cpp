@@ -72,8 +72,11 @@ SyncState DecodeSyncState(std::string_view text) {
     } else if (f[0] == "R" && f.size() == 4) {
       state.resources.push_back({f[1], f[2], f[3]});
     } else if (f[0] == "L" && f.size() == 9) {
-      state.links.push_back(
-          {f[1], f[2], f[3], {f[4], SmallNumber(f[5]), SmallNumber(f[6]), static_cast<ReminderKind>(SmallNumber(f[7])), f[8]}});
+      state.links.push_back({f[1],
+                             f[2],
+                             f[3],
+                             {f[4], SmallNumber(f[5]), SmallNumber(f[6]),
+                              static_cast<ReminderKind>(SmallNumber(f[7])), f[8]}});
     }
   }
   return state;

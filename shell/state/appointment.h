@@ -11,11 +11,11 @@ enum class ReminderKind : int8_t { None = 0, Hour = 1, Day = 2 };
 inline int ReminderByte(ReminderKind kind) { return static_cast<int>(kind); }
 
 struct Appointment {
-  std::string DateText;     // "dd.mm.yyyy", Windows-1252
-  int8_t Hour = 0;          // 0-23
-  int8_t Minute = 0;        // 0, 5, ..., 55
+  std::string DateText;  // "dd.mm.yyyy", Windows-1252
+  int8_t Hour = 0;       // 0-23
+  int8_t Minute = 0;     // 0, 5, ..., 55
   ::ReminderKind ReminderKind = ::ReminderKind::None;
-  std::string Text;         // Windows-1252
+  std::string Text;  // Windows-1252
 
   bool operator==(const Appointment&) const = default;
 };

@@ -234,7 +234,7 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   EXPECT_EQ(SavedRecords().size(), 1u) << "saving writes Term.dat";
   EXPECT_TRUE(Bold(kToday));
   EXPECT_FALSE(IsBusy());
-  EXPECT_EQ(App().EditorMode, 0);
+  EXPECT_EQ(App().editor, EditorState::Viewing);
   EXPECT_EQ(Enabled(), "ToolNew | DateField DayList");
   EXPECT_EQ(DayListRows(), std::vector<std::string>{"14:00 Arzt"});
 }
@@ -300,7 +300,7 @@ TEST_F(EditorTest, ChangingTextAndReminderKeepsTheRecordsOwnTime) {
   EXPECT_EQ(platform::ControlText(kCtlHourBox), "11");
   EXPECT_EQ(platform::ControlText(kCtlMinuteBox), "30");
   EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionNone));
-  EXPECT_FALSE(App().EditorModified) << "showing a record is no change";
+  EXPECT_FALSE(HoldsUnsavedInput(App().editor)) << "showing a record is no change";
   Tool(kCmdToolOpen);
   EXPECT_EQ(
       Enabled(),
@@ -409,7 +409,7 @@ TEST_F(EditorTest, OpenAfterNewDropsTheNewAppointmentAndItsHold) {
   Type("halb fertig");
   Menu(kCmdOpenAppointments);
   EXPECT_FALSE(IsBusy());
-  EXPECT_EQ(App().EditorMode, 0);
+  EXPECT_EQ(App().editor, EditorState::Viewing);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "");
   CloseWindow();  // nothing left to ask about
   EXPECT_TRUE(App().Appointments.empty());
@@ -447,7 +447,7 @@ TEST_P(CloseTest, ClosingAfterTypingAsks) {
   }
   EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
   EXPECT_FALSE(IsBusy());
-  EXPECT_FALSE(App().EditorModified);
+  EXPECT_FALSE(HoldsUnsavedInput(App().editor));
   EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
   EXPECT_EQ(App().shownOrgan, 4) << "the organ of the hour is shown again";
   if (GetParam() == MessageAnswer::Yes) {

@@ -138,10 +138,10 @@ TEST_F(ReminderTest, ReplacesAChangeInProgressWithoutAsking) {
   Drain();
   platform::TypeText(kCtlAppointmentText, "Post holen");
   Drain();
-  ASSERT_TRUE(App().EditorModified);
+  ASSERT_TRUE(HoldsUnsavedInput(App().editor));
   At(14, 30);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Physio");
-  EXPECT_FALSE(App().EditorModified);
+  EXPECT_FALSE(HoldsUnsavedInput(App().editor));
   CloseWindow();
   EXPECT_TRUE(TakeBoxes().empty());
   EXPECT_EQ(App().Appointments[0].Text, "Post");
