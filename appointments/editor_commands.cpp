@@ -12,10 +12,6 @@
 
 namespace {
 
-bool ValidEditIndex() {
-  return App().EditIndex >= 0 && App().EditIndex < static_cast<int>(App().Appointments.size());
-}
-
 std::string DayTitle() { return "Termine " + App().SelectedDate + ":"; }
 
 bool AskYesNo(const std::string& text) {
@@ -76,18 +72,18 @@ void ToolDelete() {
   platform::SelectReportRow(kCtlDayList, -1);
   SetEditorState(EditorState::Viewing);
   platform::SetControlText(kCtlAppointmentText, "");
-  if (ValidEditIndex()) {
-    App().Appointments.erase(App().Appointments.begin() + App().EditIndex);
-    App().EditIndex = -1;  // the positions behind it have moved
-  }
+  if (const int index = SelectedIndex(); index >= 0)
+    App().Appointments.erase(App().Appointments.begin() + index);
+  App().SelectedRecord.reset();
+  ShowAppointmentDays();
   FillDayList();
   SaveAppointments();
 }
 
 void ToolStopReminding() {
-  if (ValidEditIndex()) {
-    App().Appointments[App().EditIndex].ReminderKind = ReminderKind::None;
-    WithdrawReminderNotice(App().Appointments[App().EditIndex]);
+  if (const int index = SelectedIndex(); index >= 0) {
+    App().Appointments[index].ReminderKind = ReminderKind::None;
+    WithdrawReminderNotice(App().Appointments[index]);
   }
   App().editor = EditorState::Closed;
   platform::DestroyWindow(kAppointmentWindow);

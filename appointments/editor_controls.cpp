@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_list.h"
 #include "appointments/appointment_window.h"
@@ -51,18 +49,14 @@ void DayListClicked() {
   }
   SetEditorState(EditorState::RecordChosen);
   FillTimeBoxes();
-  const std::string time = platform::ReportCell(kCtlDayList, row, 0);  // "hh:mm"
-  const int hour = std::atoi(time.substr(0, 2).c_str());
-  const int minute = std::atoi(time.size() >= 2 ? time.substr(time.size() - 2).c_str() : "");
+  // The day list shows the day's records in list order, so the row names its record even
+  // among records of the same time.
   const AppointmentList& list = App().Appointments;
-  App().EditIndex = -1;  // nothing to change or delete unless the row's record is found
-  for (size_t i = 0; i < list.size(); ++i) {
-    const Appointment& a = list[i];
-    if (a.DateText == App().SelectedDate && a.Hour == hour && a.Minute == minute) {
-      App().EditIndex = static_cast<int>(i);
-      ShowInEditor(a);
-      break;
-    }
+  const std::vector<size_t> rows = DayRecords(list, App().SelectedDate);
+  App().SelectedRecord.reset();  // nothing to change or delete unless the row's record is found
+  if (row < static_cast<int>(rows.size())) {
+    App().SelectedRecord = KeyOf(list, rows[row]);
+    ShowInEditor(list[rows[row]]);
   }
 }
 

@@ -77,7 +77,7 @@ void ShowReminder(int index, bool stayOnTop) {
   App().SelectedDate = record.DateText;
   SetAppointmentWindowTitle("Termine heute: " + App().SelectedDate);
   SetEditorState(EditorState::Reminding);
-  App().EditIndex = index;
+  App().SelectedRecord = KeyOf(App().Appointments, static_cast<size_t>(index));
   platform::Date day;
   if (ParseDateText(record.DateText, day)) platform::SetDateFieldDate(kCtlDateField, day);
   FillTimeBoxes();

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/types.h"
 #include "shell/state/appointment.h"
+#include "shell/state/appointment_key.h"
 #include "shell/state/editor_state.h"
 #include "shell/state/kept_file.h"
 #include "shell/state/settings.h"
@@ -39,7 +41,8 @@ struct AppState {
   // Appointments and their editor.
   AppointmentList Appointments;
   std::string SelectedDate;
-  int EditIndex = 0;
+  std::set<std::string> BoldDays;                // marked on the month calendar, as "dd.mm.yyyy"
+  std::optional<AppointmentKey> SelectedRecord;  // the record the editor holds
   // Desktop notification id of each announced appointment (see reminder_notices.h).
   std::map<std::string, uint32_t> ReminderNotices;
 

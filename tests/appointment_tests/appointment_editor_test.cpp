@@ -423,6 +423,19 @@ TEST_F(EditorTest, ADayWithoutMarkOpensNothing) {
   EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
 }
 
+TEST_F(EditorTest, ARowNamesItsOwnRecordAmongRecordsOfTheSameTime) {
+  // Two records of one day and time come only from outside (a merge, a hand-edited file).
+  StartAt(10, 2, {Record("09.12.2026", 10, 0, 1, "Zahnarzt"), Record("09.12.2026", 10, 0, 0, "Zahnarzt")});
+  ClickDay(kLater);
+  ClickRow(1);
+  EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionNone)) << "the second record is shown";
+  AnswerNextBox(MessageAnswer::Yes);
+  Tool(kCmdToolDelete);
+  TakeBoxes();
+  ASSERT_EQ(SavedRecords().size(), 1u);
+  EXPECT_EQ(SavedRecords()[0].ReminderKind, ReminderKind::Hour) << "the first record stays";
+}
+
 class CloseTest : public EditorTest, public ::testing::WithParamInterface<MessageAnswer> {};
 
 TEST_P(CloseTest, ClosingAfterTypingAsks) {

@@ -110,7 +110,7 @@ TEST_F(ReminderTest, TwoDueAtOnceShowTheFirstInTheList) {
   ASSERT_TRUE(Shown());
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Erster") << "the start-up sorted 15:30 first";
   EXPECT_EQ(DayListRows(), (std::vector<std::string>{"15:30 Erster", "16:30 Zweiter"}));
-  EXPECT_EQ(App().EditIndex, 0);
+  EXPECT_EQ(App().SelectedRecord, KeyOf(App().Appointments, 0));
 }
 
 TEST_F(ReminderTest, SkippedWhileANewAppointmentIsEntered) {
