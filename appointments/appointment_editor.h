@@ -1,14 +1,22 @@
 #pragma once
+#include <string>
+#include <vector>
+
+#include "shell/state/appointment.h"
+
 // The appointment editor: its commands (menu "Termin", the toolbar, Return), the
 // events of its controls and of the month calendar, and the close box of kAppointmentWindow.
 
-// Shows the records of SelectedDate in the day list, in list order; a day left without
-// records loses its bold mark.
+// The positions of the records of `day`, in list order: the rows of its day list.
+std::vector<size_t> DayRecords(const AppointmentList& list, const std::string& day);
+// Shows the records of SelectedDate (DayRecords) in the day list.
 void FillDayList();
+// The position of the record the editor holds, or -1.
+int SelectedIndex();
 // Refills the hour and minute boxes; while a new appointment for today is entered, only
 // times still to come are offered.
 void FillTimeBoxes();
-// Stores the editor's input as a new record or over the one at EditIndex and writes
+// Stores the editor's input as a new record or over the one it holds and writes
 // Term.dat. Refuses an empty text and a day and time that another record has; false
 // then, with the editor left as it is.
 bool SaveEditor();

@@ -12,7 +12,7 @@ std::string EncodeAppointments(const AppointmentList& list) {
     out += "\r\n";
     out += static_cast<char>(a.Hour);
     out += static_cast<char>(a.Minute);
-    out += static_cast<char>(a.ReminderKind);
+    out += static_cast<char>(ReminderByte(a.ReminderKind));
     out += a.Text;
     out += "\r\n";
   }
@@ -28,7 +28,7 @@ AppointmentList DecodeAppointments(std::string_view bytes) {
     // The byte fields are read raw: an hour of 13 or a minute of 10 is CR or LF here.
     a.Hour = reader.ReadInt8();
     a.Minute = reader.ReadInt8();
-    a.ReminderKind = reader.ReadInt8();
+    a.ReminderKind = static_cast<ReminderKind>(reader.ReadInt8());
     a.Text = reader.ReadLine();
   }
   return list;

@@ -66,7 +66,7 @@ bool MergeAppointmentFileChange() {
   App().Appointments =
       MergeAppointments(DecodeAppointments(file.base), before, DecodeAppointments(theirs.bytes));
   TakeAsBase(file, theirs);
-  ShowMergedAppointments(before);
+  ShowMergedAppointments();
   if (App().Appointments != before) CalendarListChanged();
   return true;
 }
@@ -96,21 +96,9 @@ bool SaveAppointments() {
   return false;
 }
 
-void ShowMergedAppointments(const AppointmentList& before) {
-  std::set<std::string> daysBefore, daysAfter;
-  for (const Appointment& a : before) daysBefore.insert(a.DateText);
-  for (const Appointment& a : App().Appointments) daysAfter.insert(a.DateText);
-  for (const std::string& day : daysBefore)
-    if (!daysAfter.count(day)) MarkAppointmentDay(day, false);
-  for (const std::string& day : daysAfter) MarkAppointmentDay(day, true);
-  // The record the editor holds keeps its place by what it is, not by where it was.
-  int& index = App().EditIndex;
-  if (index >= 0 && index < static_cast<int>(before.size())) {
-    const Appointment& held = before[index];
-    const AppointmentList& now = App().Appointments;
-    const auto found = std::find(now.begin(), now.end(), held);
-    index = found == now.end() ? -1 : static_cast<int>(found - now.begin());
-  }
+void ShowMergedAppointments() {
+  ShowAppointmentDays();
+  // The record the editor holds is found by its key, wherever the merge put it.
   if (AppointmentWindowOpen()) FillDayList();
 }
 
@@ -128,29 +116,36 @@ bool IsOldAppointment(const std::string& dateText, int month, int year) {
   return m <= month && y < year;
 }
 
-void MarkAppointmentDay(const std::string& dateText, bool bold) {
-  platform::Date day;
-  if (ParseDateText(dateText, day)) platform::SetCalendarDayBold(kCtlCalendar, day, bold);
+void ShowAppointmentDays() {
+  std::set<std::string> wanted;
+  for (const Appointment& a : App().Appointments) {
+    platform::Date day;
+    if (ParseDateText(a.DateText, day)) wanted.insert(FormatDateText(day));
+  }
+  std::set<std::string>& shown = App().BoldDays;
+  for (const std::string& text : shown) {
+    platform::Date day;
+    if (!wanted.count(text) && ParseDateText(text, day))
+      platform::SetCalendarDayBold(kCtlCalendar, day, false);
+  }
+  for (const std::string& text : wanted) {
+    platform::Date day;
+    if (!shown.count(text) && ParseDateText(text, day))
+      platform::SetCalendarDayBold(kCtlCalendar, day, true);
+  }
+  shown = std::move(wanted);
 }
 
 void PrepareAppointmentsAtStart() {
   AppointmentList& list = App().Appointments;
   if (list.size() >= 2) SortAppointmentsByTime(list);
   const platform::LocalTime now = platform::Now();
-  // Equal date texts share their fate, so each day is marked once however many
-  // records it holds.
-  std::set<std::string> oldDays, keptDays;
-  size_t kept = 0;
-  for (size_t i = 0; i < list.size(); ++i) {
-    if (IsOldAppointment(list[i].DateText, now.month, now.year)) {
-      oldDays.insert(list[i].DateText);
-      continue;
-    }
-    keptDays.insert(list[i].DateText);
-    if (kept != i) list[kept] = std::move(list[i]);
-    ++kept;
-  }
-  list.resize(kept);
-  for (const std::string& day : oldDays) MarkAppointmentDay(day, false);
-  for (const std::string& day : keptDays) MarkAppointmentDay(day, true);
+  // The days of dropped records count as marked, so that whatever mark they have goes.
+  std::erase_if(list, [&](const Appointment& a) {
+    if (!IsOldAppointment(a.DateText, now.month, now.year)) return false;
+    platform::Date day;
+    if (ParseDateText(a.DateText, day)) App().BoldDays.insert(FormatDateText(day));
+    return true;
+  });
+  ShowAppointmentDays();
 }

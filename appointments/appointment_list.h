@@ -28,13 +28,13 @@ void CreateMissingAppointmentFile();
 bool MergeAppointmentFileChange();
 // After the list changed by a merge: the calendar's bold days, the day list and the
 // editor's record follow it.
-void ShowMergedAppointments(const AppointmentList& before);
+void ShowMergedAppointments();
 
 // Ascending hour; equal hours by minute, then in the order they had.
 void SortAppointmentsByTime(AppointmentList& list);
 // The start-up rule for old records: month and year are compared separately, so
 // 20.12.2006 is kept on 06.01.2008 while 15.01.2007 goes.
 bool IsOldAppointment(const std::string& dateText, int month, int year);
-// Sets or clears the bold mark of the record's day on the month calendar; a text that
-// names no day marks nothing.
-void MarkAppointmentDay(const std::string& dateText, bool bold);
+// Marks bold on the month calendar exactly the days the list has records on: a day left
+// without records loses its mark. A date text that names no day marks nothing.
+void ShowAppointmentDays();

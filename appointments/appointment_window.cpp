@@ -28,19 +28,22 @@ constexpr int kToolbar[6] = {kCmdToolNew,    kCmdToolOpen,  kCmdToolSave,
 constexpr int kControls[8] = {kCtlDateField,       kCtlOptionHour, kCtlOptionDay, kCtlOptionNone,
                               kCtlAppointmentText, kCtlDayList,    kCtlHourBox,   kCtlMinuteBox};
 
-const SetRow& RowOf(EditorSet set) {
+const SetRow& RowOf(EditorState state) {
   // Columns: the buttons of kToolbar, then the controls of kControls, each in that order.
   static const SetRow kView{{1, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 1, 0, 0}};
   static const SetRow kViewWithRow{{1, 1, 0, 1, 0, 0}, {1, 0, 0, 0, 0, 1, 0, 0}};
   static const SetRow kNew{{0, 0, 1, 0, 1, 0}, {1, 1, 1, 1, 1, 0, 1, 1}};
   static const SetRow kChange{{1, 0, 1, 0, 1, 0}, {0, 1, 1, 1, 1, 0, 1, 1}};
   static const SetRow kReminder{{0, 0, 0, 0, 1, 1}, {0, 0, 0, 0, 0, 0, 0, 0}};
-  switch (set) {
-    case EditorSet::View: return kView;
-    case EditorSet::ViewWithRow: return kViewWithRow;
-    case EditorSet::New: return kNew;
-    case EditorSet::Change: return kChange;
-    case EditorSet::Reminder: return kReminder;
+  switch (state) {
+    case EditorState::Closed:
+    case EditorState::Viewing: return kView;
+    case EditorState::RecordChosen: return kViewWithRow;
+    case EditorState::Entering:
+    case EditorState::EnteringChanged: return kNew;
+    case EditorState::Changing:
+    case EditorState::ChangingChanged: return kChange;
+    case EditorState::Reminding: return kReminder;
   }
   return kView;
 }
@@ -70,8 +73,9 @@ void OpenAppointmentWindow() {
                                                  .centred = true,
                                                  .resizable = true,
                                                  .minimiseBox = false});
-  // A new window holds no input of the user; nothing is left to ask about.
-  App().EditorModified = false;
+  // A new window holds no input of the user; nothing is left to ask about. Its opener
+  // says what it shows.
+  App().editor = EditorState::Viewing;
 
   platform::CreateToolbar(kAppointmentWindow);
   using platform::ToolPicture;
@@ -125,14 +129,10 @@ void SetAppointmentWindowTitle(const std::string& title) {
   platform::SetWindowTitle(kAppointmentWindow, title);
 }
 
-void ApplyEditorToolbar(EditorSet set) {
-  const SetRow& row = RowOf(set);
+void SetEditorState(EditorState state) {
+  App().editor = state;
+  const SetRow& row = RowOf(state);
   for (int i = 0; i < 6; ++i) platform::EnableToolButton(kToolbar[i], row.toolbar[i]);
-}
-
-void ApplyEditorSet(EditorSet set) {
-  ApplyEditorToolbar(set);
-  const SetRow& row = RowOf(set);
   for (int i = 0; i < 8; ++i) platform::EnableControl(kControls[i], row.controls[i]);
 }
 
@@ -141,9 +141,9 @@ Appointment ReadEditor() {
   a.DateText = platform::ControlText(kCtlDateField);
   a.Hour = static_cast<int8_t>(BoxValue(kCtlHourBox));
   a.Minute = static_cast<int8_t>(BoxValue(kCtlMinuteBox));
-  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? int8_t{1}
-                   : platform::IsOptionChecked(kCtlOptionDay) ? int8_t{2}
-                                                              : int8_t{0};
+  a.ReminderKind = platform::IsOptionChecked(kCtlOptionHour)  ? ReminderKind::Hour
+                   : platform::IsOptionChecked(kCtlOptionDay) ? ReminderKind::Day
+                                                              : ReminderKind::None;
   a.Text = platform::ControlText(kCtlAppointmentText);
   return a;
 }
@@ -151,9 +151,9 @@ Appointment ReadEditor() {
 void ShowInEditor(const Appointment& record) {
   SelectEntry(kCtlHourBox, record.Hour);
   SelectEntry(kCtlMinuteBox, record.Minute);
-  const int option = record.ReminderKind == 1   ? kCtlOptionHour
-                     : record.ReminderKind == 2 ? kCtlOptionDay
-                                                : kCtlOptionNone;
+  const int option = record.ReminderKind == ReminderKind::Hour  ? kCtlOptionHour
+                     : record.ReminderKind == ReminderKind::Day ? kCtlOptionDay
+                                                                : kCtlOptionNone;
   platform::SetOptionChecked(option, true);
   platform::SetControlText(kCtlAppointmentText, record.Text);
 }

@@ -3,10 +3,7 @@
 #include <string>
 
 #include "shell/state/appointment.h"
-
-// Which toolbar buttons (kCmdToolNew ... kCmdToolStopReminding) and editor controls (date
-// field, reminder options, text, day list, hour and minute boxes) can be used.
-enum class EditorSet { View, ViewWithRow, New, Change, Reminder };
+#include "shell/state/editor_state.h"
 
 // Creates kAppointmentWindow afresh (an open one is replaced) and shows it: date field at today,
 // which is also its earliest day, option "1 Stunde", empty text and day list.
@@ -14,8 +11,10 @@ void OpenAppointmentWindow();
 bool AppointmentWindowOpen();
 void SetAppointmentWindowTitle(const std::string& title);
 
-void ApplyEditorSet(EditorSet set);
-void ApplyEditorToolbar(EditorSet set);
+// Takes on `state` and lets the toolbar buttons (kCmdToolNew ... kCmdToolStopReminding)
+// and editor controls (date field, reminder options, text, day list, hour and minute
+// boxes) that it allows be used.
+void SetEditorState(EditorState state);
 
 // The editor's fields as a record: the day from the date field, hour and minute from
 // their boxes (an empty box is 0), the checked option and the text field.

@@ -17,14 +17,22 @@ std::string TimeCell(int hour, int minute) {
 
 }  // namespace
 
+std::vector<size_t> DayRecords(const AppointmentList& list, const std::string& day) {
+  std::vector<size_t> rows;
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list[i].DateText == day) rows.push_back(i);
+  return rows;
+}
+
+int SelectedIndex() { return FindByKey(App().Appointments, App().SelectedRecord); }
+
 void FillDayList() {
   // Read out as the day it lists, unlike the main window's calendar.
   const std::string name = "Termine " + App().SelectedDate;
   platform::SetControlAccessibleName(kCtlDayListFrame, name);
   platform::SetControlAccessibleName(kCtlDayList, name);
   platform::ClearReportRows(kCtlDayList);
-  for (const Appointment& a : App().Appointments)
-    if (a.DateText == App().SelectedDate)
-      platform::AddReportRow(kCtlDayList, {TimeCell(a.Hour, a.Minute), a.Text});
-  if (platform::ReportRowCount(kCtlDayList) == 0) MarkAppointmentDay(App().SelectedDate, false);
+  const AppointmentList& list = App().Appointments;
+  for (size_t i : DayRecords(list, App().SelectedDate))
+    platform::AddReportRow(kCtlDayList, {TimeCell(list[i].Hour, list[i].Minute), list[i].Text});
 }

@@ -12,10 +12,6 @@
 
 namespace {
 
-bool ValidEditIndex() {
-  return App().EditIndex >= 0 && App().EditIndex < static_cast<int>(App().Appointments.size());
-}
-
 std::string DayTitle() { return "Termine " + App().SelectedDate + ":"; }
 
 bool AskYesNo(const std::string& text) {
@@ -24,13 +20,11 @@ bool AskYesNo(const std::string& text) {
 }
 
 void NewAppointment() {
-  App().EditorMode = 1;
-  App().enteringAppointment = true;
   App().SelectedDate = TodayText();
   OpenAppointmentWindow();
   SetAppointmentWindowTitle("Neuen Termin eingeben:");
   FillDayList();
-  ApplyEditorSet(EditorSet::New);
+  SetEditorState(EditorState::Entering);
   EnableMonthCalendar(false);
   FillTimeBoxes();
 }
@@ -39,71 +33,59 @@ void OpenToday() {
   App().SelectedDate = TodayText();
   OpenAppointmentWindow();
   SetAppointmentWindowTitle(DayTitle());
-  App().EditorMode = 0;
   // A new appointment being entered in the replaced window is gone; holding back the
   // reminders any longer would only lose them.
-  App().enteringAppointment = false;
+  SetEditorState(EditorState::Viewing);
   FillTimeBoxes();
-  ApplyEditorSet(EditorSet::View);
   EnableMonthCalendar(false);
   platform::SelectReportRow(kCtlDayList, -1);
   FillDayList();
 }
 
 void ToolNew() {
-  App().EditorMode = 1;
-  App().enteringAppointment = true;
+  // Input typed into an opened record is still there to be asked about.
+  SetEditorState(HoldsUnsavedInput(App().editor) ? EditorState::EnteringChanged : EditorState::Entering);
   // A past day shown from the month calendar cannot stand in the date field, which
   // starts at today; the new record takes the field's day, so the list shows that day.
   App().SelectedDate = platform::ControlText(kCtlDateField);
   SetAppointmentWindowTitle("Neuen Termin eingeben:");
   FillDayList();
-  ApplyEditorSet(EditorSet::New);
   FillTimeBoxes();
 }
 
-void ToolChange() {
-  App().EditorMode = 2;
-  ApplyEditorSet(EditorSet::Change);
-}
+void ToolChange() { SetEditorState(EditorState::Changing); }
 
 void ToolLeave() {
-  if (App().EditorModified && AskYesNo(platform::Cp1252("Änderungen Speichern?"))) SaveEditor();
+  if (HoldsUnsavedInput(App().editor) && AskYesNo(platform::Cp1252("Änderungen Speichern?"))) SaveEditor();
   // Input that was not stored is dropped, whatever the answer.
-  App().enteringAppointment = false;
-  App().EditorModified = false;
-  App().EditorMode = 0;
   if (platform::SelectedReportRow(kCtlDayList) >= 0) {
-    ApplyEditorSet(EditorSet::ViewWithRow);
+    SetEditorState(EditorState::RecordChosen);
   } else {
-    ApplyEditorSet(EditorSet::View);
+    SetEditorState(EditorState::Viewing);
     platform::SetControlText(kCtlAppointmentText, "");
   }
 }
 
 void ToolDelete() {
-  App().EditorMode = 0;
   const std::string text = platform::ControlText(kCtlAppointmentText);
   if (!AskYesNo("Termin " + text + platform::Cp1252(" Löschen?"))) return;
   platform::SelectReportRow(kCtlDayList, -1);
-  ApplyEditorSet(EditorSet::View);
+  SetEditorState(EditorState::Viewing);
   platform::SetControlText(kCtlAppointmentText, "");
-  if (ValidEditIndex()) {
-    App().Appointments.erase(App().Appointments.begin() + App().EditIndex);
-    App().EditIndex = -1;  // the positions behind it have moved
-  }
+  if (const int index = SelectedIndex(); index >= 0)
+    App().Appointments.erase(App().Appointments.begin() + index);
+  App().SelectedRecord.reset();
+  ShowAppointmentDays();
   FillDayList();
   SaveAppointments();
 }
 
 void ToolStopReminding() {
-  if (ValidEditIndex()) {
-    App().Appointments[App().EditIndex].ReminderKind = 0;
-    WithdrawReminderNotice(App().Appointments[App().EditIndex]);
+  if (const int index = SelectedIndex(); index >= 0) {
+    App().Appointments[index].ReminderKind = ReminderKind::None;
+    WithdrawReminderNotice(App().Appointments[index]);
   }
-  App().EditorMode = 0;
-  App().enteringAppointment = false;
-  App().EditorModified = false;
+  App().editor = EditorState::Closed;
   platform::DestroyWindow(kAppointmentWindow);
   // The window may have replaced one that had the calendar disabled; with no window
   // left, nothing else would give the calendar back.

@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include "appointments/appointment_editor.h"
 #include "appointments/appointment_list.h"
 #include "appointments/appointment_window.h"
@@ -26,10 +24,8 @@ void CalendarDayChosen() {
   // A day before today cannot stand in the field, which starts at today; the day list
   // and the title still show the chosen day.
   platform::SetDateFieldDate(kCtlDateField, day);
-  App().EditorMode = 0;
-  App().enteringAppointment = false;
+  SetEditorState(EditorState::Viewing);
   FillTimeBoxes();
-  ApplyEditorSet(EditorSet::View);
   EnableMonthCalendar(false);
   FillDayList();
 }
@@ -37,33 +33,30 @@ void CalendarDayChosen() {
 void DateFieldChanged() {
   App().SelectedDate = platform::ControlText(kCtlDateField);
   SetAppointmentWindowTitle(DayTitle());
-  if (App().EditorMode != 1) platform::SetControlText(kCtlAppointmentText, "");
+  const EditorState state = App().editor;
+  if (!IsEntering(state)) platform::SetControlText(kCtlAppointmentText, "");
   FillTimeBoxes();
   platform::SelectReportRow(kCtlDayList, -1);
-  if (App().EditorMode == 0) ApplyEditorToolbar(EditorSet::View);
+  if (state == EditorState::RecordChosen) SetEditorState(EditorState::Viewing);
   FillDayList();
 }
 
 void DayListClicked() {
   const int row = platform::SelectedReportRow(kCtlDayList);
   if (row < 0) {
-    ApplyEditorToolbar(EditorSet::View);
+    SetEditorState(EditorState::Viewing);
     return;
   }
-  ApplyEditorToolbar(EditorSet::ViewWithRow);
+  SetEditorState(EditorState::RecordChosen);
   FillTimeBoxes();
-  const std::string time = platform::ReportCell(kCtlDayList, row, 0);  // "hh:mm"
-  const int hour = std::atoi(time.substr(0, 2).c_str());
-  const int minute = std::atoi(time.size() >= 2 ? time.substr(time.size() - 2).c_str() : "");
+  // The day list shows the day's records in list order, so the row names its record even
+  // among records of the same time.
   const AppointmentList& list = App().Appointments;
-  App().EditIndex = -1;  // nothing to change or delete unless the row's record is found
-  for (size_t i = 0; i < list.size(); ++i) {
-    const Appointment& a = list[i];
-    if (a.DateText == App().SelectedDate && a.Hour == hour && a.Minute == minute) {
-      App().EditIndex = static_cast<int>(i);
-      ShowInEditor(a);
-      break;
-    }
+  const std::vector<size_t> rows = DayRecords(list, App().SelectedDate);
+  App().SelectedRecord.reset();  // nothing to change or delete unless the row's record is found
+  if (row < static_cast<int>(rows.size())) {
+    App().SelectedRecord = KeyOf(list, rows[row]);
+    ShowInEditor(list[rows[row]]);
   }
 }
 
@@ -79,7 +72,7 @@ void HandleAppointmentControl(int control) {
     case kCtlDateField: DateFieldChanged(); break;
     case kCtlDayList: DayListClicked(); break;
     case kCtlHourBox:
-      App().EditorModified = true;
+      App().editor = WithUnsavedInput(App().editor);
       RefillMinuteBox();
       break;
     case kCtlMinuteBox:
@@ -88,14 +81,14 @@ void HandleAppointmentControl(int control) {
     case kCtlOptionNone:
     // The text field reports typing only, never the program's own fills: a record shown
     // from the day list or by a reminder therefore does not count as a change.
-    case kCtlAppointmentText: App().EditorModified = true; break;
+    case kCtlAppointmentText: App().editor = WithUnsavedInput(App().editor); break;
     default: break;
   }
 }
 
 void HandleAppointmentWindowClose() {
   if (!AppointmentWindowOpen()) return;
-  if (App().EditorModified) {
+  if (HoldsUnsavedInput(App().editor)) {
     const platform::MessageAnswer answer =
         platform::ShowMessageBox("Frage?", platform::Cp1252("Änderungen Speichern?"),
                                  platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel);
@@ -105,8 +98,7 @@ void HandleAppointmentWindowClose() {
     if (answer == platform::MessageAnswer::Yes) SaveEditor();
   }
   platform::DestroyWindow(kAppointmentWindow);
-  App().enteringAppointment = false;
-  App().EditorModified = false;
+  App().editor = EditorState::Closed;
   // Still busy means an organ text is being edited: it keeps its field, and the organ
   // catches up when that edit ends.
   if (!IsBusy()) UpdateCurrentOrgan();

@@ -9,10 +9,6 @@
 
 namespace {
 
-bool ValidEditIndex() {
-  return App().EditIndex >= 0 && App().EditIndex < static_cast<int>(App().Appointments.size());
-}
-
 void Refuse(const char* utf8Text) {
   platform::ShowMessageBox("Fehler!", platform::Cp1252(utf8Text), platform::MessageIcon::Error);
 }
@@ -26,12 +22,13 @@ bool SaveEditor() {
     return false;
   }
   AppointmentList& list = App().Appointments;
-  const bool overwrite = App().EditorMode != 1 && ValidEditIndex();
+  const int held = IsEntering(App().editor) ? -1 : SelectedIndex();
+  const bool overwrite = held >= 0;
   // A changed record keeps its day: the date field cannot show a day before today, so
   // for a past day it would otherwise move the record to today.
-  if (overwrite) entered.DateText = list[App().EditIndex].DateText;
+  if (overwrite) entered.DateText = list[held].DateText;
   for (size_t i = 0; i < list.size(); ++i) {
-    if (overwrite && static_cast<int>(i) == App().EditIndex) continue;  // its own time may stay
+    if (overwrite && static_cast<int>(i) == held) continue;  // its own time may stay
     const Appointment& other = list[i];
     if (other.DateText == entered.DateText && other.Hour == entered.Hour &&
         other.Minute == entered.Minute) {
@@ -39,16 +36,14 @@ bool SaveEditor() {
       return false;
     }
   }
-  if (overwrite) list[App().EditIndex] = entered;
+  if (overwrite) list[held] = entered;
   else list.push_back(entered);
+  App().SelectedRecord.reset();  // the stored record is no longer shown as chosen
 
   FillDayList();
   SaveAppointments();
-  MarkAppointmentDay(entered.DateText, true);
+  ShowAppointmentDays();
   platform::SelectReportRow(kCtlDayList, -1);
-  ApplyEditorSet(EditorSet::View);
-  App().EditorModified = false;
-  App().EditorMode = 0;
-  App().enteringAppointment = false;
+  SetEditorState(EditorState::Viewing);
   return true;
 }

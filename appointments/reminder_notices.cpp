@@ -28,7 +28,7 @@ void NotifyReminder(const Appointment& record) {
   const auto shown = notices.find(key);
   const uint32_t replaces = shown == notices.end() ? 0 : shown->second;
   const platform::Urgency urgency =
-      record.ReminderKind == 2 ? platform::Urgency::Normal : platform::Urgency::Critical;
+      record.ReminderKind == ReminderKind::Day ? platform::Urgency::Normal : platform::Urgency::Critical;
   const uint32_t id = platform::ShowNotification("Termin " + record.DateText + " " + TimeText(record),
                                                  record.Text, urgency, replaces, kPictureProgramIcon);
   if (id != 0) notices[key] = id;

@@ -19,7 +19,7 @@ namespace {
 int DueDayReminder(const std::string& today) {
   const AppointmentList& list = App().Appointments;
   for (size_t i = 0; i < list.size(); ++i)
-    if (list[i].ReminderKind == 2 && list[i].DateText == today) return static_cast<int>(i);
+    if (list[i].ReminderKind == ReminderKind::Day && list[i].DateText == today) return static_cast<int>(i);
   return -1;
 }
 
@@ -27,7 +27,7 @@ int DueHourReminder(const std::string& today, int hour, int minute) {
   const AppointmentList& list = App().Appointments;
   for (size_t i = 0; i < list.size(); ++i) {
     const Appointment& a = list[i];
-    if (a.ReminderKind != 1 || a.Minute != minute || a.DateText != today) continue;
+    if (a.ReminderKind != ReminderKind::Hour || a.Minute != minute || a.DateText != today) continue;
     // From 23:00 "at most one hour ahead" would take in every record of today, so
     // then only records of today at 00:mm count.
     if (hour == 23 ? a.Hour == 0 : a.Hour <= hour + 1) return static_cast<int>(i);
@@ -76,8 +76,8 @@ void ShowReminder(int index, bool stayOnTop) {
   const Appointment& record = App().Appointments[index];
   App().SelectedDate = record.DateText;
   SetAppointmentWindowTitle("Termine heute: " + App().SelectedDate);
-  ApplyEditorSet(EditorSet::Reminder);
-  App().EditIndex = index;
+  SetEditorState(EditorState::Reminding);
+  App().SelectedRecord = KeyOf(App().Appointments, static_cast<size_t>(index));
   platform::Date day;
   if (ParseDateText(record.DateText, day)) platform::SetDateFieldDate(kCtlDateField, day);
   FillTimeBoxes();

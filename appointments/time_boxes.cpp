@@ -19,7 +19,7 @@ std::string TwoDigits(int value) {
 
 // Times already past are offered only when the new appointment is not for today.
 bool LimitedToComingTimes(const platform::LocalTime& now) {
-  return App().EditorMode == 1 && App().SelectedDate == FormatDateText(now.date());
+  return IsEntering(App().editor) && App().SelectedDate == FormatDateText(now.date());
 }
 
 }  // namespace

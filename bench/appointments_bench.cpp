@@ -48,7 +48,7 @@ AppointmentList MakeRecords(int count) {
                                  1 + static_cast<int>(next() % 28)});
     a.Hour = static_cast<int8_t>(next() % 24);
     a.Minute = static_cast<int8_t>(5 * (next() % 12));
-    a.ReminderKind = static_cast<int8_t>(next() % 3);
+    a.ReminderKind = static_cast<ReminderKind>(next() % 3);
     a.Text = platform::Cp1252("Termin Nr. ") + std::to_string(i) + platform::Cp1252(" beim Zahnärzt");
     list.push_back(std::move(a));
   }

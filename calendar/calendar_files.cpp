@@ -92,13 +92,15 @@ void ImportCalendarFile() {
     if (ours) continue;
     if (same == list.end()) {
       list.push_back(o.appointment);
-      MarkAppointmentDay(o.appointment.DateText, true);
       ++taken;
     } else if (same->Text != o.appointment.Text) {
       ++clashing;  // a day and time hold one appointment only
     }
   }
-  if (taken > 0) SaveAppointments();
+  if (taken > 0) {
+    ShowAppointmentDays();
+    SaveAppointments();
+  }
   if (clashing > 0)
     ShowError(clashing == 1
                   ? "Ein Termin wurde nicht übernommen, weil zur selben Zeit schon ein Termin steht."

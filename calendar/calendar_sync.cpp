@@ -125,8 +125,7 @@ void Apply(const AppointmentList& before) {
   AppointmentList& list = App().Appointments;
   list = Sync().plan.appointments;
   if (EncodeAppointments(before) == EncodeAppointments(list)) return;
-  for (const Appointment& a : before) MarkAppointmentDay(a.DateText, false);
-  for (const Appointment& a : list) MarkAppointmentDay(a.DateText, true);
+  ShowAppointmentDays();
   Sync().applying = true;
   SaveAppointments();
   Sync().applying = false;

@@ -137,13 +137,13 @@ bool HasOwnDayAlarm(icalcomponent* event) {
   return false;
 }
 
-int ReminderKindOf(icalcomponent* event, icaltimetype start) {
-  int kind = 0;
+ReminderKind ReminderKindOf(icalcomponent* event, icaltimetype start) {
+  ReminderKind kind = ReminderKind::None;
   const int length = icaldurationtype_as_int(icalcomponent_get_duration(event));
   for (icalcomponent* alarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT); alarm;
        alarm = icalcomponent_get_next_component(event, ICAL_VALARM_COMPONENT)) {
     if (const char* own = OwnReminderOf(alarm)) {
-      kind = std::max(kind, std::string_view(own) == "DAY" ? 2 : 1);
+      kind = std::max(kind, std::string_view(own) == "DAY" ? ReminderKind::Day : ReminderKind::Hour);
       continue;
     }
     icalproperty* trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
@@ -159,7 +159,7 @@ int ReminderKindOf(icalcomponent* event, icaltimetype start) {
       icalparameter* related = icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER);
       if (related && icalparameter_get_related(related) == ICAL_RELATED_END) lead -= length;
     }
-    kind = std::max(kind, lead >= kDayAlarmLeadSeconds ? 2 : 1);
+    kind = std::max(kind, lead >= kDayAlarmLeadSeconds ? ReminderKind::Day : ReminderKind::Hour);
   }
   return kind;
 }
@@ -170,14 +170,14 @@ Appointment AppointmentOf(icalcomponent* event, icaltimetype start) {
   a.DateText = FormatDateText(local.day);
   a.Hour = static_cast<int8_t>(local.hour);
   a.Minute = static_cast<int8_t>(local.minute);
-  a.ReminderKind = static_cast<int8_t>(ReminderKindOf(event, start));
+  a.ReminderKind = ReminderKindOf(event, start);
   const char* summary = icalcomponent_get_summary(event);
   a.Text = SummaryToText(summary ? summary : "");
   return a;
 }
 
 void AddAlarm(icalcomponent* event, const Appointment& a) {
-  if (a.ReminderKind != 1 && a.ReminderKind != 2) return;
+  if (a.ReminderKind != ReminderKind::Hour && a.ReminderKind != ReminderKind::Day) return;
   icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
   icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
   const char* summary = icalcomponent_get_summary(event);
@@ -185,10 +185,10 @@ void AddAlarm(icalcomponent* event, const Appointment& a) {
   icaltriggertype trigger{};
   trigger.time = icaltime_null_time();
   // "1 Tag" reminds at 00:00 of the appointment's day.
-  const int lead = a.ReminderKind == 1 ? 3600 : a.Hour * 3600 + a.Minute * 60;
+  const int lead = a.ReminderKind == ReminderKind::Hour ? 3600 : a.Hour * 3600 + a.Minute * 60;
   trigger.duration = icaldurationtype_from_int(-lead);
   icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-  icalproperty* own = icalproperty_new_x(a.ReminderKind == 1 ? "HOUR" : "DAY");
+  icalproperty* own = icalproperty_new_x(a.ReminderKind == ReminderKind::Hour ? "HOUR" : "DAY");
   icalproperty_set_x_name(own, kReminderProperty);
   icalcomponent_add_property(alarm, own);
   icalcomponent_add_component(event, alarm);

@@ -54,7 +54,7 @@ std::string EncodeSyncState(const SyncState& state) {
     const Appointment& a = l.synced;
     out += "L\t" + Escaped(l.href) + "\t" + Escaped(l.uid) + "\t" + Escaped(l.recurrenceId) + "\t" +
            Escaped(a.DateText) + "\t" + std::to_string(a.Hour) + "\t" + std::to_string(a.Minute) + "\t" +
-           std::to_string(a.ReminderKind) + "\t" + Escaped(a.Text) + "\n";
+           std::to_string(ReminderByte(a.ReminderKind)) + "\t" + Escaped(a.Text) + "\n";
   }
   return out;
 }
@@ -72,8 +72,11 @@ SyncState DecodeSyncState(std::string_view text) {
     } else if (f[0] == "R" && f.size() == 4) {
       state.resources.push_back({f[1], f[2], f[3]});
     } else if (f[0] == "L" && f.size() == 9) {
-      state.links.push_back(
-          {f[1], f[2], f[3], {f[4], SmallNumber(f[5]), SmallNumber(f[6]), SmallNumber(f[7]), f[8]}});
+      state.links.push_back({f[1],
+                             f[2],
+                             f[3],
+                             {f[4], SmallNumber(f[5]), SmallNumber(f[6]),
+                              static_cast<ReminderKind>(SmallNumber(f[7])), f[8]}});
     }
   }
   return state;

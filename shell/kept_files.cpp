@@ -41,13 +41,13 @@ void WatchKeptFiles() {
 void TakeInChangesOnDisk() {
   MergeSettingsFileChange();
   // Nothing the user is typing into a new appointment is touched; the merge waits.
-  g_appointmentMergeWaits = App().enteringAppointment;
+  g_appointmentMergeWaits = IsEntering(App().editor);
   if (!g_appointmentMergeWaits) MergeAppointmentFileChange();
   ReloadOrganTextIfChanged();
 }
 
 void TakeInDeferredChanges() {
-  if (!g_appointmentMergeWaits || App().enteringAppointment) return;
+  if (!g_appointmentMergeWaits || IsEntering(App().editor)) return;
   g_appointmentMergeWaits = false;
   MergeAppointmentFileChange();
 }

@@ -74,9 +74,8 @@ void RunStartup() {
   App().lastHour = kNone;
   App().lastMinute = kNone;
   App().latestMinute = kNoMinute;
-  App().enteringAppointment = false;
+  App().editor = EditorState::Closed;
   App().editedOrgan = 0;
-  App().EditorModified = false;
   App().lastAppliedInterval.reset();
   SetSettingsMergedHandler(ApplyMergedSettings);
   RemoveLeftoversOfKilledSaves();

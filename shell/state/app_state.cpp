@@ -6,6 +6,6 @@ AppState g_state;
 
 AppState& App() { return g_state; }
 
-bool IsBusy() { return g_state.enteringAppointment || g_state.editedOrgan != 0; }
+bool IsBusy() { return IsEntering(g_state.editor) || g_state.editedOrgan != 0; }
 
 void ResetAppState() { g_state = AppState{}; }

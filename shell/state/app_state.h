@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/types.h"
 #include "shell/state/appointment.h"
+#include "shell/state/appointment_key.h"
+#include "shell/state/editor_state.h"
 #include "shell/state/kept_file.h"
 #include "shell/state/settings.h"
 
@@ -26,8 +29,8 @@ struct AppState {
   long long latestMinute = kNoMinute;
   std::optional<ViewInterval> lastAppliedInterval;  // whose switch-over was done; none yet
   // The two reasons to hold back the hourly organ change, the chime and the reminders.
-  bool enteringAppointment = false;  // a new appointment is being entered
-  int editedOrgan = 0;               // organ whose text is being edited; 0 none
+  EditorState editor = EditorState::Closed;  // IsEntering(editor): a new appointment
+  int editedOrgan = 0;                       // organ whose text is being edited; 0 none
   int shownOrgan = 0;
   std::string tooltipText;
   // The minimised small window stands in for a tray icon that no tray shows yet.
@@ -38,9 +41,8 @@ struct AppState {
   // Appointments and their editor.
   AppointmentList Appointments;
   std::string SelectedDate;
-  int EditorMode = 0;  // 0 view, 1 new, 2 change
-  bool EditorModified = false;
-  int EditIndex = 0;
+  std::set<std::string> BoldDays;                // marked on the month calendar, as "dd.mm.yyyy"
+  std::optional<AppointmentKey> SelectedRecord;  // the record the editor holds
   // Desktop notification id of each announced appointment (see reminder_notices.h).
   std::map<std::string, uint32_t> ReminderNotices;
 

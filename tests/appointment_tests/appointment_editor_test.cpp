@@ -230,11 +230,11 @@ TEST_F(EditorTest, NewAppointmentAtFourteenFiftySevenOffersOnlyTimesToCome) {
   ASSERT_EQ(App().Appointments.size(), 1u);
   EXPECT_EQ(App().Appointments[0].Hour, 14);
   EXPECT_EQ(App().Appointments[0].Minute, 0) << "an empty minute box stores 0";
-  EXPECT_EQ(App().Appointments[0].ReminderKind, 1);
+  EXPECT_EQ(App().Appointments[0].ReminderKind, ReminderKind::Hour);
   EXPECT_EQ(SavedRecords().size(), 1u) << "saving writes Term.dat";
   EXPECT_TRUE(Bold(kToday));
   EXPECT_FALSE(IsBusy());
-  EXPECT_EQ(App().EditorMode, 0);
+  EXPECT_EQ(App().editor, EditorState::Viewing);
   EXPECT_EQ(Enabled(), "ToolNew | DateField DayList");
   EXPECT_EQ(DayListRows(), std::vector<std::string>{"14:00 Arzt"});
 }
@@ -257,7 +257,7 @@ TEST_F(EditorTest, NewAppointmentForALaterDayOffersEveryTime) {
   EXPECT_EQ(saved.DateText, "09.12.2026");
   EXPECT_EQ(saved.Hour, 9);
   EXPECT_EQ(saved.Minute, 35);
-  EXPECT_EQ(saved.ReminderKind, 2);
+  EXPECT_EQ(saved.ReminderKind, ReminderKind::Day);
   EXPECT_EQ(saved.Text, W("Geburtstag Jürgen"));
   EXPECT_TRUE(Bold(kLater));
 }
@@ -300,7 +300,7 @@ TEST_F(EditorTest, ChangingTextAndReminderKeepsTheRecordsOwnTime) {
   EXPECT_EQ(platform::ControlText(kCtlHourBox), "11");
   EXPECT_EQ(platform::ControlText(kCtlMinuteBox), "30");
   EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionNone));
-  EXPECT_FALSE(App().EditorModified) << "showing a record is no change";
+  EXPECT_FALSE(HoldsUnsavedInput(App().editor)) << "showing a record is no change";
   Tool(kCmdToolOpen);
   EXPECT_EQ(
       Enabled(),
@@ -313,7 +313,7 @@ TEST_F(EditorTest, ChangingTextAndReminderKeepsTheRecordsOwnTime) {
   const AppointmentList saved = SavedRecords();
   ASSERT_EQ(saved.size(), 2u);
   EXPECT_EQ(saved[1].Text, "Post holen");
-  EXPECT_EQ(saved[1].ReminderKind, 2);
+  EXPECT_EQ(saved[1].ReminderKind, ReminderKind::Day);
   EXPECT_EQ(saved[1].Hour, 11);
   EXPECT_EQ(saved[1].Minute, 30);
 
@@ -409,7 +409,7 @@ TEST_F(EditorTest, OpenAfterNewDropsTheNewAppointmentAndItsHold) {
   Type("halb fertig");
   Menu(kCmdOpenAppointments);
   EXPECT_FALSE(IsBusy());
-  EXPECT_EQ(App().EditorMode, 0);
+  EXPECT_EQ(App().editor, EditorState::Viewing);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "");
   CloseWindow();  // nothing left to ask about
   EXPECT_TRUE(App().Appointments.empty());
@@ -421,6 +421,19 @@ TEST_F(EditorTest, ADayWithoutMarkOpensNothing) {
   EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
   EXPECT_EQ(App().SelectedDate, "10.12.2026");
   EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
+}
+
+TEST_F(EditorTest, ARowNamesItsOwnRecordAmongRecordsOfTheSameTime) {
+  // Two records of one day and time come only from outside (a merge, a hand-edited file).
+  StartAt(10, 2, {Record("09.12.2026", 10, 0, 1, "Zahnarzt"), Record("09.12.2026", 10, 0, 0, "Zahnarzt")});
+  ClickDay(kLater);
+  ClickRow(1);
+  EXPECT_TRUE(platform::IsOptionChecked(kCtlOptionNone)) << "the second record is shown";
+  AnswerNextBox(MessageAnswer::Yes);
+  Tool(kCmdToolDelete);
+  TakeBoxes();
+  ASSERT_EQ(SavedRecords().size(), 1u);
+  EXPECT_EQ(SavedRecords()[0].ReminderKind, ReminderKind::Hour) << "the first record stays";
 }
 
 class CloseTest : public EditorTest, public ::testing::WithParamInterface<MessageAnswer> {};
@@ -447,7 +460,7 @@ TEST_P(CloseTest, ClosingAfterTypingAsks) {
   }
   EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
   EXPECT_FALSE(IsBusy());
-  EXPECT_FALSE(App().EditorModified);
+  EXPECT_FALSE(HoldsUnsavedInput(App().editor));
   EXPECT_TRUE(platform::IsControlEnabled(kCtlCalendar));
   EXPECT_EQ(App().shownOrgan, 4) << "the organ of the hour is shown again";
   if (GetParam() == MessageAnswer::Yes) {

@@ -24,7 +24,7 @@ std::vector<std::string> Texts(const AppointmentList& list) {
   std::vector<std::string> out;
   for (const Appointment& a : list)
     out.push_back(a.DateText + " " + std::to_string(a.Hour) + ":" + std::to_string(a.Minute) + " " +
-                  std::to_string(a.ReminderKind) + " " + a.Text);
+                  std::to_string(ReminderByte(a.ReminderKind)) + " " + a.Text);
   return out;
 }
 

@@ -11,7 +11,7 @@ Appointment Record(const std::string& day, int hour, int minute, int kind, const
   a.DateText = day;
   a.Hour = static_cast<int8_t>(hour);
   a.Minute = static_cast<int8_t>(minute);
-  a.ReminderKind = static_cast<int8_t>(kind);
+  a.ReminderKind = static_cast<ReminderKind>(kind);
   a.Text = text;
   return a;
 }

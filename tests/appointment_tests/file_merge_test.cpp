@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "appointments/appointment_file.h"
@@ -153,6 +154,25 @@ TEST_F(FileMergeTest, AChangeOnDiskIsShownInTheOpenReminderWindowAtOnce) {
   EXPECT_EQ(DayListRows(), (std::vector<std::string>{"10:05 Zahnarzt", "12:00 Mittag"}));
   EXPECT_TRUE(Bold(kPostDay));
   EXPECT_TRUE(TakeBoxTexts().empty());
+}
+
+TEST_F(FileMergeTest, TheChosenRecordStaysChosenWhenTheMergeInsertsRecordsBeforeIt) {
+  StartAt1002({kPost, kPostLater});
+  platform::ClickCalendarDay(kCtlCalendar, kPostDay);
+  Drain();
+  platform::ClickReportRow(kCtlDayList, 1);
+  Drain();
+  ASSERT_EQ(platform::ControlText(kCtlHourBox), "09");
+  const Appointment early = Record("10.12.2026", 7, 0, 0, "Post");
+  ChangeElsewhere("Term.dat", EncodeAppointments({early, kDentist, kPost, kPostLater}));
+  ASSERT_TRUE(PassesUntil([&] { return App().Appointments.size() == 4; }));
+  AnswerNextBox(platform::MessageAnswer::Yes);
+  Tool(kCmdToolDelete);
+  TakeBoxes();
+  const AppointmentList& now = App().Appointments;
+  EXPECT_EQ(now.size(), 3u);
+  EXPECT_EQ(std::count(now.begin(), now.end(), kPostLater), 0) << "9:30 is the one deleted";
+  EXPECT_EQ(std::count(now.begin(), now.end(), early), 1);
 }
 
 TEST_F(FileMergeTest, WhileANewAppointmentIsEnteredTheMergeWaits) {

@@ -71,9 +71,9 @@ TEST_F(ReminderTest, NotAgainAfterStopRemindingWhichIsWrittenAtOnce) {
   platform::ClickToolButton(kCmdToolStopReminding);
   Drain();
   EXPECT_FALSE(Shown());
-  EXPECT_EQ(App().Appointments[0].ReminderKind, 0);
+  EXPECT_EQ(App().Appointments[0].ReminderKind, ReminderKind::None);
   ASSERT_EQ(SavedRecords().size(), 1u);
-  EXPECT_EQ(SavedRecords()[0].ReminderKind, 0) << "the choice survives a crash";
+  EXPECT_EQ(SavedRecords()[0].ReminderKind, ReminderKind::None) << "the choice survives a crash";
   At(15, 30);
   EXPECT_FALSE(Shown());
 }
@@ -110,7 +110,7 @@ TEST_F(ReminderTest, TwoDueAtOnceShowTheFirstInTheList) {
   ASSERT_TRUE(Shown());
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Erster") << "the start-up sorted 15:30 first";
   EXPECT_EQ(DayListRows(), (std::vector<std::string>{"15:30 Erster", "16:30 Zweiter"}));
-  EXPECT_EQ(App().EditIndex, 0);
+  EXPECT_EQ(App().SelectedRecord, KeyOf(App().Appointments, 0));
 }
 
 TEST_F(ReminderTest, SkippedWhileANewAppointmentIsEntered) {
@@ -138,10 +138,10 @@ TEST_F(ReminderTest, ReplacesAChangeInProgressWithoutAsking) {
   Drain();
   platform::TypeText(kCtlAppointmentText, "Post holen");
   Drain();
-  ASSERT_TRUE(App().EditorModified);
+  ASSERT_TRUE(HoldsUnsavedInput(App().editor));
   At(14, 30);
   EXPECT_EQ(platform::ControlText(kCtlAppointmentText), "Physio");
-  EXPECT_FALSE(App().EditorModified);
+  EXPECT_FALSE(HoldsUnsavedInput(App().editor));
   CloseWindow();
   EXPECT_TRUE(TakeBoxes().empty());
   EXPECT_EQ(App().Appointments[0].Text, "Post");

@@ -181,7 +181,8 @@ class CalDavSyncTest : public AppointmentProgramTest, public ::testing::WithPara
     for (const Appointment& a : SavedRecords()) {
       char time[8];
       std::snprintf(time, sizeof time, "%02d:%02d", a.Hour, a.Minute);
-      out.push_back(a.DateText + " " + time + " " + std::to_string(a.ReminderKind) + " " + a.Text);
+      out.push_back(a.DateText + " " + time + " " + std::to_string(ReminderByte(a.ReminderKind)) + " " +
+                    a.Text);
     }
     std::sort(out.begin(), out.end());
     return out;

@@ -13,7 +13,7 @@ const platform::Date kToday{2026, 12, 7};
 
 std::string Describe(const Appointment& a) {
   return a.DateText + " " + std::to_string(a.Hour) + ":" + std::to_string(a.Minute) + " kind " +
-         std::to_string(a.ReminderKind) + " [" + a.Text + "]";
+         std::to_string(ReminderByte(a.ReminderKind)) + " [" + a.Text + "]";
 }
 
 std::vector<std::string> Described(const std::vector<CalendarOccurrence>& found) {
@@ -240,11 +240,11 @@ TEST(EditTest, ANewReminderReplacesTheAlarms) {
   const std::string ours = CalendarOfAppointment(Record("08.12.2026", 9, 0, 1, "A"), "u@organclock");
   auto found = AppointmentsOfCalendar(ours, kToday);
   ASSERT_EQ(found.size(), 1u);
-  found[0].appointment.ReminderKind = 2;
+  found[0].appointment.ReminderKind = ReminderKind::Day;
   const auto again = AppointmentsOfCalendar(EditedCalendar(ours, found[0]), kToday);
   ASSERT_EQ(again.size(), 1u);
   EXPECT_EQ(Describe(again[0].appointment), "08.12.2026 9:0 kind 2 [A]");
-  found[0].appointment.ReminderKind = 0;
+  found[0].appointment.ReminderKind = ReminderKind::None;
   const std::string none = EditedCalendar(ours, found[0]);
   EXPECT_EQ(none.find("BEGIN:VALARM"), std::string::npos);
 }

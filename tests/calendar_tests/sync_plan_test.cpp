@@ -20,7 +20,7 @@ std::string CountingUid() {
 
 std::string Line(const Appointment& a) {
   return a.DateText + " " + std::to_string(a.Hour) + ":" + std::to_string(a.Minute) + " " +
-         std::to_string(a.ReminderKind) + " " + a.Text;
+         std::to_string(ReminderByte(a.ReminderKind)) + " " + a.Text;
 }
 
 std::vector<std::string> Lines(const AppointmentList& list) {

@@ -117,7 +117,7 @@ TEST_F(FaultTest, AFullDiskAtExitKeepsEveryOldFile) {
   const std::string appointments = std::string("01.01.2030\r\n\x0a\x00\x01Termin\r\n", 22);
   WriteFile("Term.dat", appointments);
   App().settings.viewInterval = ViewInterval::Minutes(3);
-  App().Appointments.push_back(Appointment{"02.02.2030", 9, 30, 1, "Neu"});
+  App().Appointments.push_back(Appointment{"02.02.2030", 9, 30, ReminderKind::Hour, "Neu"});
   {
     FullDisk full(4);
     ExitProgram();

@@ -88,7 +88,7 @@ class UnreadableFileTest : public ProgramTest,
   }
   void Change() {
     if (File().change < 0) {
-      App().Appointments.push_back({"09.12.2026", 9, 0, 0, "Zahnarzt"});
+      App().Appointments.push_back({"09.12.2026", 9, 0, ReminderKind::None, "Zahnarzt"});
       SaveAppointments();
     } else {
       // An organ text is changed in its editor: the edit is begun once.

@@ -193,7 +193,7 @@ TEST_F(ReminderNotificationTest, NoServiceRemindersComeAsBeforeWithoutAMessage) 
   Tool(kCmdToolStopReminding);
   EXPECT_FALSE(platform::WindowExists(kAppointmentWindow));
   for (const Appointment& a : App().Appointments)
-    EXPECT_EQ(a.ReminderKind, a.Text == "Physio" ? 0 : 2) << a.Text;
+    EXPECT_EQ(a.ReminderKind, a.Text == "Physio" ? ReminderKind::None : ReminderKind::Day) << a.Text;
   EXPECT_TRUE(App().ReminderNotices.empty());
   EXPECT_TRUE(TakeBoxes().empty());
 }

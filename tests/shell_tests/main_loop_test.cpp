@@ -56,11 +56,11 @@ TEST_F(MainLoopTest, BusyFlagHoldsBackTheHourAndDoesNotCatchUpLater) {
   SetTime(2026, 12, 7, 8, 58);
   Start();
   EXPECT_EQ(App().shownOrgan, 3);
-  App().enteringAppointment = true;
+  App().editor = EditorState::Entering;
   AdvanceMinutes(3);  // 09:01
   EXPECT_EQ(App().shownOrgan, 3);
   EXPECT_EQ(App().lastHour, 9);
-  App().enteringAppointment = false;
+  App().editor = EditorState::Closed;
   AdvanceMinutes(1);
   EXPECT_EQ(App().shownOrgan, 3) << "the skipped hour step is not repeated";
   AdvanceMinutes(60);
@@ -70,7 +70,7 @@ TEST_F(MainLoopTest, BusyFlagHoldsBackTheHourAndDoesNotCatchUpLater) {
 TEST_F(MainLoopTest, BusyFlagStillUpdatesTheDateLines) {
   SetTime(2026, 12, 7, 23, 59);
   Start();
-  App().enteringAppointment = true;
+  App().editor = EditorState::Entering;
   AdvanceMinutes(1);
   EXPECT_EQ(platform::ControlText(kCtlMainDate), "Di. 08.12.2026");
   EXPECT_EQ(App().shownOrgan, 11);

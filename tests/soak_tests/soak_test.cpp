@@ -72,11 +72,11 @@ class SoakTest : public ProgramTest {
 TEST_F(SoakTest, EightDaysStayCorrectAndFlat) {
   Settings s = DefaultSettings();
   s.viewInterval = ViewInterval::Minutes(5);
-  AppointmentList list = {Appointment{"08.12.2026", 15, 30, 1, "Zahnarzt"},
-                          Appointment{"09.12.2026", 8, 0, 2, "Geburtstag Anna"},
-                          Appointment{"10.12.2026", 0, 15, 1, "Nachtschicht"},
-                          Appointment{"12.12.2026", 18, 45, 1, "Konzert"},
-                          Appointment{"14.12.2026", 9, 0, 0, "ohne Erinnerung"}};
+  AppointmentList list = {Appointment{"08.12.2026", 15, 30, ReminderKind::Hour, "Zahnarzt"},
+                          Appointment{"09.12.2026", 8, 0, ReminderKind::Day, "Geburtstag Anna"},
+                          Appointment{"10.12.2026", 0, 15, ReminderKind::Hour, "Nachtschicht"},
+                          Appointment{"12.12.2026", 18, 45, ReminderKind::Hour, "Konzert"},
+                          Appointment{"14.12.2026", 9, 0, ReminderKind::None, "ohne Erinnerung"}};
   WriteFile("Term.dat", EncodeAppointments(list));
   PrepareEarlierRun(EncodeSettings(s));
   SetTime(2026, 12, 7, 0, 0);

@@ -113,10 +113,10 @@ TEST_F(ChimeTest, BusyHourIsSkippedNotPlayedLate) {
   SetTime(2026, 12, 7, 8, 58);
   Start();
   EXPECT_EQ(PlaysSent(), 1);
-  App().enteringAppointment = true;
+  App().editor = EditorState::Entering;
   AdvanceMinutes(3);  // 09:01
   EXPECT_EQ(PlaysSent(), 1);
-  App().enteringAppointment = false;
+  App().editor = EditorState::Closed;
   AdvanceMinutes(1);
   EXPECT_EQ(PlaysSent(), 1) << "the 09:00 chime is not played late";
   AdvanceMinutes(59);  // 10:00

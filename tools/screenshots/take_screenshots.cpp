@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   list[0] = {
       "07.12.2026", 16, 30, 1, platform::Cp1252("Zahnarzt Dr. Müller"),
   };
-  list[1] = {"07.12.2026", 19, 0, 0, "Qigong-Kurs"};
+  list[1] = {"07.12.2026", 19, 0, ReminderKind::None, "Qigong-Kurs"};
   platform::WriteWholeFile("Term.dat", EncodeAppointments(list));
   RunStartup();
   RunMainLoopPass(0);
