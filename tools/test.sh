@@ -45,7 +45,8 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 echo "== ThreadSanitizer: clock renderer and shutdown"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORGANCLOCK_SANITIZE=thread >/dev/null
 cmake --build build-tsan -j "$jobs" --target view_tests shell_tests
+# A hang must end the run with a message rather than run into CI's limit.
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(pwd)/tests/tsan.supp" \
-  build-tsan/tests/view_tests --gtest_filter='ClockRendererTest.*'
+  timeout --kill-after=10 300 build-tsan/tests/view_tests --gtest_filter='ClockRendererTest.*'
 TSAN_OPTIONS="halt_on_error=1 suppressions=$(pwd)/tests/tsan.supp" \
-  build-tsan/tests/shell_tests --gtest_filter='StartupTest.Exit*:StartupTest.Termination*'
+  timeout --kill-after=10 300 build-tsan/tests/shell_tests --gtest_filter='StartupTest.Exit*:StartupTest.Termination*'
