@@ -18,7 +18,7 @@ jobs=$(nproc)
 # no test ever draws on the desktop of whoever runs this.
 work=$(mktemp -d)
 . tests/process_tests/private_display.sh
-trap 'stop_private_display; rm -rf "$work"' EXIT
+trap 'status=$?; stop_private_display; rm -rf "$work"; exit "$status"' EXIT
 start_private_display 1024x768
 # With DISPLAY set and no session bus, libdbus would "autolaunch" one by forking the
 # test process; a fork of a threaded process under AddressSanitizer can hang in the

@@ -6,6 +6,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/private_display.sh"
 require_tools Xvfb
 work=$(mktemp -d)
-trap 'stop_private_display; rm -rf "$work"' EXIT
+trap 'status=$?; stop_private_display; rm -rf "$work"; exit "$status"' EXIT
 start_private_display 1024x768
 QT_QPA_PLATFORM=xcb "$@"

@@ -28,13 +28,17 @@ start_private_display() {
   export DISPLAY
 }
 
+# The server's own exit status (killed) is no result of the caller's.
 stop_private_display() {
-  [ -n "$xvfb_pid" ] && kill -9 "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  if [ -n "$xvfb_pid" ]; then
+    kill -9 "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
   xvfb_pid=""
 }
 
 private_work_and_display() {
   work=$(mktemp -d)
-  trap 'stop_private_display; rm -rf "$work"' EXIT
+  trap 'status=$?; stop_private_display; rm -rf "$work"; exit "$status"' EXIT
   start_private_display "$1"
 }
