@@ -13,8 +13,8 @@ CommandTable g_shellCommands;
 void SetShellCommands(CommandTable commands) { g_shellCommands = commands; }
 
 std::array<CommandTable, 6> CommandTables() {
-  return {kAppointmentCommands, kCalendarCommands, kSoundCommands, kOrganTextCommands, kAboutCommands,
-          g_shellCommands};
+  return {kAppointmentCommands, kCalendarCommands, kSoundCommands,
+          kOrganTextCommands,   kAboutCommands,    g_shellCommands};
 }
 
 const CommandEntry* FindCommand(int command) {

@@ -1,6 +1,7 @@
 #include "sound/sound_commands.h"
 
 #include "commands/settings_change.h"
+#include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "sound/chime.h"
 #include "sound/chime_file_dialog.h"

@@ -5,7 +5,7 @@
 // handlers and the menu states their rules.
 #include <span>
 
-#include "shell/state/app_state.h"
+struct AppState;
 
 struct CommandEntry {
   int command;
