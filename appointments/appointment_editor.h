@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "shell/state/appointment.h"
+#include "shell/state/command_entry.h"
 
 // The appointment editor: its commands (menu "Termin", the toolbar, Return), the
 // events of its controls and of the month calendar, and the close box of kAppointmentWindow.
@@ -21,8 +22,8 @@ void FillTimeBoxes();
 // then, with the editor left as it is.
 bool SaveEditor();
 
-// Commands 0, 1 and 43-49; other identifiers are ignored.
-void HandleAppointmentCommand(int command);
+// "Neu" and "Öffnen" of the menu "Termin", the toolbar and Return.
+extern const CommandTable kAppointmentCommands;
 // Control events of the month calendar (6) and the editor (23, 29-32, 34-36).
 void HandleAppointmentControl(int control);
 // The close box of kAppointmentWindow.

@@ -94,24 +94,25 @@ void ToolStopReminding() {
   SaveAppointments();
 }
 
+// The toolbar's commands only mean something while its window exists.
+template <auto tool>
+void IfWindowOpen() {
+  if (AppointmentWindowOpen()) tool();
+}
+
+// Return exists as a command only so that it does nothing in the window.
+constexpr CommandEntry kEntries[] = {
+    {kCmdNewAppointment, "&Neu", NewAppointment},
+    {kCmdOpenAppointments, "Ö&ffnen", OpenToday},
+    {kCmdReturnKey, nullptr, nullptr},
+    {kCmdToolNew, nullptr, IfWindowOpen<ToolNew>},
+    {kCmdToolOpen, nullptr, IfWindowOpen<ToolChange>},
+    {kCmdToolSave, nullptr, IfWindowOpen<SaveEditor>},
+    {kCmdToolLeave, nullptr, IfWindowOpen<ToolLeave>},
+    {kCmdToolDelete, nullptr, IfWindowOpen<ToolDelete>},
+    {kCmdToolStopReminding, nullptr, IfWindowOpen<ToolStopReminding>},
+};
+
 }  // namespace
 
-void HandleAppointmentCommand(int command) {
-  switch (command) {
-    case kCmdNewAppointment: NewAppointment(); break;
-    case kCmdOpenAppointments: OpenToday(); break;
-    case kCmdReturnKey:  // exists so that Return does nothing in the window
-    default: break;
-  }
-  // The toolbar's commands only mean something while its window exists.
-  if (!AppointmentWindowOpen()) return;
-  switch (command) {
-    case kCmdToolNew: ToolNew(); break;
-    case kCmdToolOpen: ToolChange(); break;
-    case kCmdToolSave: SaveEditor(); break;
-    case kCmdToolLeave: ToolLeave(); break;
-    case kCmdToolDelete: ToolDelete(); break;
-    case kCmdToolStopReminding: ToolStopReminding(); break;
-    default: break;
-  }
-}
+const CommandTable kAppointmentCommands = kEntries;

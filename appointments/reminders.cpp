@@ -69,7 +69,7 @@ void RunMissedMinuteChecks(int minutes) {
 
 void ShowReminder(int index, bool stayOnTop) {
   if (index < 0 || index >= static_cast<int>(App().Appointments.size())) return;
-  if (App().settings.reminderSound == 1) PlayReminderSound();
+  if (App().settings.reminderSound) PlayReminderSound();
   // Replaces an open window whatever it shows; its unsaved input is dropped.
   OpenAppointmentWindow();
   if (stayOnTop) platform::SetWindowOnTop(kAppointmentWindow, true);

@@ -2,12 +2,11 @@
 
 #include "platform/dialogs.h"
 #include "shell/state/app_state.h"
-
-// The maker is fictional; the addresses use the reserved .example domain.
-const char* const kInstituteLabel = "Korvala Zentrum f\xFCr Naturheilkunde";
+#include "shell/state/identifiers.h"
 
 namespace {
 
+// The maker is fictional; the addresses use the reserved .example domain.
 constexpr const char* kHomeAddress = "https://www.korvala.example/";
 constexpr const char* kInstituteAddress = "https://zentrum.korvala.example/";
 constexpr const char* kIdentityLines =
@@ -15,8 +14,6 @@ constexpr const char* kIdentityLines =
     "Korvala Zentrum f\xFCr Naturheilkunde\n"
     "Lindenweg 12, 12345 Musterstadt\n"
     "Tel. 01234 / 56 78 90";
-
-}  // namespace
 
 void ShowInfoBox() {
   platform::ShowMessageBox("Info:", "Organuhr\n" + App().versionText + "\n" + kIdentityLines,
@@ -26,3 +23,13 @@ void ShowInfoBox() {
 void OpenHomePage() { platform::OpenWebAddress(kHomeAddress); }
 
 void OpenInstitutePage() { platform::OpenWebAddress(kInstituteAddress); }
+
+constexpr CommandEntry kEntries[] = {
+    {kCmdInfo, "&Info", ShowInfoBox},
+    {kCmdHomePage, "&Korvala Home", OpenHomePage},
+    {kCmdInstitutePage, "Korvala &Zentrum für Naturheilkunde", OpenInstitutePage},
+};
+
+}  // namespace
+
+const CommandTable kAboutCommands = kEntries;

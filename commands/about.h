@@ -1,8 +1,5 @@
 #pragma once
 // The "?" menu: the Info box and the maker's web pages.
+#include "shell/state/command_entry.h"
 
-extern const char* const kInstituteLabel;  // label of kCmdInstitutePage
-
-void ShowInfoBox();
-void OpenHomePage();
-void OpenInstitutePage();
+extern const CommandTable kAboutCommands;

@@ -1,6 +1,6 @@
 #pragma once
 // Every check mark and greyed item of both menu bars, derived from the application
-// state. Nothing else sets them.
+// state by the rules in the command tables. Nothing else sets them.
 
-// Called at start-up, after each command and after each view change.
+// Called at start-up, after each command, settings change and view change.
 void UpdateMenuStates();

@@ -27,10 +27,8 @@ void LeaveOrganEdit(bool write) {
   UpdateCurrentOrgan();
 }
 
-}  // namespace
-
-bool IsEditingOrganText() { return App().editedOrgan != 0; }
-
+// "Ändern" > organ `organ` (1-12): enters the edit mode for it, or switches to it,
+// dropping unsaved changes of the organ edited before.
 void BeginOrganEdit(int organ) {
   if (organ < 1 || organ > kOrganCount) return;
   platform::EnableControl(kCtlOrganText, true);
@@ -41,10 +39,15 @@ void BeginOrganEdit(int organ) {
   ShowOrgan();
 }
 
+// "Speichern": writes the field to the organ's file and leaves the edit mode. When the
+// write fails the edit mode stays on, so the typed text is not lost.
 void SaveOrganText() { LeaveOrganEdit(true); }
 
+// "Abbrechen": leaves the edit mode; the changes are lost.
 void CancelOrganEdit() { LeaveOrganEdit(false); }
 
+// "Wiederherstellen": asks first. Yes writes the delivered backup as the organ's text
+// and leaves; No leaves like "Abbrechen"; Cancel keeps editing.
 void RestoreOrganText() {
   if (!IsEditingOrganText()) return;
   const platform::MessageAnswer answer = platform::ShowMessageBox(
@@ -59,3 +62,34 @@ void RestoreOrganText() {
   }
   // Cancel, or closing the box: go on editing.
 }
+
+bool IsEditedOrgan(const AppState& app, int command) {
+  return app.editedOrgan == command - kCmdFirstOrganEdit + 1;
+}
+bool IsEditing(const AppState& app, int) { return app.editedOrgan != 0; }
+
+// The organ items' access keys are unique in their menu: the first letter where it is
+// free, otherwise a later one, never an umlaut.
+constexpr CommandEntry kEntries[] = {
+    {kCmdFirstOrganEdit, "&Lunge", [] { BeginOrganEdit(1); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 1, "&Dickdarm", [] { BeginOrganEdit(2); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 2, "&Magen", [] { BeginOrganEdit(3); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 3, "&Pankreas", [] { BeginOrganEdit(4); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 4, "&Herz", [] { BeginOrganEdit(5); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 5, "Dünnd&arm", [] { BeginOrganEdit(6); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 6, "&Blase", [] { BeginOrganEdit(7); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 7, "&Nieren", [] { BeginOrganEdit(8); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 8, "Pericard &Kreislauf", [] { BeginOrganEdit(9); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 9, "Drei &Erwärmer", [] { BeginOrganEdit(10); }, IsEditedOrgan},
+    {kCmdFirstOrganEdit + 10, "&Gallenblase", [] { BeginOrganEdit(11); }, IsEditedOrgan},
+    {kCmdLastOrganEdit, "Lebe&r", [] { BeginOrganEdit(12); }, IsEditedOrgan},
+    {kCmdSaveOrganText, "&Speichern", SaveOrganText, nullptr, IsEditing},
+    {kCmdCancelOrganText, "&Abbrechen", CancelOrganEdit, nullptr, IsEditing},
+    {kCmdRestoreOrganText, "&Wiederherstellen", RestoreOrganText, nullptr, IsEditing},
+};
+
+}  // namespace
+
+const CommandTable kOrganTextCommands = kEntries;
+
+bool IsEditingOrganText() { return App().editedOrgan != 0; }

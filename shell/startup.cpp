@@ -1,6 +1,6 @@
 #include "appointments/appointment_list.h"
 #include "calendar/calendar_sync.h"
-#include "commands/dispatch.h"
+#include "commands/command_tables.h"
 #include "commands/menu_states.h"
 #include "organs/organ_texts.h"
 #include "platform/dialogs.h"
@@ -64,7 +64,7 @@ void ReadSettingsOrCreateFirstRunFiles() {
 
 void RunStartup() {
   ResetAppState();
-  SetShellCommandHandler(HandleShellCommand);
+  SetShellCommands(kShellCommands);
   InitSounds();  // reports its own failure; start-up goes on
   App().versionText = "Version: 1.2";
   App().Appointments.clear();

@@ -1,8 +1,6 @@
 #pragma once
-// The "Sound" menu: reminder sound on or off and the chime choices; their check marks
-// follow from the settings (see UpdateMenuStates).
+// The "Sound" menu: reminder sound on or off and the chime choices, each checked when
+// the settings hold it.
+#include "shell/state/command_entry.h"
 
-void ToggleReminderSound();
-void ChooseChimeGong();
-void ChooseChimeFileCommand();
-void ChooseChimeOff();
+extern const CommandTable kSoundCommands;

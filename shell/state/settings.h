@@ -40,18 +40,23 @@ struct Settings {
   int32_t smallWindowX = 10;  // outer left edge of the small window
   int32_t smallWindowY = 10;  // outer top edge
   ChimeChoice chimeChoice = ChimeChoice::Gong;
-  int8_t reminderSound = 1;  // 1: reminders sound; any other value: silent
-  std::string chimeFile;     // full path of the user's chime file
+  bool reminderSound = true;  // reminders sound
+  std::string chimeFile;      // full path of the user's chime file
   ViewInterval viewInterval = ViewInterval::MainOnly();
   bool trayMode = false;   // the small window gives way to the tray icon
   bool smallOnTop = true;  // the small window stays above the other windows
   // The always-on-top part of the small window mode as the file held it (any value but
   // 0 means on top); written back as long as smallOnTop keeps that meaning.
   int8_t onTopPartAsStored = 1;
+  // The reminder sound byte as the file held it (1 means the reminders sound, any other
+  // value silence); written back as long as reminderSound keeps that meaning.
+  int8_t reminderSoundAsStored = 1;
 };
 
 // The user's choice of always-on-top; from then on the file holds the plain value.
 void SetSmallOnTop(Settings& settings, bool onTop);
+// The user's choice of the reminder sound; from then on the file holds the plain value.
+void SetReminderSound(Settings& settings, bool on);
 
 // What the first run writes into the kept line.
 extern const char* const kDefaultKeptLine;

@@ -30,11 +30,22 @@ int8_t EncodeSmallWindowMode(const Settings& s) {
   return static_cast<int8_t>(tray + (s.smallOnTop ? 1 : 0));
 }
 
+// The byte as read while it still means the flag, else the plain value.
+int8_t EncodeReminderSound(const Settings& s) {
+  if ((s.reminderSoundAsStored == 1) == s.reminderSound) return s.reminderSoundAsStored;
+  return s.reminderSound ? 1 : 0;
+}
+
 }  // namespace
 
 void SetSmallOnTop(Settings& s, bool onTop) {
   s.smallOnTop = onTop;
   s.onTopPartAsStored = onTop ? 1 : 0;
+}
+
+void SetReminderSound(Settings& s, bool on) {
+  s.reminderSound = on;
+  s.reminderSoundAsStored = on ? 1 : 0;
 }
 
 Settings DefaultSettings() {
@@ -51,7 +62,7 @@ std::string EncodeSettings(const Settings& s) {
   AppendInt32(out, s.smallWindowX);
   AppendInt32(out, s.smallWindowY);
   out += static_cast<char>(s.chimeChoice);
-  out += static_cast<char>(s.reminderSound);
+  out += static_cast<char>(EncodeReminderSound(s));
   out += s.chimeFile;
   out += "\r\n";
   out += static_cast<char>(s.viewInterval.Stored());
@@ -66,7 +77,8 @@ Settings DecodeSettings(const std::string& bytes) {
   s.smallWindowX = reader.ReadInt32();
   s.smallWindowY = reader.ReadInt32();
   s.chimeChoice = static_cast<ChimeChoice>(reader.ReadInt8());
-  s.reminderSound = reader.ReadInt8();
+  s.reminderSoundAsStored = reader.ReadInt8();
+  s.reminderSound = s.reminderSoundAsStored == 1;
   s.chimeFile = reader.ReadLine();
   s.viewInterval = ViewInterval::FromStored(reader.ReadInt8());
   DecodeSmallWindowMode(reader.ReadInt8(), s);

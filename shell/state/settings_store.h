@@ -10,7 +10,8 @@ constexpr const char* kSettingsFileName = "konfig.set";
 platform::ReadResult ReadSettings();
 // Writes the whole settings record, after merging in a change made to the file
 // meanwhile; settings that equal what the file holds are not written again. On failure
-// says so and keeps the old file.
+// says so and keeps the old file. A choice of the user's goes through ChangeSettings
+// (commands/settings_change.h), which also brings the menus into line.
 void SaveSettings();
 // Merges a change made to konfig.set on disk into the settings (a field changed only
 // there takes that value; one changed here too keeps ours) and hands the settings they

@@ -123,7 +123,7 @@ TEST_F(FileMergeTest, SettingsChangedOnTwoMachinesBothSurvive) {
   Menu(kCmdReminderSound);
   const Settings saved = DecodeSettings(ReadFile("konfig.set"));
   EXPECT_EQ(saved.chimeChoice, ChimeChoice::Off);
-  EXPECT_NE(saved.reminderSound, 1);
+  EXPECT_FALSE(saved.reminderSound);
   EXPECT_EQ(App().settings.chimeChoice, ChimeChoice::Off);
   EXPECT_FALSE(App().ChimeLoaded) << "the chime follows the merged choice";
 }

@@ -173,7 +173,7 @@ TEST_F(ReminderTest, SilentWhenTheSettingIsOff) {
   StartAt(14, 0, {Record("07.12.2026", 15, 30, 1, "Physio")});
   platform::TriggerMenuItem(kMainMenu, kCmdReminderSound);
   Drain();
-  ASSERT_EQ(App().settings.reminderSound, 0);
+  ASSERT_EQ(App().settings.reminderSoundAsStored, 0);
   const int before = Sounds();
   At(14, 30);
   ASSERT_TRUE(Shown());

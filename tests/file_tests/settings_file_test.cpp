@@ -25,7 +25,7 @@ TEST(SettingsFile, RoundTripKeepsEveryField) {
   s.smallWindowX = -5;
   s.smallWindowY = 123456;
   s.chimeChoice = ChimeChoice::UserFile;
-  s.reminderSound = 0;
+  s.reminderSound = false;
   s.chimeFile = "/home/anna/Kl\xE4nge/gong 2.mp3";
   s.viewInterval = ViewInterval::Minutes(15);
   s.trayMode = true;
@@ -35,7 +35,8 @@ TEST(SettingsFile, RoundTripKeepsEveryField) {
   EXPECT_EQ(r.smallWindowX, -5);
   EXPECT_EQ(r.smallWindowY, 123456);
   EXPECT_EQ(r.chimeChoice, ChimeChoice::UserFile);
-  EXPECT_EQ(r.reminderSound, 0);
+  EXPECT_FALSE(r.reminderSound);
+  EXPECT_EQ(r.reminderSoundAsStored, 0);
   EXPECT_EQ(r.chimeFile, s.chimeFile);
   EXPECT_EQ(r.viewInterval, ViewInterval::Minutes(15));
   EXPECT_TRUE(r.trayMode);
@@ -65,7 +66,8 @@ TEST(SettingsFile, EmptyFileReadsAsZeroes) {
   EXPECT_EQ(s.smallWindowX, 0);
   EXPECT_EQ(s.smallWindowY, 0);
   EXPECT_EQ(s.chimeChoice, ChimeChoice::Off);
-  EXPECT_EQ(s.reminderSound, 0);
+  EXPECT_FALSE(s.reminderSound);
+  EXPECT_EQ(s.reminderSoundAsStored, 0);
   EXPECT_EQ(s.chimeFile, "");
   EXPECT_EQ(s.viewInterval, ViewInterval::SmallOnly());
   EXPECT_FALSE(s.trayMode);

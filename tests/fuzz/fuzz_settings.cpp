@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (first.keptLine != second.keptLine || first.chimeFile != second.chimeFile ||
       first.smallWindowX != second.smallWindowX || first.smallWindowY != second.smallWindowY ||
       first.chimeChoice != second.chimeChoice || first.reminderSound != second.reminderSound ||
+      first.reminderSoundAsStored != second.reminderSoundAsStored ||
       first.viewInterval != second.viewInterval || first.trayMode != second.trayMode ||
       first.smallOnTop != second.smallOnTop || EncodeSettings(first) != EncodeSettings(second))
     std::abort();

@@ -174,11 +174,29 @@ TEST_F(SoundCommandsTest, ReminderSoundItemTogglesAndWritesZeroAndOne) {
   EXPECT_TRUE(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound));
   Choose(kCmdReminderSound);
   EXPECT_FALSE(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound));
-  EXPECT_EQ(SavedSettings().reminderSound, 0);
+  EXPECT_EQ(SavedSettings().reminderSoundAsStored, 0);
   Choose(kCmdReminderSound);
   EXPECT_TRUE(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound));
-  EXPECT_EQ(SavedSettings().reminderSound, 1);
+  EXPECT_EQ(SavedSettings().reminderSoundAsStored, 1);
   EXPECT_EQ(SavedSettings().chimeChoice, ChimeChoice::Gong) << "the chime does not depend on it";
+}
+
+// Silent by an odd byte that an earlier version or a hand left: choosing another setting,
+// while another machine changes a third one, writes that byte back as it was.
+TEST_F(SoundCommandsTest, AnOddReminderByteSurvivesOtherSettingsChanges) {
+  WriteSettings(1, "", 5);
+  Start();
+  std::string theirs = ReadFile("konfig.set");
+  theirs[theirs.size() - 2] = 5;  // the other machine chose "5 Min."
+  WriteFile("konfig.set.other", theirs);
+  std::filesystem::rename(Dir() / "konfig.set.other", Dir() / "konfig.set");
+  Choose(kCmdChimeOff);
+  std::string expected = theirs;
+  const size_t chimeByte = std::string(kDefaultKeptLine).size() + 2 + 8;
+  ASSERT_EQ(expected[chimeByte + 1], 5);
+  expected[chimeByte] = 0;
+  EXPECT_EQ(ReadFile("konfig.set"), expected);
+  EXPECT_FALSE(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound));
 }
 
 TEST_F(SoundCommandsTest, ReminderSoundOfAnOddValueCountsAsOffAndBecomesOne) {
@@ -186,7 +204,7 @@ TEST_F(SoundCommandsTest, ReminderSoundOfAnOddValueCountsAsOffAndBecomesOne) {
   Start();
   EXPECT_FALSE(platform::IsMenuItemChecked(kMainMenu, kCmdReminderSound));
   Choose(kCmdReminderSound);
-  EXPECT_EQ(SavedSettings().reminderSound, 1);
+  EXPECT_EQ(SavedSettings().reminderSoundAsStored, 1);
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ class SoundTest : public ProgramTest {
     Settings s = DefaultSettings();
     s.chimeChoice = static_cast<ChimeChoice>(chimeChoice);
     s.chimeFile = chimeFile;
-    s.reminderSound = static_cast<int8_t>(reminderSound);
+    s.reminderSound = reminderSound == 1;
+    s.reminderSoundAsStored = static_cast<int8_t>(reminderSound);
     WriteFile("konfig.set", EncodeSettings(s));
   }
   Settings SavedSettings() const { return DecodeSettings(ReadFile("konfig.set")); }

@@ -1,4 +1,9 @@
 #include "platform/menus.h"
+
+#include <charconv>
+#include <map>
+
+#include "commands/command_tables.h"
 #include "commands/dispatch.h"
 #include "platform/cp1252.h"
 #include "platform/test_probes.h"
@@ -61,6 +66,49 @@ TEST_F(MenuTest, SmallWindowMenuBarHoldsTheViewItems) {
       "&Ansicht", Item(1, kCmdAlwaysOnTop, "&Immer im Vordergrund"), Item(1, kCmdToTray, "&Ausblenden"),
       Item(1, kCmdOpenMainWindow, "&Hauptfenster öffnen"), Item(1, kCmdQuitFromSmall, "&Programm beenden")};
   EXPECT_EQ(Utf8Lines(platform::DescribeMenu(kSmallMenu)), expected);
+}
+
+// The commands of a menu bar as it was built, each with the text it shows.
+std::map<int, std::string> ShownItems(int menu) {
+  std::map<int, std::string> items;
+  for (const std::string& line : platform::DescribeMenu(menu)) {
+    const size_t start = line.find_first_not_of(' ');
+    const size_t blank = line.find(' ', start);
+    int command = 0;
+    const auto [end, error] = std::from_chars(line.data() + start, line.data() + blank, command);
+    if (blank != std::string::npos && error == std::errc() && end == line.data() + blank)
+      items[command] = platform::Utf8(line.substr(blank + 1));
+  }
+  return items;
+}
+
+// A command written into two tables would run only one of its handlers; a labelled one
+// in no menu bar could never be chosen; an item without a handler that can be chosen
+// would do nothing.
+TEST_F(MenuTest, EveryItemIsOneTableEntryThatRunsOrIsGreyed) {
+  Start(false);
+  std::map<int, int> entries;
+  for (const CommandTable& table : CommandTables())
+    for (const CommandEntry& entry : table) ++entries[entry.command];
+  std::map<int, int> shownIn;
+  for (const int menu : {kMainMenu, kSmallMenu}) {
+    for (const auto& [command, text] : ShownItems(menu)) {
+      ++shownIn[command];
+      const CommandEntry* entry = FindCommand(command);
+      ASSERT_NE(entry, nullptr) << text;
+      ASSERT_NE(entry->label, nullptr) << text;
+      EXPECT_EQ(text, entry->label);
+      EXPECT_TRUE(entry->run || !platform::IsMenuItemEnabled(menu, command)) << text << " does nothing";
+    }
+  }
+  for (const CommandTable& table : CommandTables()) {
+    for (const CommandEntry& entry : table) {
+      EXPECT_EQ(entries[entry.command], 1) << entry.command;
+      if (entry.label) {
+        EXPECT_EQ(shownIn[entry.command], 1) << entry.label << " is not in one menu bar";
+      }
+    }
+  }
 }
 
 TEST_F(MenuTest, InfoBoxNamesTheVersionAndTheMaker) {

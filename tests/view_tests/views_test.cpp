@@ -247,7 +247,8 @@ TEST_P(MenuStateTest, MirrorsTheSettings) {
   const MenuStateCase& c = GetParam();
   Settings s = DefaultSettings();
   s.chimeChoice = static_cast<ChimeChoice>(c.storedChime);
-  s.reminderSound = static_cast<int8_t>(c.storedReminder);
+  s.reminderSound = c.storedReminder == 1;
+  s.reminderSoundAsStored = static_cast<int8_t>(c.storedReminder);
   std::string bytes = EncodeSettings(s);
   bytes[bytes.size() - 2] = static_cast<char>(c.storedInterval);
   bytes[bytes.size() - 1] = static_cast<char>(c.storedMode);
