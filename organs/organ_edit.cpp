@@ -3,6 +3,7 @@
 #include "organs/current_organ.h"
 #include "organs/organ_table.h"
 #include "organs/organ_texts.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -24,7 +25,7 @@ void LeaveOrganEdit(bool write) {
   platform::SetControlColours(kCtlOrganText, kNormalBackground, kTextColour);
   platform::SetControlReadOnly(kCtlOrganText, true);
   App().editedOrgan = 0;
-  UpdateCurrentOrgan();
+  UpdateCurrentOrgan(platform::Now().hour);
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ void LeaveOrganEdit(bool write) {
 bool IsEditingOrganText() { return App().editedOrgan != 0; }
 
 void BeginOrganEdit(int organ) {
-  if (organ < 1 || organ > kOrganCount) return;
+  if (!IsOrgan(organ)) return;
   platform::EnableControl(kCtlOrganText, true);
   platform::SetControlReadOnly(kCtlOrganText, false);
   platform::SetControlColours(kCtlOrganText, kEditingBackground, kTextColour);
