@@ -10,7 +10,8 @@
 class TemporaryWorkingDirectory {
  public:
   // `prefix` names the directory ("/tmp/<prefix>-XXXXXX"), so leftovers tell whose they are.
-  explicit TemporaryWorkingDirectory(const std::string& prefix) : previous_(std::filesystem::current_path()) {
+  explicit TemporaryWorkingDirectory(const std::string& prefix)
+      : previous_(std::filesystem::current_path()) {
     std::string pattern = "/tmp/" + prefix + "-XXXXXX";
     path_ = mkdtemp(pattern.data());
     std::filesystem::current_path(path_);
