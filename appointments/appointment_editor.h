@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/types.h"
 #include "shell/state/appointment.h"
 #include "shell/state/command_entry.h"
 
@@ -14,9 +15,9 @@ std::vector<size_t> DayRecords(const AppointmentList& list, const std::string& d
 void FillDayList();
 // The position of the record the editor holds, or -1.
 int SelectedIndex();
-// Refills the hour and minute boxes; while a new appointment for today is entered, only
-// times still to come are offered.
-void FillTimeBoxes();
+// Refills the hour and minute boxes; while a new appointment for the day of `now` is
+// entered, only times after `now` are offered.
+void FillTimeBoxes(const platform::LocalTime& now);
 // Stores the editor's input as a new record or over the one it holds and writes
 // Term.dat. Refuses an empty text and a day and time that another record has; false
 // then, with the editor left as it is.

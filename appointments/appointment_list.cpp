@@ -9,7 +9,6 @@
 #include "appointments/appointment_merge.h"
 #include "appointments/appointment_window.h"
 #include "calendar/calendar_sync.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -136,10 +135,9 @@ void ShowAppointmentDays() {
   shown = std::move(wanted);
 }
 
-void PrepareAppointmentsAtStart() {
+void PrepareAppointmentsAtStart(const platform::LocalTime& now) {
   AppointmentList& list = App().Appointments;
   if (list.size() >= 2) SortAppointmentsByTime(list);
-  const platform::LocalTime now = platform::Now();
   // The days of dropped records count as marked, so that whatever mark they have goes.
   std::erase_if(list, [&](const Appointment& a) {
     if (!IsOldAppointment(a.DateText, now.month, now.year)) return false;

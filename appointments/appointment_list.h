@@ -2,6 +2,7 @@
 // The appointment list in memory (App().Appointments) and Term.dat, its file.
 #include <string>
 
+#include "platform/types.h"
 #include "shell/state/appointment.h"
 
 constexpr const char* kAppointmentFileName = "Term.dat";
@@ -12,9 +13,9 @@ constexpr size_t kAppointmentReadLimit = size_t{64} << 20;
 // is reported and leaves the list empty. One that exists but cannot be read is never
 // written in this run.
 void LoadAppointments();
-// Start-up, after LoadAppointments: sorts by time of day, drops old records and marks
-// the remaining days bold on the month calendar.
-void PrepareAppointmentsAtStart();
+// Start-up, after LoadAppointments: sorts by time of day, drops records old at `now`
+// and marks the remaining days bold on the month calendar.
+void PrepareAppointmentsAtStart(const platform::LocalTime& now);
 // Writes the whole list to Term.dat. A change made to the file meanwhile is merged in
 // first (and shown); a list that equals what the file holds is not written again. On
 // failure says so and leaves the old file as it was; false then.

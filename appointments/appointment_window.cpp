@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "platform/accessibility.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/shortcuts.h"
@@ -66,7 +65,7 @@ int BoxValue(int box) { return std::atoi(platform::ControlText(box).c_str()); }
 
 }  // namespace
 
-void OpenAppointmentWindow() {
+void OpenAppointmentWindow(const platform::Date& today) {
   platform::CreateTopWindow(kAppointmentWindow, {.title = "",
                                                  .clientWidth = 364,
                                                  .clientHeight = 245,
@@ -95,7 +94,6 @@ void OpenAppointmentWindow() {
   const int w = kAppointmentWindow;
   platform::CreateControl(w, kCtlDateFrame, ControlKind::Frame, 5, 30, 105, 45, "Datum:");
   platform::CreateControl(w, kCtlDateField, ControlKind::DateField, 10, 45, 95, 25);
-  const platform::Date today = platform::Now().date();
   platform::SetDateFieldMinimum(kCtlDateField, today);
   platform::SetDateFieldDate(kCtlDateField, today);
   platform::CreateControl(w, kCtlTimeFrame, ControlKind::Frame, 5, 80, 105, 60, "Zeit:");
@@ -128,6 +126,8 @@ bool AppointmentWindowOpen() { return platform::WindowExists(kAppointmentWindow)
 void SetAppointmentWindowTitle(const std::string& title) {
   platform::SetWindowTitle(kAppointmentWindow, title);
 }
+
+std::string DayTitle(const std::string& day) { return "Termine " + day + ":"; }
 
 void SetEditorState(EditorState state) {
   App().editor = state;

@@ -2,6 +2,7 @@
 #include "appointments/appointment_list.h"
 #include "appointments/appointment_window.h"
 #include "appointments/reminder_notices.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -12,31 +13,31 @@
 
 namespace {
 
-std::string DayTitle() { return "Termine " + App().SelectedDate + ":"; }
-
 bool AskYesNo(const std::string& text) {
   return platform::ShowMessageBox("Frage?", text, platform::MessageIcon::Question,
                                   platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes;
 }
 
 void NewAppointment() {
-  App().SelectedDate = TodayText();
-  OpenAppointmentWindow();
+  const platform::LocalTime now = platform::Now();
+  App().SelectedDate = FormatDateText(now.date());
+  OpenAppointmentWindow(now.date());
   SetAppointmentWindowTitle("Neuen Termin eingeben:");
   FillDayList();
   SetEditorState(EditorState::Entering);
   EnableMonthCalendar(false);
-  FillTimeBoxes();
+  FillTimeBoxes(now);
 }
 
 void OpenToday() {
-  App().SelectedDate = TodayText();
-  OpenAppointmentWindow();
-  SetAppointmentWindowTitle(DayTitle());
+  const platform::LocalTime now = platform::Now();
+  App().SelectedDate = FormatDateText(now.date());
+  OpenAppointmentWindow(now.date());
+  SetAppointmentWindowTitle(DayTitle(App().SelectedDate));
   // A new appointment being entered in the replaced window is gone; holding back the
   // reminders any longer would only lose them.
   SetEditorState(EditorState::Viewing);
-  FillTimeBoxes();
+  FillTimeBoxes(now);
   EnableMonthCalendar(false);
   platform::SelectReportRow(kCtlDayList, -1);
   FillDayList();
@@ -50,7 +51,7 @@ void ToolNew() {
   App().SelectedDate = platform::ControlText(kCtlDateField);
   SetAppointmentWindowTitle("Neuen Termin eingeben:");
   FillDayList();
-  FillTimeBoxes();
+  FillTimeBoxes(platform::Now());
 }
 
 void ToolChange() { SetEditorState(EditorState::Changing); }

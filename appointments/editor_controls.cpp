@@ -3,6 +3,7 @@
 #include "appointments/appointment_window.h"
 #include "appointments/time_boxes.h"
 #include "organs/current_organ.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -13,29 +14,28 @@
 
 namespace {
 
-std::string DayTitle() { return "Termine " + App().SelectedDate + ":"; }
-
 void CalendarDayChosen() {
+  const platform::LocalTime now = platform::Now();
   const platform::Date day = platform::CalendarSelectedDay(kCtlCalendar);
   App().SelectedDate = FormatDateText(day);
   if (!platform::IsCalendarDayBold(kCtlCalendar, day)) return;  // a day without records opens nothing
-  OpenAppointmentWindow();
-  SetAppointmentWindowTitle(DayTitle());
+  OpenAppointmentWindow(now.date());
+  SetAppointmentWindowTitle(DayTitle(App().SelectedDate));
   // A day before today cannot stand in the field, which starts at today; the day list
   // and the title still show the chosen day.
   platform::SetDateFieldDate(kCtlDateField, day);
   SetEditorState(EditorState::Viewing);
-  FillTimeBoxes();
+  FillTimeBoxes(now);
   EnableMonthCalendar(false);
   FillDayList();
 }
 
 void DateFieldChanged() {
   App().SelectedDate = platform::ControlText(kCtlDateField);
-  SetAppointmentWindowTitle(DayTitle());
+  SetAppointmentWindowTitle(DayTitle(App().SelectedDate));
   const EditorState state = App().editor;
   if (!IsEntering(state)) platform::SetControlText(kCtlAppointmentText, "");
-  FillTimeBoxes();
+  FillTimeBoxes(platform::Now());
   platform::SelectReportRow(kCtlDayList, -1);
   if (state == EditorState::RecordChosen) SetEditorState(EditorState::Viewing);
   FillDayList();
@@ -48,7 +48,7 @@ void DayListClicked() {
     return;
   }
   SetEditorState(EditorState::RecordChosen);
-  FillTimeBoxes();
+  FillTimeBoxes(platform::Now());
   // The day list shows the day's records in list order, so the row names its record even
   // among records of the same time.
   const AppointmentList& list = App().Appointments;
@@ -73,7 +73,7 @@ void HandleAppointmentControl(int control) {
     case kCtlDayList: DayListClicked(); break;
     case kCtlHourBox:
       App().editor = WithUnsavedInput(App().editor);
-      RefillMinuteBox();
+      RefillMinuteBox(platform::Now());
       break;
     case kCtlMinuteBox:
     case kCtlOptionHour:
@@ -101,6 +101,6 @@ void HandleAppointmentWindowClose() {
   App().editor = EditorState::Closed;
   // Still busy means an organ text is being edited: it keeps its field, and the organ
   // catches up when that edit ends.
-  if (!IsBusy()) UpdateCurrentOrgan();
+  if (!IsBusy()) UpdateCurrentOrgan(platform::Now().hour);
   EnableMonthCalendar(true);
 }

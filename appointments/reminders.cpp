@@ -37,19 +37,17 @@ int DueHourReminder(const std::string& today, int hour, int minute) {
 
 }  // namespace
 
-void RunDayCheck() {
-  const int index = DueDayReminder(TodayText());
-  if (index >= 0) ShowReminder(index, true);
+void RunDayCheck(const platform::LocalTime& now) {
+  const int index = DueDayReminder(FormatDateText(now.date()));
+  if (index >= 0) ShowReminder(now, index, true);
 }
 
-void RunMinuteCheck() {
-  const platform::LocalTime now = platform::Now();
+void RunMinuteCheck(const platform::LocalTime& now) {
   const int index = DueHourReminder(FormatDateText(now.date()), now.hour, now.minute);
-  if (index >= 0) ShowReminder(index, now.hour == 23);
+  if (index >= 0) ShowReminder(now, index, now.hour == 23);
 }
 
-void RunMissedMinuteChecks(int minutes) {
-  const platform::LocalTime now = platform::Now();
+void RunMissedMinuteChecks(const platform::LocalTime& now, int minutes) {
   // Each record once, at the latest minute it fell due.
   std::vector<int> due;
   bool lastOnTop = false;
@@ -64,14 +62,14 @@ void RunMissedMinuteChecks(int minutes) {
   if (due.empty()) return;
   // Every missed one gets its notification; the window shows the latest.
   for (size_t i = 0; i + 1 < due.size(); ++i) NotifyReminder(App().Appointments[due[i]]);
-  ShowReminder(due.back(), lastOnTop);
+  ShowReminder(now, due.back(), lastOnTop);
 }
 
-void ShowReminder(int index, bool stayOnTop) {
+void ShowReminder(const platform::LocalTime& now, int index, bool stayOnTop) {
   if (index < 0 || index >= static_cast<int>(App().Appointments.size())) return;
   if (App().settings.reminderSound) PlayReminderSound();
   // Replaces an open window whatever it shows; its unsaved input is dropped.
-  OpenAppointmentWindow();
+  OpenAppointmentWindow(now.date());
   if (stayOnTop) platform::SetWindowOnTop(kAppointmentWindow, true);
   const Appointment& record = App().Appointments[index];
   App().SelectedDate = record.DateText;
@@ -80,7 +78,7 @@ void ShowReminder(int index, bool stayOnTop) {
   App().SelectedRecord = KeyOf(App().Appointments, static_cast<size_t>(index));
   platform::Date day;
   if (ParseDateText(record.DateText, day)) platform::SetDateFieldDate(kCtlDateField, day);
-  FillTimeBoxes();
+  FillTimeBoxes(now);
   ShowInEditor(record);
   FillDayList();
   NotifyReminder(record);

@@ -3,7 +3,6 @@
 
 #include "appointments/appointment_editor.h"
 #include "appointments/time_boxes.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "shell/state/app_state.h"
 #include "shell/state/date_text.h"
@@ -24,8 +23,7 @@ bool LimitedToComingTimes(const platform::LocalTime& now) {
 
 }  // namespace
 
-void RefillMinuteBox() {
-  const platform::LocalTime now = platform::Now();
+void RefillMinuteBox(const platform::LocalTime& now) {
   const int selected = platform::SelectedListItem(kCtlMinuteBox);
   const int remembered =
       selected > 0 ? std::atoi(platform::ListItemText(kCtlMinuteBox, selected).c_str()) : 0;
@@ -46,12 +44,11 @@ void RefillMinuteBox() {
   platform::SelectListItem(kCtlMinuteBox, choice);
 }
 
-void FillTimeBoxes() {
-  const platform::LocalTime now = platform::Now();
+void FillTimeBoxes(const platform::LocalTime& now) {
   platform::ClearListItems(kCtlHourBox);
   const bool limited = LimitedToComingTimes(now);
   for (int h = 0; h <= 23; ++h)
     if (!limited || h >= now.hour) platform::AddListItem(kCtlHourBox, TwoDigits(h));
   platform::SelectListItem(kCtlHourBox, -1);
-  RefillMinuteBox();
+  RefillMinuteBox(now);
 }

@@ -3,19 +3,18 @@
 #include "organs/organ_table.h"
 #include "organs/organ_texts.h"
 #include "platform/accessibility.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 
-void UpdateCurrentOrgan() {
-  App().shownOrgan = OrganOfHour(platform::Now().hour);
+void UpdateCurrentOrgan(int hour) {
+  App().shownOrgan = OrganOfHour(hour);
   ShowOrgan();
 }
 
 void ShowOrgan() {
   const int organ = App().shownOrgan;
-  if (organ >= 1 && organ <= kOrganCount) {
+  if (IsOrgan(organ)) {
     const OrganRow& row = OrganRowOf(organ);
     platform::SetControlPicture(kCtlOrganPicture, kPictureFirstOrgan + organ - 1);
     NameOrganControls(organ);
@@ -28,7 +27,7 @@ void ShowOrgan() {
 }
 
 void NameOrganControls(int organ) {
-  if (organ < 1 || organ > kOrganCount) return;
+  if (!IsOrgan(organ)) return;
   const std::string name = OrganRowOf(organ).name;
   platform::SetControlAccessibleName(kCtlOrganFrame, name);
   platform::SetControlAccessibleName(kCtlOrganPicture, name);

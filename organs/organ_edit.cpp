@@ -3,6 +3,7 @@
 #include "organs/current_organ.h"
 #include "organs/organ_table.h"
 #include "organs/organ_texts.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -24,13 +25,13 @@ void LeaveOrganEdit(bool write) {
   platform::SetControlColours(kCtlOrganText, kNormalBackground, kTextColour);
   platform::SetControlReadOnly(kCtlOrganText, true);
   App().editedOrgan = 0;
-  UpdateCurrentOrgan();
+  UpdateCurrentOrgan(platform::Now().hour);
 }
 
 // "Ändern" > organ `organ` (1-12): enters the edit mode for it, or switches to it,
 // dropping unsaved changes of the organ edited before.
 void BeginOrganEdit(int organ) {
-  if (organ < 1 || organ > kOrganCount) return;
+  if (!IsOrgan(organ)) return;
   platform::EnableControl(kCtlOrganText, true);
   platform::SetControlReadOnly(kCtlOrganText, false);
   platform::SetControlColours(kCtlOrganText, kEditingBackground, kTextColour);

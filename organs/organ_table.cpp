@@ -22,7 +22,7 @@ constexpr OrganRow kOrgans[kOrganCount] = {
 }  // namespace
 
 const OrganRow& OrganRowOf(int organ) {
-  if (organ < 1 || organ > kOrganCount) organ = 1;
+  if (!IsOrgan(organ)) organ = 1;
   return kOrgans[organ - 1];
 }
 

@@ -8,6 +8,7 @@ struct OrganRow {
 };
 
 constexpr int kOrganCount = 12;
+constexpr bool IsOrgan(int organ) { return organ >= 1 && organ <= kOrganCount; }
 
 // Row of organ `organ` (1-12).
 const OrganRow& OrganRowOf(int organ);

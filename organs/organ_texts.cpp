@@ -13,8 +13,6 @@
 
 namespace {
 
-bool IsOrgan(int organ) { return organ >= 1 && organ <= kOrganCount; }
-
 void ShowError(const std::string& text) {
   platform::ShowMessageBox("Fehler!", text, platform::MessageIcon::Error);
 }

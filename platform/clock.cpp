@@ -62,6 +62,10 @@ LocalTime Now() {
     std::lock_guard<std::mutex> lock(g_clockMutex);
     if (g_scripted) return g_scriptedTime;
   }
+  return SystemLocalTime();
+}
+
+LocalTime SystemLocalTime() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t secs = std::chrono::system_clock::to_time_t(now);
   std::tm tm{};

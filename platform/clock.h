@@ -9,6 +9,9 @@
 namespace platform {
 
 LocalTime Now();
+// The system's local wall clock, which Now() answers unless a test has scripted it.
+// Portable: the screen saver reads its time here too.
+LocalTime SystemLocalTime();
 // A moment of the monotonic clock, for measuring quiet times; never goes backwards.
 using SteadyTime = std::chrono::steady_clock::time_point;
 SteadyTime SteadyNow();

@@ -130,7 +130,7 @@ std::optional<FullScreenRun> StartFullScreenRun(SaverPlatform& platform) {
   platform.CreatePictureControl(kFullScreenPictureControl,
                                 {HostWindow::Kind::SaverWindow, kFullScreenWindow}, display);
   platform.MakeWindowTopmost(kFullScreenWindow);
-  run.previousRunningFlag = platform.SetScreenSaverRunning(true);
+  platform.SetScreenSaverRunning(true);
   platform.CatchTerminationSignals();
   run.display = SetUpClockDisplay(run.displayWidth, run.displayHeight, FaceStyle::FullScreen,
                                   platform.LogicalDotsPerInch(), platform.MillisecondTicks());

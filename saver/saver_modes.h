@@ -44,9 +44,8 @@ struct FullScreenRun {
   ScreenPoint startCursor;  // never updated after the start
   int displayWidth = 0;
   int displayHeight = 0;
-  int previousRunningFlag = 0;  // kept, never used
-  QImage picture;               // picture kFullScreenPicture, drawn whole only at the edges
-  FacePictures faces;           // the face, moved over the screen between seconds
+  QImage picture;      // picture kFullScreenPicture, drawn whole only at the edges
+  FacePictures faces;  // the face, moved over the screen between seconds
   ClockDisplay display;
   FramePacer pacer;
 };

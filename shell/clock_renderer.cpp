@@ -10,17 +10,25 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
+#include "shell/clock_controls.h"
+#include "shell/program.h"
 #include "shell/state/identifiers.h"
 #include "shell/text_contrast.h"
 
 namespace {
 
 struct ClockPicture {
-  int picture, width, height, font, offset, control;
+  int picture;
+  ClockSize size;
+  int font, offset, control;
 };
 
-constexpr ClockPicture kLargeClock{kPictureLargeClock, 300, 95, kFontLargeClock, -4, kCtlLargeClock};
-constexpr ClockPicture kSmallClock{kPictureSmallClock, 190, 50, kFontSmallClock, -5, kCtlSmallClock};
+constexpr ClockPicture kLargeClock{kPictureLargeClock, kLargeClockSize, kFontLargeClock, -4,
+                                   kCtlLargeClock};
+constexpr ClockPicture kSmallClock{kPictureSmallClock, kSmallClockSize, kFontSmallClock, -5,
+                                   kCtlSmallClock};
+// The renderer wakes just after the second boundary, before the main loop does.
+constexpr int kRendererGraceMs = 1;
 constexpr platform::Rgb kBlack{0, 0, 0};
 
 // The colours a clock picture is drawn in, read once when the renderer starts.
@@ -38,22 +46,19 @@ std::atomic<long> g_drawCount{0};
 
 void DrawClockPicture(const ClockPicture& p, const ClockColours& colours, const std::string& text) {
   if (!platform::PictureExists(p.picture)) return;
-  platform::FillPictureRect(p.picture, 0, 0, p.width, p.height, colours.background);
+  platform::FillPictureRect(p.picture, 0, 0, p.size.width, p.size.height, colours.background);
   const int textWidth = platform::TextWidth(p.font, text);
-  const int x = (p.width - textWidth) / 2 + p.offset;
+  const int x = (p.size.width - textWidth) / 2 + p.offset;
   platform::DrawPictureText(p.picture, p.font, x, 0, colours.text, text);
-}
-
-// Milliseconds until just after the next second boundary of the local clock.
-int MillisecondsToNextSecond() {
-  const platform::LocalTime now = platform::Now();
-  return 1000 - now.millisecond + 1;
 }
 
 void RenderLoop(ClockColours colours) {
   std::string lastDrawn;
   for (;;) {
-    const std::string text = FormatClockText(platform::Now());
+    // One reading a frame; the wake-up is measured from it, however long drawing took.
+    const platform::SteadyTime read = platform::SteadyNow();
+    const platform::LocalTime now = platform::Now();
+    const std::string text = FormatClockText(now);
     if (text != lastDrawn) {
       DrawClockPicture(kLargeClock, colours, text);
       DrawClockPicture(kSmallClock, colours, text);
@@ -69,8 +74,9 @@ void RenderLoop(ClockColours colours) {
     // Sleep until the second changes instead of polling: an idle program should wake
     // the processor as rarely as possible.
     std::unique_lock<std::mutex> lock(g_mutex);
-    g_wake.wait_for(lock, std::chrono::milliseconds(MillisecondsToNextSecond()),
-                    [] { return g_stop || g_nudged; });
+    g_wake.wait_until(lock,
+                      read + std::chrono::milliseconds(MillisecondsToNextSecond(now, kRendererGraceMs)),
+                      [] { return g_stop || g_nudged; });
     if (g_stop) return;
     g_nudged = false;
   }

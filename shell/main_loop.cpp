@@ -38,14 +38,13 @@ bool FullHourReached(const platform::LocalTime& now) {
   return MovedForward(platform::MinuteNumber(now) - now.minute);
 }
 
-void ForgetMinutesFarAhead() {
-  const long long now = platform::MinuteNumber(platform::Now());
-  if (App().latestMinute != kNoMinute && App().latestMinute - now > kCatchUpMinutes)
-    App().latestMinute = now - 1;
+void ForgetMinutesFarAhead(const platform::LocalTime& now) {
+  const long long minute = platform::MinuteNumber(now);
+  if (App().latestMinute != kNoMinute && App().latestMinute - minute > kCatchUpMinutes)
+    App().latestMinute = minute - 1;
 }
 
-void RunDateStep() {
-  const platform::LocalTime now = platform::Now();
+void RunDateStep(const platform::LocalTime& now) {
   const std::string date = FormatDateText(now.date());
   if (date == App().lastDate) return;
   App().lastDate = date;
@@ -56,17 +55,16 @@ void RunDateStep() {
   platform::SetControlTextColour(kCtlMainDate,
                                  App().weekdayLabel == "So. " ? kSundayRed : App().mainDateColour);
   // Back over midnight, and forward over it again, the day was checked already.
-  if (!IsBusy() && MovedForward(platform::MinuteNumber(now))) RunDayCheck();
+  if (!IsBusy() && MovedForward(platform::MinuteNumber(now))) RunDayCheck(now);
 }
 
-void RunHourStep() {
-  const platform::LocalTime now = platform::Now();
+void RunHourStep(const platform::LocalTime& now) {
   const bool reached = FullHourReached(now);
   // After a resume at the same hour of a later day the hour number alone looks unchanged.
   if (now.hour == App().lastHour && !reached) return;
   // While the user is busy the organ change is skipped, not deferred.
   if (!IsBusy()) {
-    UpdateCurrentOrgan();
+    UpdateCurrentOrgan(now.hour);
     if (reached) {
       if (App().settings.viewInterval.ComesUpHourly()) HourlyPopUp();
       PlayChime();
@@ -75,8 +73,7 @@ void RunHourStep() {
   App().lastHour = now.hour;
 }
 
-void RunMinuteStep() {
-  const platform::LocalTime now = platform::Now();
+void RunMinuteStep(const platform::LocalTime& now) {
   const long long minute = platform::MinuteNumber(now);
   const bool forward = MovedForward(minute);
   // After a resume at the same minute of a later hour the minute alone looks unchanged.
@@ -84,8 +81,9 @@ void RunMinuteStep() {
   // A minute already checked is not checked again after the clock went back.
   if (!IsBusy() && forward) {
     if (App().latestMinute != kNoMinute)
-      RunMissedMinuteChecks(static_cast<int>(std::min(minute - App().latestMinute - 1, kCatchUpMinutes)));
-    RunMinuteCheck();
+      RunMissedMinuteChecks(now,
+                            static_cast<int>(std::min(minute - App().latestMinute - 1, kCatchUpMinutes)));
+    RunMinuteCheck(now);
   }
   App().lastMinute = now.minute;
   if (forward) App().latestMinute = minute;
@@ -109,22 +107,27 @@ void HandleEvent(const platform::Event& event) {
 
 }  // namespace
 
-int MillisecondsToNextSecond(const platform::LocalTime& now) {
-  const int wait = 1000 - now.millisecond + kSecondGraceMs;
+int MillisecondsToNextSecond(const platform::LocalTime& now, int graceMs) {
+  const int wait = 1000 - now.millisecond + graceMs;
   return wait < 1 ? 1 : wait;
 }
 
 void RunMainLoopPass(int waitMs) {
-  ForgetMinutesFarAhead();
-  RunDateStep();
-  RunHourStep();
-  RunMinuteStep();
-  RunViewSteps();
+  // The steps all see the moment the pass began, even when one of them takes a while
+  // (a message box left open): a pass that saw the hour change in one step and the
+  // next hour's minute in another would lose that next hour's chime.
+  const platform::LocalTime now = platform::Now();
+  ForgetMinutesFarAhead(now);
+  RunDateStep(now);
+  RunHourStep(now);
+  RunMinuteStep(now);
+  RunViewSteps(now);
   RunCalendarStep();
   TakeInDeferredChanges();
   if (platform::TakeRaiseRequest()) OnRaiseRequest();
   platform::Event event;
-  // Read after the steps: they may have taken a while (a message box, a file).
+  // The wait alone reads the clock again: the steps may have taken a while, and the next
+  // pass should still begin just after a second boundary.
   const int wait = waitMs == kWaitToNextSecond ? MillisecondsToNextSecond(platform::Now()) : waitMs;
   if (platform::WaitEvent(wait, event) == platform::WaitEnd::Event) HandleEvent(event);
 }

@@ -3,6 +3,7 @@
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
+#include "shell/clock_controls.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "shell/window_builders.h"
@@ -20,9 +21,7 @@ void BuildMainWindow() {
   platform::SetWindowIcon(kMainWindow, kPictureProgramIcon);
   BuildMainMenu();
 
-  platform::CreateControl(kMainWindow, kCtlLargeClock, ControlKind::Picture, 300, 10, 300, 95);
-  // Read out as the time it shows; the renderer keeps the name current.
-  platform::OfferPictureAsLabel(kCtlLargeClock);
+  CreateClockControl(kMainWindow, kCtlLargeClock, 300, 10, kLargeClockSize);
   platform::CreateControl(kMainWindow, kCtlMainDate, ControlKind::CentredLabel, 300, 110, 300, 40,
                           "Do. 06.12.2007");
   platform::SetControlFont(kCtlMainDate, kFontMainDate);

@@ -12,9 +12,9 @@ constexpr int kWaitToNextSecond = -1;
 // the steps look at changes only at such a boundary, and a clock jump or a resume from
 // suspend is seen within a second. The few milliseconds of grace let the clock
 // renderer's hand-over of the new second end the wait first, so that the main thread
-// wakes once a second, not twice.
+// wakes once a second, not twice; the renderer itself wakes with a grace of 1.
 constexpr int kSecondGraceMs = 10;
-int MillisecondsToNextSecond(const platform::LocalTime& now);
+int MillisecondsToNextSecond(const platform::LocalTime& now, int graceMs = kSecondGraceMs);
 
 // What the platform is told of organclock at start-up: its name, German dates and
 // texts, the stand-ins for the Windows fonts it names.

@@ -1,7 +1,7 @@
 #include "commands/menus.h"
-#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
+#include "shell/clock_controls.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "shell/window_builders.h"
@@ -35,8 +35,7 @@ void BuildSmallWindow() {
   platform::SetWindowIcon(kSmallWindow, kPictureProgramIcon);
   BuildSmallWindowMenu();
 
-  platform::CreateControl(kSmallWindow, kCtlSmallClock, ControlKind::Picture, 30, 5, 190, 50);
-  platform::OfferPictureAsLabel(kCtlSmallClock);
+  CreateClockControl(kSmallWindow, kCtlSmallClock, 30, 5, kSmallClockSize);
   platform::CreateControl(kSmallWindow, kCtlSmallDate, ControlKind::CentredLabel, 25, 55, 195, 25);
   platform::SetControlFont(kCtlSmallDate, kFontSmallDate);
   platform::CreateControl(kSmallWindow, kCtlSmallPeriod, ControlKind::CentredLabel, 5, 85, 240, 25);

@@ -3,10 +3,12 @@
 #include "commands/command_tables.h"
 #include "commands/menu_states.h"
 #include "organs/organ_texts.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/tray.h"
+#include "shell/clock_controls.h"
 #include "shell/clock_renderer.h"
 #include "shell/kept_files.h"
 #include "shell/program.h"
@@ -39,8 +41,8 @@ void LoadPictures() {
   // The clocks are drawn at the screen's resolution: sharp digits on a HiDPI screen,
   // while the controls keep their size in logical pixels.
   const double ratio = platform::ScreenPixelRatio();
-  platform::CreateBlankPicture(kPictureLargeClock, 300, 95, ratio);
-  platform::CreateBlankPicture(kPictureSmallClock, 190, 50, ratio);
+  platform::CreateBlankPicture(kPictureLargeClock, kLargeClockSize.width, kLargeClockSize.height, ratio);
+  platform::CreateBlankPicture(kPictureSmallClock, kSmallClockSize.width, kSmallClockSize.height, ratio);
   platform::DecodeEmbeddedPicture(kPictureProgramIcon);
 }
 
@@ -67,16 +69,8 @@ void RunStartup() {
   SetShellCommands(kShellCommands);
   InitSounds();  // reports its own failure; start-up goes on
   App().versionText = "Version: 1.2";
-  App().Appointments.clear();
   LoadFonts();
   LoadPictures();
-  App().lastDate.clear();
-  App().lastHour = kNone;
-  App().lastMinute = kNone;
-  App().latestMinute = kNoMinute;
-  App().editor = EditorState::Closed;
-  App().editedOrgan = 0;
-  App().lastAppliedInterval.reset();
   SetSettingsMergedHandler(ApplyMergedSettings);
   RemoveLeftoversOfKilledSaves();
   ReadSettingsOrCreateFirstRunFiles();
@@ -88,7 +82,7 @@ void RunStartup() {
   LoadReminderSound();
   LoadChime();
   LoadAppointments();
-  PrepareAppointmentsAtStart();
+  PrepareAppointmentsAtStart(platform::Now());
   ResetCalendarSync();  // kalender.ini is read at the first pass
   UpdateMenuStates();
   ApplySavedViewInterval();

@@ -1,7 +1,6 @@
 #include "shell/views.h"
 
 #include "commands/menu_states.h"
-#include "platform/clock.h"
 #include "platform/tray.h"
 #include "platform/windows.h"
 #include "shell/state/app_state.h"
@@ -75,11 +74,11 @@ void HourlyPopUp() {
   ViewChanged();
 }
 
-void RunViewSteps() {
+void RunViewSteps(const platform::LocalTime& now) {
   AppState& app = App();
   const ViewInterval interval = app.settings.viewInterval;
   if (app.lastAppliedInterval == interval) return;
-  if (interval.IsSmallOnly() || interval.GivesWayAt(platform::Now().minute)) {
+  if (interval.IsSmallOnly() || interval.GivesWayAt(now.minute)) {
     app.lastAppliedInterval = interval;
     ToTrayOrSmall();
     ViewChanged();

@@ -1,5 +1,6 @@
 #pragma once
 // Which of the two windows or the tray icon the user sees, and when that changes.
+#include "platform/types.h"
 
 bool IsTrayMode();
 bool IsSmallWindowOnTopChosen();
@@ -14,8 +15,9 @@ void ToMain();
 
 // The hour step's pop-up of the main window.
 void HourlyPopUp();
-// Once per pass: the permanent small view and the switch-over at the chosen minute.
-void RunViewSteps();
+// Once per pass: the permanent small view and the switch-over at the chosen minute
+// (looked at in the pass's `now`).
+void RunViewSteps(const platform::LocalTime& now);
 
 // Start-up: always-on-top and, in tray mode, the tray icon.
 void ApplySavedSmallWindowMode();

@@ -3,8 +3,6 @@
 #include <chrono>
 #include <cstdio>
 
-#include "platform/clock.h"
-
 std::string FormatDateText(const platform::Date& date) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", date.day, date.month, date.year);
@@ -35,5 +33,3 @@ bool ParseDateText(const std::string& text, platform::Date& date) {
   date = d;
   return true;
 }
-
-std::string TodayText() { return FormatDateText(platform::Now().date()); }

@@ -11,5 +11,3 @@ std::string WeekdayLabel(int weekday);
 // Reads "dd.mm.yyyy" back into a day; false when the text is not of that form or names
 // no real day.
 bool ParseDateText(const std::string& text, platform::Date& date);
-// Today's date text from the local clock.
-std::string TodayText();

@@ -7,6 +7,7 @@
 
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
@@ -202,7 +203,7 @@ TEST_F(AppointmentFileTest, StartUpOnTenthOfMarchDropsOldRecordsAndMarksTheRest)
   // A day that was marked loses its mark when its records are dropped.
   platform::SetCalendarDayBold(kCtlCalendar, {2008, 3, 10}, true);
   App().Appointments = file;
-  PrepareAppointmentsAtStart();
+  PrepareAppointmentsAtStart(platform::Now());
   EXPECT_FALSE(Bold(2008, 3, 10));
   EXPECT_EQ(App().Appointments.size(), 3u);
 }

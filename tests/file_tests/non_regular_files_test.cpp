@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/whole_file.h"
+#include "tests/support/temporary_working_directory.h"
 
 namespace fs = std::filesystem;
 
@@ -24,16 +25,6 @@ struct SpecialCase {
 
 class SpecialFileTest : public ::testing::TestWithParam<SpecialCase> {
  protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    char pattern[] = "/tmp/organclock-special-XXXXXX";
-    dir_ = mkdtemp(pattern);
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
-  }
   // The kind of what is there and, for a link, where it points.
   static std::string Describe(const std::string& name) {
     const fs::file_status s = fs::symlink_status(name);
@@ -41,7 +32,7 @@ class SpecialFileTest : public ::testing::TestWithParam<SpecialCase> {
     if (fs::is_symlink(s)) out += " -> " + fs::read_symlink(name).string();
     return out;
   }
-  fs::path dir_, previous_;
+  const TemporaryWorkingDirectory dir_{"organclock-special"};
 };
 
 TEST_P(SpecialFileTest, IsNeitherWaitedOnNorReadNorReplaced) {
@@ -62,7 +53,8 @@ TEST_P(SpecialFileTest, IsNeitherWaitedOnNorReadNorReplaced) {
   EXPECT_EQ(Describe(name), before);
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
   if (!GetParam().writable) {
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no leftovers";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1)
+        << "no leftovers";
   }
 }
 
@@ -84,7 +76,8 @@ TEST_F(SpecialFileTest, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
     std::ofstream(name) << "x";
   platform::RemoveLeftoverTemporaryFiles({"Term.dat", "konfig.set", "org3.dat"});
   std::set<std::string> left;
-  for (const auto& entry : fs::directory_iterator(dir_)) left.insert(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(dir_.path()))
+    left.insert(entry.path().filename().string());
   EXPECT_EQ(left, (std::set<std::string>{".Term.dat.syncthing.tmp", ".Term.dat.12345", ".notes.txt.abcdef",
                                          "Term.dat", ".org3.dat~"}));
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/whole_file.h"
+#include "tests/support/temporary_working_directory.h"
 
 namespace fs = std::filesystem;
 
@@ -12,23 +13,12 @@ namespace {
 
 class WholeFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    char pattern[] = "/tmp/organclock-files-XXXXXX";
-    dir_ = mkdtemp(pattern);
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
   static std::string Content(const std::string& name) {
     std::string bytes;
     EXPECT_TRUE(platform::ReadWholeFile(name, bytes));
     return bytes;
   }
-  fs::path dir_, previous_;
+  const TemporaryWorkingDirectory dir_{"organclock-files"};
 };
 
 TEST_F(WholeFileTest, NamesAreMatchedWithoutRegardToCase) {
@@ -38,7 +28,7 @@ TEST_F(WholeFileTest, NamesAreMatchedWithoutRegardToCase) {
   // Writing under another spelling replaces the same file instead of adding one.
   ASSERT_TRUE(platform::WriteWholeFile("ORG1.dat", "neu"));
   EXPECT_EQ(Content("org1.dat"), "neu");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(WholeFileTest, BinaryContentIsKeptByteForByte) {
@@ -56,7 +46,7 @@ TEST_F(WholeFileTest, MissingFileCannotBeRead) {
 
 TEST_F(WholeFileTest, FailedWriteLeavesTheOldFileAndNoLeftovers) {
   ASSERT_TRUE(platform::WriteWholeFile("konfig.set", "alt"));
-  fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(dir_.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
   EXPECT_FALSE(platform::WriteWholeFile("konfig.set", "neu"));

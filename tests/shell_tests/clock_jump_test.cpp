@@ -2,11 +2,14 @@
 // resume from suspend), driven by the scripted clock.
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
 #include "platform/test_probes.h"
@@ -47,6 +50,28 @@ TEST_F(ClockJumpTest, ChimeOnlyWhenAFullHourIsReachedGoingForward) {
   EXPECT_EQ(Chimes(), chimes + 1);
   At(7, 15, 0);  // a resume from suspend
   EXPECT_EQ(Chimes(), chimes + 2);
+}
+
+// A message box of the hour step (here: the new organ's text is missing) may stay open
+// into the next hour. The whole pass belongs to the moment it began with, so the hour
+// reached while the box was open still chimes on the pass after.
+TEST_F(ClockJumpTest, AnHourReachedDuringABoxOfThePassStillChimes) {
+  SetTime(2026, 12, 7, 12, 58);
+  Start();
+  std::filesystem::remove(Dir() / "org6.dat");  // the organ of 13:00 and of 14:00
+  std::vector<std::string> boxes;
+  platform::SetMessageBoxResponder([&](const platform::MessageBoxRecord& box) {
+    boxes.push_back(platform::Utf8(box.text));
+    if (boxes.size() == 1) SetTime(2026, 12, 7, 14, 0, 5);  // the user reads slowly
+    return platform::MessageAnswer::Ok;
+  });
+  const int chimes = Chimes();
+  SetTime(2026, 12, 7, 13, 0);
+  Pass();
+  Pass();
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(boxes.front(), "Organtext Org6.dat nicht gefunden!");
+  EXPECT_EQ(Chimes(), chimes + 2) << "13:00 and 14:00";
 }
 
 // Where the program starts, where the clock goes (the appointment window is closed
