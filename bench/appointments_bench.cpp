@@ -19,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
+#include "platform/testing/scripted_clock.h"
 #include "platform/whole_file.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"

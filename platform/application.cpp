@@ -119,7 +119,7 @@ void InitPlatform(int& argc, char** argv, const ProgramIdentity& identity) {
   LoadToolkitTranslations(*g_app, locale);
   InstallFontStandIns(identity.fontStandIns);
   WatchTerminationSignals();
-  if (identity.restCaretWhenQuiet) InstallCaretRest();
+  if (identity.caretRest.count() > 0) InstallCaretRest();
   QObject::connect(g_app, &QGuiApplication::commitDataRequest, [] {
     g_terminate = 1;
     WakeMainLoop();
@@ -138,7 +138,7 @@ void RequestTermination() { g_terminate = 1; }
 
 #include "platform/fonts.h"
 #include "platform/pictures.h"
-#include "platform/ui_driver.h"
+#include "platform/tray.h"
 #include "platform/windows.h"
 
 namespace platform {

@@ -29,7 +29,7 @@ Output Current();
 bool Resume();
 
 // Closes the device (not the mixer) when nothing plays, so that an idle program has no
-// audio thread waking it; loaded sounds and music stay. Called once per main-loop pass.
+// audio thread waking it; loaded sounds and music stay.
 void SuspendWhenIdle();
 
 // Whether the device itself is open now.

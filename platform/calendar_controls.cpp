@@ -1,6 +1,7 @@
 // The month calendar and the date field.
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QTextCharFormat>
 
@@ -8,12 +9,17 @@
 #include "platform/control_widgets.h"
 #include "platform/controls.h"
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
+#include "platform/program_identity.h"
 
 namespace platform {
 
 QDate ToQDate(Date d) { return QDate(d.year, d.month, d.day); }
 Date FromQDate(const QDate& d) { return {d.year(), d.month(), d.day()}; }
+
+QString DateFieldMask() {
+  const std::string& mask = CurrentProgramIdentity().dateMask;
+  return mask.empty() ? QLocale().dateFormat(QLocale::ShortFormat) : QString::fromStdString(mask);
+}
 
 // Dates are shown in the program's locale (the default one), weeks begin on Monday.
 QWidget* MakeMonthCalendar(QWidget* parent, const ReportInput& report) {
@@ -31,7 +37,7 @@ QWidget* MakeMonthCalendar(QWidget* parent, const ReportInput& report) {
 QWidget* MakeDateField(QWidget* parent, const ReportInput& report) {
   const LocalTime now = Now();
   auto* edit = new QDateEdit(QDate(now.year, now.month, now.day), parent);
-  edit->setDisplayFormat("dd.MM.yyyy");
+  edit->setDisplayFormat(DateFieldMask());
   edit->setCalendarPopup(true);
   edit->calendarWidget()->setLocale(QLocale());
   edit->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
@@ -51,11 +57,6 @@ void SetDateFieldMinimum(int control, Date date) {
     const QSignalBlocker block(edit);
     edit->setMinimumDate(ToQDate(date));
   }
-}
-
-Date DateFieldDate(int control) {
-  auto* edit = As<QDateEdit>(control);
-  return edit ? FromQDate(edit->date()) : Date{};
 }
 
 void SetCalendarDayBold(int control, Date date, bool bold) {

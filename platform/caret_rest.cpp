@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QPointer>
 
-#include "platform/test_probes.h"
+#include "platform/program_identity.h"
 
 namespace platform {
 namespace {
@@ -54,11 +54,9 @@ void InstallCaretRest() {
 
 void RestCaretIfIdle(SteadyTime now) {
   if (g_resting || g_desktopFlashTime <= 0 || !qApp) return;
-  if (now - g_lastInput < kCaretRestDelay) return;
+  if (now - g_lastInput < CurrentProgramIdentity().caretRest) return;
   g_resting = true;
   QApplication::setCursorFlashTime(0);
 }
-
-bool CaretBlinks() { return qApp && QApplication::cursorFlashTime() > 0; }
 
 }  // namespace platform

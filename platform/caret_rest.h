@@ -4,18 +4,16 @@
 // idle program costs. As GNOME desktops do, the caret stops blinking (and stays
 // visible) after some seconds without keyboard or mouse input, and blinks again at the
 // next key press or click. It rests from the start until the first input.
-#include <chrono>
-
 #include "platform/clock.h"
 
 namespace platform {
 
-constexpr std::chrono::seconds kCaretRestDelay{10};
-
-// Watches the input of the whole application; call once after the application exists.
+// Watches the input of the whole application; InitPlatform calls it when the program's
+// identity asks for a caret rest.
 void InstallCaretRest();
 
-// Stops the blinking once kCaretRestDelay has passed since the last input.
+// Stops the blinking once the identity's caret rest has passed since the last input.
+// The main loop calls it before each wait.
 void RestCaretIfIdle(SteadyTime now);
 
 }  // namespace platform

@@ -1,15 +1,13 @@
 #include "platform/clock.h"
 
+#include <atomic>
 #include <chrono>
 #include <ctime>
-#include <mutex>
 
 namespace platform {
 namespace {
 
-std::mutex g_clockMutex;
-bool g_scripted = false;
-LocalTime g_scriptedTime;
+std::atomic<LocalTimeSource> g_source{nullptr};
 
 int WeekdayOf(int year, int month, int day) {
   using namespace std::chrono;
@@ -58,10 +56,7 @@ long long MinuteNumber(const LocalTime& t) {
 }
 
 LocalTime Now() {
-  {
-    std::lock_guard<std::mutex> lock(g_clockMutex);
-    if (g_scripted) return g_scriptedTime;
-  }
+  if (const LocalTimeSource source = g_source.load()) return source();
   return SystemLocalTime();
 }
 
@@ -90,20 +85,6 @@ uint64_t TickMs() {
       std::chrono::duration_cast<std::chrono::milliseconds>(SteadyNow().time_since_epoch()).count());
 }
 
-void SetScriptedClock(const LocalTime& t) {
-  std::lock_guard<std::mutex> lock(g_clockMutex);
-  g_scripted = true;
-  g_scriptedTime = t;
-}
-
-void UseRealClock() {
-  std::lock_guard<std::mutex> lock(g_clockMutex);
-  g_scripted = false;
-}
-
-bool IsClockScripted() {
-  std::lock_guard<std::mutex> lock(g_clockMutex);
-  return g_scripted;
-}
+void SetLocalTimeSource(LocalTimeSource source) { g_source = source; }
 
 }  // namespace platform

@@ -26,10 +26,9 @@ LocalTime AddSeconds(const LocalTime& t, long long seconds);
 // readings can be told apart and ordered even across days.
 long long MinuteNumber(const LocalTime& t);
 
-// Test seam: from now on Now() answers `t` until the next call; UseRealClock() undoes it.
-// Safe to call while other threads read the clock.
-void SetScriptedClock(const LocalTime& t);
-void UseRealClock();
-bool IsClockScripted();
+// Where Now() reads the local time; null for the system clock. A test puts its own
+// clock here (the program never does); safe to change while other threads read it.
+using LocalTimeSource = LocalTime (*)();
+void SetLocalTimeSource(LocalTimeSource source);
 
 }  // namespace platform

@@ -20,5 +20,8 @@ QWidget* MakePictureControl(QWidget* parent);
 
 QDate ToQDate(Date d);
 Date FromQDate(const QDate& d);
+// How a date field shows its date, and how its text is read and written: the program's
+// date mask, or the locale's short form where it names none.
+QString DateFieldMask();
 
 }  // namespace platform

@@ -17,7 +17,6 @@
 #include "platform/control_widgets.h"
 #include "platform/label_fit.h"
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
 
 namespace platform {
 namespace {
@@ -108,8 +107,6 @@ bool CreateControl(int window, int control, ControlKind kind, int x, int y, int 
   return true;
 }
 
-bool ControlExists(int control) { return FindControl(control) != nullptr; }
-
 void SetControlFont(int control, int font) {
   ControlEntry* e = FindControl(control);
   const QFont* f = FindFont(font);
@@ -137,7 +134,7 @@ void SetControlText(int control, const std::string& text) {
   else if (auto* line = qobject_cast<QLineEdit*>(w)) line->setText(t);
   else if (auto* option = qobject_cast<QRadioButton*>(w)) option->setText(t);
   else if (auto* date = qobject_cast<QDateEdit*>(w)) {
-    const QDate d = QDate::fromString(t, "dd.MM.yyyy");
+    const QDate d = QDate::fromString(t, DateFieldMask());
     if (d.isValid()) date->setDate(d);
   }
   if (auto* label = qobject_cast<QLabel*>(w)) FitLabelText(label);
@@ -162,7 +159,7 @@ std::string ControlText(int control) {
   }
   if (auto* line = qobject_cast<QLineEdit*>(w)) return FromQt(line->text());
   if (auto* option = qobject_cast<QRadioButton*>(w)) return FromQt(option->text());
-  if (auto* date = qobject_cast<QDateEdit*>(w)) return FromQt(date->date().toString("dd.MM.yyyy"));
+  if (auto* date = qobject_cast<QDateEdit*>(w)) return FromQt(date->date().toString(DateFieldMask()));
   if (auto* combo = qobject_cast<QComboBox*>(w)) return FromQt(combo->currentText());
   return {};
 }
@@ -198,15 +195,6 @@ void SetControlColours(int control, Rgb background, Rgb text) {
   target->setAutoFillBackground(true);
 }
 
-Rgb ControlBackground(int control) {
-  ControlEntry* e = FindControl(control);
-  if (!e) return {};
-  QWidget* target = e->widget;
-  if (auto* edit = qobject_cast<QTextEdit*>(target)) target = edit->viewport();
-  const QColor c = target->palette().color(QPalette::Base);
-  return {c.red(), c.green(), c.blue()};
-}
-
 void EnableControl(int control, bool enabled) {
   if (ControlEntry* e = FindControl(control)) e->widget->setEnabled(enabled);
 }
@@ -222,39 +210,8 @@ void FocusControl(int control) {
   if (ControlEntry* e = FindControl(control)) e->widget->setFocus(Qt::OtherFocusReason);
 }
 
-int FocusedControl(int window) {
-  WindowEntry* w = FindWindow(window);
-  if (!w) return -1;
-  // A compound control (the calendar) hands its focus to a part of it.
-  for (QWidget* focus = w->window->focusWidget(); focus; focus = focus->parentWidget())
-    for (const auto& [id, entry] : Controls())
-      if (entry.widget == focus && entry.window == window) return id;
-  return -1;
-}
-
-bool IsControlEnabled(int control) {
-  ControlEntry* e = FindControl(control);
-  return e && e->widget->isEnabled();
-}
-
 void SetControlTooltip(int control, const std::string& text) {
   if (ControlEntry* e = FindControl(control)) e->widget->setToolTip(ToQt(text));
-}
-
-std::string ControlTooltip(int control) {
-  ControlEntry* e = FindControl(control);
-  return e ? FromQt(e->widget->toolTip()) : std::string();
-}
-
-bool ControlGeometry(int control, int& x, int& y, int& width, int& height) {
-  ControlEntry* e = FindControl(control);
-  if (!e) return false;
-  const QRect g = e->widget->geometry();
-  x = g.x();
-  y = g.y();
-  width = g.width();
-  height = g.height();
-  return true;
 }
 
 void SetOptionChecked(int control, bool checked) {

@@ -8,16 +8,13 @@
 #include <atomic>
 #include <deque>
 
-#include "platform/audio_mixer.h"
-#include "platform/caret_rest.h"
 #include "platform/clock.h"
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
 
 namespace platform {
 namespace {
 
-std::deque<Event> g_queue;
+std::deque<Event>& g_queue = EventQueue();
 std::atomic<bool> g_woken{false};
 
 bool SecondChanged(const LocalTime& since) {
@@ -28,6 +25,11 @@ bool SecondChanged(const LocalTime& since) {
 
 }  // namespace
 
+std::deque<Event>& EventQueue() {
+  static std::deque<Event> queue;
+  return queue;
+}
+
 void PostEvent(const Event& event) { g_queue.push_back(event); }
 
 void PostEventOnce(const Event& event) {
@@ -37,8 +39,6 @@ void PostEventOnce(const Event& event) {
 }
 
 void ClearEvents() { g_queue.clear(); }
-
-int PendingEventCount() { return static_cast<int>(g_queue.size()); }
 
 void ProcessPendingWork() {
   if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -53,8 +53,6 @@ void WakeMainLoop() {
 }
 
 WaitEnd WaitEvent(int timeoutMs, Event& out) {
-  mixer::SuspendWhenIdle();  // no audio thread waking an idle program
-  RestCaretIfIdle(SteadyNow());
   if (QCoreApplication::instance()) {
     if (g_queue.empty() && !g_woken && timeoutMs > 0) {
       // Sleep in the window system until something happens or the time is up; one

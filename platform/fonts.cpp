@@ -9,7 +9,6 @@
 
 #include "platform/object_table.h"
 #include "platform/program_identity.h"
-#include "platform/test_probes.h"
 
 namespace platform {
 namespace {
@@ -51,11 +50,6 @@ bool LoadFont(int font, const std::string& face, int points, int weight) {
 }
 
 bool FontExists(int font) { return FindFont(font) != nullptr; }
-
-int FontPixelHeight(int font) {
-  const QFont* f = FindFont(font);
-  return f ? f->pixelSize() : 0;
-}
 
 void FreeAllFonts() { Fonts().clear(); }
 

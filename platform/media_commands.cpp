@@ -3,24 +3,19 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cctype>
 #include <map>
 
 #include "platform/audio_mixer.h"
+#include "platform/audio_watch.h"
 #include "platform/cp1252.h"
-#include "platform/test_probes.h"
+#include "platform/sound_table.h"
 #include "platform/whole_file.h"
 
 namespace platform {
 namespace {
 
-struct Device {
-  Mix_Music* music = nullptr;
-};
-
-std::vector<std::string> g_sent;
-std::map<std::string, Device> g_devices;  // by lower-case alias
-std::string g_playingAlias;               // the device the mixer's music belongs to
+std::map<std::string, MediaDevice>& g_devices = MediaDevices().devices;
+std::string& g_playingAlias = MediaDevices().playingAlias;
 
 bool IsMp3OrWav(Mix_Music* music) {
   const Mix_MusicType type = Mix_GetMusicType(music);
@@ -64,7 +59,7 @@ void Stop(const std::string& alias) {
   }
 }
 
-void CloseDevice(std::map<std::string, Device>::iterator it) {
+void CloseDevice(std::map<std::string, MediaDevice>::iterator it) {
   Stop(it->first);
   Mix_FreeMusic(it->second.music);
   g_devices.erase(it);
@@ -84,8 +79,13 @@ int Close(const MediaCommand& command) {
 
 }  // namespace
 
+MediaDeviceTable& MediaDevices() {
+  static MediaDeviceTable table;
+  return table;
+}
+
 int SendMediaCommand(const std::string& text) {
-  g_sent.push_back(text);
+  if (AudioWatchers().mediaCommandSent) AudioWatchers().mediaCommandSent(text);
   MediaCommand command;
   if (const int error = ParseMediaCommand(text, command)) return error;
   switch (command.verb) {
@@ -98,17 +98,6 @@ int SendMediaCommand(const std::string& text) {
     case MediaVerb::Close: return Close(command);
   }
   return kMediaUnknownVerb;
-}
-
-const std::vector<std::string>& SentMediaCommands() { return g_sent; }
-void ClearSentMediaCommands() { g_sent.clear(); }
-
-int OpenMediaDeviceCount() { return static_cast<int>(g_devices.size()); }
-
-bool IsMediaPlaying(const std::string& alias) {
-  std::string lowered = alias;
-  for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return g_playingAlias == lowered && g_devices.count(lowered) && Mix_PlayingMusic();
 }
 
 }  // namespace platform

@@ -9,7 +9,6 @@
 // kMediaNoOutputDevice. A play returns at once and the sound runs on; another play
 // starts it again from the beginning. Only one device is heard at a time.
 #include <string>
-#include <vector>
 
 #include "platform/media_command_parser.h"
 

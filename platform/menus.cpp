@@ -10,36 +10,15 @@
 #include <QShortcut>
 
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
 
 namespace platform {
-namespace {
 
-QAction* FindItem(int menu, int item) {
+QAction* FindMenuItem(int menu, int item) {
   MenuEntry* m = FindMenu(menu);
   if (!m) return nullptr;
   auto it = m->items.find(item);
   return it == m->items.end() ? nullptr : it->second.data();
 }
-
-void DescribeInto(QMenu* menu, int depth, const MenuEntry& entry, std::vector<std::string>& out) {
-  const std::string indent(static_cast<size_t>(depth) * 2, ' ');
-  for (QAction* action : menu->actions()) {
-    if (action->isSeparator()) {
-      out.push_back(indent + "---");
-    } else if (action->menu()) {
-      out.push_back(indent + FromQt(action->text()));
-      DescribeInto(action->menu(), depth + 1, entry, out);
-    } else {
-      int id = -1;
-      for (const auto& [key, value] : entry.items)
-        if (value == action) id = key;
-      out.push_back(indent + std::to_string(id) + " " + FromQt(action->text()));
-    }
-  }
-}
-
-}  // namespace
 
 std::map<int, MenuEntry>& Menus() {
   static std::map<int, MenuEntry> menus;
@@ -108,44 +87,15 @@ void AddMenuSeparator(int menu) {
 }
 
 void SetMenuItemEnabled(int menu, int item, bool enabled) {
-  if (QAction* a = FindItem(menu, item)) a->setEnabled(enabled);
-}
-
-bool IsMenuItemEnabled(int menu, int item) {
-  QAction* a = FindItem(menu, item);
-  return a && a->isEnabled();
+  if (QAction* a = FindMenuItem(menu, item)) a->setEnabled(enabled);
 }
 
 void SetMenuItemChecked(int menu, int item, bool checked) {
-  QAction* a = FindItem(menu, item);
+  QAction* a = FindMenuItem(menu, item);
   if (!a) return;
   // An unchecked item is not checkable, so that it shows no empty check box.
   a->setCheckable(checked);
   a->setChecked(checked);
-}
-
-bool IsMenuItemChecked(int menu, int item) {
-  QAction* a = FindItem(menu, item);
-  return a && a->isChecked();
-}
-
-bool MenuItemExists(int menu, int item) { return FindItem(menu, item) != nullptr; }
-
-std::string OpenMenuTitle() {
-  auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  return open ? FromQt(open->title().remove(QLatin1Char('&'))) : std::string();
-}
-
-std::vector<std::string> DescribeMenu(int menu) {
-  std::vector<std::string> out;
-  MenuEntry* m = FindMenu(menu);
-  if (!m) return out;
-  for (QAction* title : m->bar->actions()) {
-    if (!title->menu()) continue;
-    out.push_back(FromQt(title->text()));
-    DescribeInto(title->menu(), 1, *m, out);
-  }
-  return out;
 }
 
 }  // namespace platform

@@ -16,7 +16,6 @@
 #include "platform/object_table.h"
 #include "platform/program_identity.h"
 #include "platform/session_bus.h"
-#include "platform/test_probes.h"
 
 namespace {
 

@@ -9,6 +9,9 @@ namespace platform {
 
 enum class Urgency { Low = 0, Normal = 1, Critical = 2 };
 
+// Whether a notification service is on the session bus right now.
+bool NotificationServiceAvailable();
+
 // Shows a notification with the program's icon (picture `iconPicture`) in place of
 // notification `replaces` (0: a new one). Texts are Windows-1252. Returns the
 // notification's handle, for replacing and withdrawing it; 0 if there is no service.

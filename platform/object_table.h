@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <deque>
 #include <map>
 #include <string>
 
@@ -45,6 +46,7 @@ struct ControlEntry {
 WindowEntry* FindWindow(int window);
 ControlEntry* FindControl(int control);
 MenuEntry* FindMenu(int menu);
+QAction* FindMenuItem(int menu, int item);
 
 std::map<int, WindowEntry>& Windows();
 std::map<int, ControlEntry>& Controls();
@@ -61,8 +63,8 @@ Entry* FindLiveEntry(std::map<int, Entry>& table, int id, QPointer<Object> Entry
 std::map<int, QPointer<QAction>>& ToolActions();
 std::multimap<int, QPointer<QShortcut>>& ReturnShortcuts();
 
-// Pictures and fonts are read by a drawing thread of the program too; their tables
-// change only at start-up and shutdown, while no such thread runs.
+// Pictures and fonts are read by a drawing thread of the program too, under the rules
+// written in pictures.h.
 QImage* FindPicture(int picture);
 // Hands picture `picture` to a control without copying it: the image returned shares
 // its pixels, and the drawer's next drawing goes into a second buffer, the one it handed
@@ -99,6 +101,8 @@ W* As(int control) {
 inline QString ToQt(const std::string& cp1252) { return QString::fromStdString(Utf8(cp1252)); }
 inline std::string FromQt(const QString& s) { return Cp1252(s.toStdString()); }
 
+// The events posted and not taken by the main loop yet, oldest first.
+std::deque<Event>& EventQueue();
 void PostEvent(const Event& event);
 // Posts `event` unless one of its kind is still waiting in the queue.
 void PostEventOnce(const Event& event);

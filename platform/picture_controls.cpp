@@ -6,7 +6,6 @@
 #include "platform/controls.h"
 #include "platform/object_table.h"
 #include "platform/picture_label.h"
-#include "platform/test_probes.h"
 
 namespace platform {
 
@@ -55,28 +54,6 @@ void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndP
         }
       },
       Qt::QueuedConnection);
-}
-
-int ControlPictureId(int control) {
-  ControlEntry* e = FindControl(control);
-  return e ? e->picture : -1;
-}
-
-Rgb ControlPicturePixel(int control, int x, int y) {
-  auto* label = As<QLabel>(control);
-  if (!label) return {};
-  const QImage image = ShownPicture(label);
-  // x and y are in the control's own pixels, however dense the picture is.
-  const int ratio = qRound(image.devicePixelRatio());
-  if (!image.valid(x * ratio, y * ratio)) return {};
-  const QColor c = image.pixelColor(x * ratio, y * ratio);
-  return {c.red(), c.green(), c.blue()};
-}
-
-double ControlPictureRatio(int control) {
-  auto* label = As<QLabel>(control);
-  const QImage shown = ShownPicture(label);
-  return shown.isNull() ? 0.0 : shown.devicePixelRatio();
 }
 
 }  // namespace platform

@@ -15,37 +15,32 @@
 
 #include "platform/jpeg_decoder.h"
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
-#include "resources/resource_names.h"
+#include "platform/picture_table.h"
+#include "platform/program_identity.h"
 
 namespace platform {
 namespace {
-
-// An embedded picture not read yet: its resource and the format it is in. Reading a
-// resource unpacks it, which start-up need not pay for pictures it does not show.
-struct PendingPicture {
-  const char* resource = nullptr;
-  const char* format = nullptr;
-};
-
-struct PictureEntry {
-  QImage image;
-  QIcon icon;              // all sizes of an icon picture
-  PendingPicture pending;  // embedded picture not decoded yet
-  // The embedded twice-size drawing for dense screens, decoded when first needed.
-  QImage twice;
-  PendingPicture pendingTwice;
-  QImage spare;  // the drawer's second buffer once the picture is handed over
-};
 
 // Ratios above this get the twice-size drawing; at ratio 1 the plain picture is shown.
 constexpr qreal kTwiceSizeRatio = 1.5;
 constexpr char kJpeg[] = "JPEG";
 constexpr char kIcon[] = "ICO";
 
-std::map<int, PictureEntry>& Pictures() {
-  static std::map<int, PictureEntry> pictures;
-  return pictures;
+// The program's embedded pictures, by the names its identity gives them.
+const char* EmbeddedPictureName(int picture) {
+  const auto names = CurrentProgramIdentity().embeddedPictures.plain;
+  return names ? names(picture) : nullptr;
+}
+
+const char* EmbeddedTwiceSizePictureName(int picture) {
+  const auto names = CurrentProgramIdentity().embeddedPictures.twiceSize;
+  return names ? names(picture) : nullptr;
+}
+
+const char* const* EmbeddedIconSizeNames(int picture) {
+  static const char* const kNone[] = {nullptr};
+  const auto names = CurrentProgramIdentity().embeddedPictures.iconSizes;
+  return names ? names(picture) : kNone;
 }
 
 bool ReadResource(const char* name, QByteArray& data) {
@@ -130,6 +125,11 @@ QIcon ReadIcon(int picture) {
 
 }  // namespace
 
+std::map<int, PictureEntry>& Pictures() {
+  static std::map<int, PictureEntry> pictures;
+  return pictures;
+}
+
 QImage ReadPictureFile(const QString& path, const char* format) {
   QImageReader reader(path, format);
   reader.setAutoDetectImageFormat(false);
@@ -139,13 +139,6 @@ QImage ReadPictureFile(const QString& path, const char* format) {
 // Only the main thread decodes pending pictures; pictures drawn on other threads are never
 // pending, and a failed decode leaves the entry empty rather than changing the table.
 QImage* FindPicture(int picture) { return FindDecoded(picture, false); }
-
-bool IsPictureDecoded(int picture, bool twiceSize) {
-  auto it = Pictures().find(picture);
-  if (it == Pictures().end()) return false;
-  const PictureEntry& entry = it->second;
-  return twiceSize ? !entry.twice.isNull() : !entry.image.isNull();
-}
 
 QImage TakePictureForHandOver(int picture) {
   auto it = Pictures().find(picture);
@@ -230,14 +223,6 @@ bool CreateBlankPicture(int picture, int width, int height, double pixelRatio) {
 }
 
 bool PictureExists(int picture) { return FindPicture(picture) != nullptr; }
-int PictureWidth(int picture) {
-  const QImage* image = FindPicture(picture);
-  return image ? static_cast<int>(std::lround(image->deviceIndependentSize().width())) : 0;
-}
-int PictureHeight(int picture) {
-  const QImage* image = FindPicture(picture);
-  return image ? static_cast<int>(std::lround(image->deviceIndependentSize().height())) : 0;
-}
 double PicturePixelRatio(int picture) {
   const QImage* image = FindPicture(picture);
   return image ? image->devicePixelRatio() : 0.0;
@@ -267,13 +252,6 @@ void DrawPictureText(int picture, int font, int x, int y, Rgb colour, const std:
   painter.setPen(QColor(colour.r, colour.g, colour.b));
   const QFontMetrics metrics(painter.font());
   painter.drawText(x, y + metrics.ascent(), ToQt(text));
-}
-
-Rgb PicturePixel(int picture, int x, int y) {
-  QImage* image = FindPicture(picture);
-  if (!image || !image->valid(x, y)) return {};
-  const QColor c = image->pixelColor(x, y);
-  return {c.red(), c.green(), c.blue()};
 }
 
 double ScreenPixelRatio() {

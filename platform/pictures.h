@@ -20,6 +20,16 @@ double PicturePixelRatio(int picture);  // 0 if missing
 void FreePicture(int picture);
 void FreeAllPictures();
 
+// Pictures drawn on a thread of the program's own (a clock that draws each second):
+// - the pictures and fonts it uses are made on the main thread before the thread
+//   starts, and freed only after it has stopped: the tables of pictures and fonts change
+//   only while no such thread runs;
+// - while it runs, that thread owns its pictures: it alone draws into them and hands
+//   them to controls (HandPictureToControl, HandPicturesToControls in controls.h); the
+//   main thread neither draws into them nor shows them with SetControlPicture;
+// - a picture handed over is the control's: the next drawing goes into another buffer,
+//   so a picture on screen is never drawn over.
+
 // Drawing. One thread draws into a given picture at a time.
 void FillPictureRect(int picture, int x, int y, int width, int height, Rgb colour);
 // Pixel width of `text` in font `font` (the system font if it is missing).

@@ -1,6 +1,7 @@
 #pragma once
 // What the platform knows of the program it serves, handed over once at start-up. The
 // platform itself names no program, language or font face.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,16 @@ struct ControlFont {
   int pixelSize = 0;  // 0: the desktop's font
 };
 
+// Where the pictures built into the program are kept, as resource paths (":/..."). Each
+// answers nullptr for a picture that has no such drawing; a missing function, for all.
+struct EmbeddedPictureNames {
+  const char* (*plain)(int picture) = nullptr;
+  // Further, larger sizes of an icon picture, in rising order, ended by nullptr.
+  const char* const* (*iconSizes)(int picture) = nullptr;
+  // The same picture drawn at twice its size, for screens of twice the pixel density.
+  const char* (*twiceSize)(int picture) = nullptr;
+};
+
 struct ProgramIdentity {
   // The application's name; also the desktop entry its notifications name, and the
   // start of the address by which a second start finds the running one.
@@ -53,8 +64,13 @@ struct ProgramIdentity {
   std::vector<HeaviestCut> heaviestCuts;
   ControlPartNames partNames;
   ControlFont controlFont;
-  // A text field that keeps its caret all day: the caret rests after quiet seconds.
-  bool restCaretWhenQuiet = false;
+  // How date fields show a date, and how a date field's text is read and written, in
+  // the toolkit's date notation ("dd.MM.yyyy"); empty: the locale's short form.
+  std::string dateMask;
+  // For a text field that keeps its caret all day: the caret stops blinking after this
+  // long without keyboard or mouse input (see caret_rest.h); zero: it always blinks.
+  std::chrono::seconds caretRest{0};
+  EmbeddedPictureNames embeddedPictures;
 };
 
 // The identity given to InitPlatform; empty before.

@@ -5,23 +5,18 @@
 #include <map>
 
 #include "platform/audio_mixer.h"
+#include "platform/audio_watch.h"
 #include "platform/cp1252.h"
-#include "platform/test_probes.h"
+#include "platform/sound_table.h"
 #include "platform/whole_file.h"
 
 namespace platform {
 namespace {
 
-struct Sound {
-  Mix_Chunk* chunk = nullptr;
-  int channel = -1;  // where its last run was started
-  int plays = 0;
-};
+bool& g_outputOpen = Sounds().outputOpen;
+std::map<int, LoadedSound>& g_sounds = Sounds().sounds;
 
-bool g_outputOpen = false;
-std::map<int, Sound> g_sounds;
-
-void Free(Sound& sound) {
+void Free(LoadedSound& sound) {
   // With the device closed nothing plays, and the channel calls must not run.
   if (mixer::DeviceOpen() && sound.channel >= 0 && Mix_GetChunk(sound.channel) == sound.chunk)
     Mix_HaltChannel(sound.channel);
@@ -31,6 +26,16 @@ void Free(Sound& sound) {
 
 }  // namespace
 
+SoundTable& Sounds() {
+  static SoundTable table;
+  return table;
+}
+
+AudioWatch& AudioWatchers() {
+  static AudioWatch watch;
+  return watch;
+}
+
 bool InitSoundOutput() {
   if (g_outputOpen) return true;
   // The reminder sound needs a real device; a silent stand-in would hide the failure.
@@ -38,13 +43,12 @@ bool InitSoundOutput() {
   return g_outputOpen;
 }
 
-bool IsSoundOutputOpen() { return g_outputOpen; }
-
 bool LoadSound(int id, const std::string& name) {
   if (auto it = g_sounds.find(id); it != g_sounds.end()) {
     Free(it->second);
     g_sounds.erase(it);
   }
+  if (AudioWatchers().soundLoaded) AudioWatchers().soundLoaded(id);
   if (!g_outputOpen) return false;
   const std::string path = ResolveFileName(Utf8(name));
   if (!FileExists(path) || !mixer::Resume()) return false;
@@ -54,25 +58,20 @@ bool LoadSound(int id, const std::string& name) {
   return true;
 }
 
-bool IsSoundLoaded(int id) { return g_sounds.count(id) > 0; }
-
 bool PlaySound(int id) {
   const auto it = g_sounds.find(id);
   if (it == g_sounds.end()) return false;
-  Sound& sound = it->second;
+  LoadedSound& sound = it->second;
   if (!mixer::Resume()) return false;
   if (sound.channel >= 0 && Mix_GetChunk(sound.channel) == sound.chunk && Mix_Playing(sound.channel))
     Mix_HaltChannel(sound.channel);
   sound.channel = Mix_PlayChannel(-1, sound.chunk, 0);
   if (sound.channel < 0) return false;
-  ++sound.plays;
+  if (AudioWatchers().soundStarted) AudioWatchers().soundStarted(id);
   return true;
 }
 
-int SoundPlayCount(int id) {
-  const auto it = g_sounds.find(id);
-  return it == g_sounds.end() ? 0 : it->second.plays;
-}
+void SuspendAudioWhenIdle() { mixer::SuspendWhenIdle(); }
 
 void FreeAllSounds() {
   for (auto& [id, sound] : g_sounds) Free(sound);

@@ -19,6 +19,11 @@ bool LoadSound(int id, const std::string& name);
 // returns at once. False when `id` holds nothing or the device refused.
 bool PlaySound(int id);
 
+// Closes the audio device while nothing plays, so that an idle program has no audio
+// thread waking it; the sounds and media devices stay loaded, and the next play opens
+// the device again. The main loop calls it before each wait.
+void SuspendAudioWhenIdle();
+
 void FreeAllSounds();
 // Frees all sounds and closes the output device.
 void CloseSoundOutput();

@@ -7,7 +7,6 @@
 #include <QToolButton>
 
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
 
 namespace platform {
 namespace {
@@ -78,16 +77,6 @@ void AddToolButtonWithPicture(int window, int command, int picture, const std::s
 void EnableToolButton(int command, bool enabled) {
   auto it = ToolActions().find(command);
   if (it != ToolActions().end() && it->second) it->second->setEnabled(enabled);
-}
-
-bool IsToolButtonEnabled(int command) {
-  auto it = ToolActions().find(command);
-  return it != ToolActions().end() && it->second && it->second->isEnabled();
-}
-
-std::string ToolButtonTooltip(int command) {
-  auto it = ToolActions().find(command);
-  return it != ToolActions().end() && it->second ? FromQt(it->second->toolTip()) : std::string();
 }
 
 }  // namespace platform

@@ -5,38 +5,15 @@
 #include <map>
 
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
+#include "platform/tray_table.h"
 #include "platform/tray_watch.h"
-#include "platform/ui_driver.h"
 
 namespace platform {
 namespace {
 
-// An icon the program has added. Its toolkit icon is made only once a tray is there:
-// the toolkit decides on the kind of tray once, when its first icon is made.
-struct TrayEntry {
-  QSystemTrayIcon* icon = nullptr;  // none while there is no tray
-  int ownerWindow = -1;
-  int picture = -1;
-  std::string tooltip;
-};
-
-std::map<int, TrayEntry>& TrayIcons() {
-  static std::map<int, TrayEntry> icons;
-  return icons;
-}
-
-int g_trayOverride = -1;  // -1: ask the desktop
-
 std::map<int, std::string>& StatusLines() {
   static std::map<int, std::string> lines;
   return lines;
-}
-
-// The tooltip as shown: its first 63 characters, and the status line below.
-std::string ShownTooltip(int icon, const TrayEntry& entry) {
-  const std::string& status = StatusLines()[icon];
-  return status.empty() ? entry.tooltip : entry.tooltip + "\n" + status;
 }
 
 void MakeToolkitIcon(int icon, TrayEntry& entry) {
@@ -56,6 +33,21 @@ void MakeToolkitIcon(int icon, TrayEntry& entry) {
 
 }  // namespace
 
+std::map<int, TrayEntry>& TrayIcons() {
+  static std::map<int, TrayEntry> icons;
+  return icons;
+}
+
+int& TrayPresenceOverride() {
+  static int presence = -1;
+  return presence;
+}
+
+std::string ShownTooltip(int icon, const TrayEntry& entry) {
+  const std::string& status = StatusLines()[icon];
+  return status.empty() ? entry.tooltip : entry.tooltip + "\n" + status;
+}
+
 void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tooltip) {
   RemoveTrayIcon(icon);
   // At most 63 characters of a tooltip are shown.
@@ -65,7 +57,7 @@ void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tool
 
 void WatchForTray(std::function<void()> appeared) {
   StartTrayWatch([appeared] {
-    if (g_trayOverride >= 0) return;
+    if (TrayPresenceOverride() >= 0) return;
     for (auto& [id, entry] : TrayIcons()) MakeToolkitIcon(id, entry);
     if (appeared) appeared();
   });
@@ -90,30 +82,9 @@ void SetTrayIconStatus(int icon, const std::string& line) {
 
 bool TrayIconExists(int icon) { return TrayIcons().count(icon) != 0; }
 
-std::string TrayIconTooltip(int icon) {
-  auto it = TrayIcons().find(icon);
-  return it == TrayIcons().end() ? std::string() : ShownTooltip(icon, it->second);
-}
-
-std::vector<int> TrayIconSizes(int icon) {
-  std::vector<int> sizes;
-  auto it = TrayIcons().find(icon);
-  if (it != TrayIcons().end())
-    for (const QSize& size : PictureIcon(it->second.picture).availableSizes())
-      sizes.push_back(size.width());
-  return sizes;
-}
-
 bool IsTrayAvailable() {
-  if (g_trayOverride >= 0) return g_trayOverride == 1;
+  if (TrayPresenceOverride() >= 0) return TrayPresenceOverride() == 1;
   return TraySeen();
-}
-
-void SetTrayAvailableForTesting(int available) { g_trayOverride = available; }
-
-void ClickTrayIcon(int icon) {
-  auto it = TrayIcons().find(icon);
-  if (it != TrayIcons().end() && it->second.icon) emit it->second.icon->activated(QSystemTrayIcon::Trigger);
 }
 
 void RemoveAllTrayIcons() {

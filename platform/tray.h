@@ -8,6 +8,7 @@ namespace platform {
 
 void AddTrayIcon(int icon, int ownerWindow, int picture, const std::string& tooltip);
 void RemoveTrayIcon(int icon);
+void RemoveAllTrayIcons();
 // A second line below the tooltip (empty: none), kept for an icon added later too.
 void SetTrayIconStatus(int icon, const std::string& line);
 bool TrayIconExists(int icon);

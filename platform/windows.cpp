@@ -10,7 +10,6 @@
 #include "platform/font_set_up.h"
 #include "platform/object_table.h"
 #include "platform/program_identity.h"
-#include "platform/test_probes.h"
 
 namespace platform {
 namespace {
@@ -121,34 +120,12 @@ void HideWindow(int window) {
   if (WindowEntry* e = FindWindow(window)) e->window->hide();
 }
 
-bool IsWindowVisible(int window) {
-  WindowEntry* e = FindWindow(window);
-  return e && e->window->isVisible();
-}
-
-bool IsWindowMinimised(int window) {
-  WindowEntry* e = FindWindow(window);
-  return e && e->window->isMinimized();
-}
-
 void SetWindowTitle(int window, const std::string& title) {
   if (WindowEntry* e = FindWindow(window)) e->window->setWindowTitle(ToQt(title));
 }
 
-std::string WindowTitle(int window) {
-  WindowEntry* e = FindWindow(window);
-  return e ? FromQt(e->window->windowTitle()) : std::string();
-}
-
 void SetWindowIcon(int window, int picture) {
   if (WindowEntry* e = FindWindow(window)) e->window->setWindowIcon(PictureIcon(picture));
-}
-
-std::vector<int> WindowIconSizes(int window) {
-  std::vector<int> sizes;
-  if (WindowEntry* e = FindWindow(window))
-    for (const QSize& size : e->window->windowIcon().availableSizes()) sizes.push_back(size.width());
-  return sizes;
 }
 
 void SetWindowOnTop(int window, bool onTop) {
@@ -159,11 +136,6 @@ void SetWindowOnTop(int window, bool onTop) {
   // Changing the flags re-creates the native window, which hides it.
   e->window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   if (visible) e->window->show();
-}
-
-bool IsWindowOnTop(int window) {
-  WindowEntry* e = FindWindow(window);
-  return e && e->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 void BringWindowToFront(int window) {
@@ -202,12 +174,6 @@ void PrimaryScreenOrigin(int& x, int& y) {
     x = screen->availableGeometry().x();
     y = screen->availableGeometry().y();
   }
-}
-
-bool SaveWindowPicture(int window, const std::string& path) {
-  WindowEntry* e = FindWindow(window);
-  if (!e) return false;
-  return e->window->grab().save(QString::fromStdString(path), "PNG");
 }
 
 }  // namespace platform

@@ -6,10 +6,12 @@
 #include "commands/dispatch.h"
 #include "organs/current_organ.h"
 #include "platform/application.h"
+#include "platform/caret_rest.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/single_instance.h"
+#include "platform/sounds.h"
 #include "shell/kept_files.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
@@ -89,6 +91,13 @@ void RunMinuteStep(const platform::LocalTime& now) {
   if (forward) App().latestMinute = minute;
 }
 
+// An idle program puts to rest what would wake it while it waits: the audio device
+// when nothing plays, and the caret's blinking after quiet seconds.
+void RunRestStep() {
+  platform::SuspendAudioWhenIdle();
+  platform::RestCaretIfIdle(platform::SteadyNow());
+}
+
 void HandleEvent(const platform::Event& event) {
   switch (event.kind) {
     case platform::EventKind::Close:
@@ -125,6 +134,7 @@ void RunMainLoopPass(int waitMs) {
   RunCalendarStep();
   TakeInDeferredChanges();
   if (platform::TakeRaiseRequest()) OnRaiseRequest();
+  RunRestStep();
   platform::Event event;
   // The wait alone reads the clock again: the steps may have taken a while, and the next
   // pass should still begin just after a second boundary.

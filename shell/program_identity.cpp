@@ -1,4 +1,5 @@
 #include "platform/cp1252.h"
+#include "resources/resource_names.h"
 #include "shell/program.h"
 
 platform::ProgramIdentity OrganclockIdentity() {
@@ -22,7 +23,11 @@ platform::ProgramIdentity OrganclockIdentity() {
                         .year = "Jahr",
                         .verticalScrollBar = "Vertikale Bildlaufleiste",
                         .horizontalScrollBar = "Horizontale Bildlaufleiste"};
+  identity.dateMask = "dd.MM.yyyy";
   // The organ text field keeps its caret all day.
-  identity.restCaretWhenQuiet = true;
+  identity.caretRest = std::chrono::seconds(10);
+  identity.embeddedPictures = {.plain = EmbeddedPictureName,
+                               .iconSizes = EmbeddedIconSizeNames,
+                               .twiceSize = EmbeddedTwiceSizePictureName};
   return identity;
 }

@@ -3,7 +3,7 @@
 #include "appointments/appointment_file.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/ui_driver.h"
 #include "shell/state/identifiers.h"
 
 Appointment Record(const std::string& day, int hour, int minute, int kind, const std::string& text) {

@@ -10,7 +10,7 @@
 #include "appointments/appointment_file.h"
 #include "organs/organ_text_file.h"
 #include "platform/controls.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/ui_driver.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"

@@ -27,7 +27,7 @@
 #include "appointments/appointment_list.h"
 #include "calendar/calendar_sync.h"
 #include "calendar/connect_dialog.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
 #include "tests/appointment_tests/appointment_test_support.h"

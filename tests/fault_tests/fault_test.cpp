@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/menus.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/ui_driver.h"
 #include "platform/windows.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "appointments/appointment_list.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/ui_driver.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"

@@ -5,9 +5,9 @@
 
 #include "platform/controls.h"
 #include "platform/pictures.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
+#include "platform/testing/ui_driver.h"
 #include "platform/tray.h"
-#include "platform/ui_driver.h"
 #include "platform/windows.h"
 #include "shell/clock_renderer.h"
 #include "shell/state/identifiers.h"

@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "platform/notifications.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "platform/windows.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"

@@ -1,6 +1,6 @@
 #include "commands/dispatch.h"
 #include "platform/dialogs.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/state/app_state.h"
 #include "tests/organ_tests/organ_text_fixture.h"
 

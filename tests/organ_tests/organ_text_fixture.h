@@ -5,7 +5,7 @@
 #include "organs/organ_texts.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/ui_driver.h"
 #include "shell/state/identifiers.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"

@@ -12,7 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "platform/windows.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"

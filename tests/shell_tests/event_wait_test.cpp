@@ -7,7 +7,7 @@
 #include "platform/events.h"
 #include "platform/media_commands.h"
 #include "platform/single_instance.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/ui_driver.h"
 #include "shell/program.h"
 #include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"

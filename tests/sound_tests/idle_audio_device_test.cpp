@@ -10,7 +10,7 @@
 #include "platform/events.h"
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/state/identifiers.h"
 #include "tests/sound_tests/sound_fixture.h"
 
@@ -59,10 +59,10 @@ TEST_P(IdleAudioDeviceTest, ClosesWhileIdleAndOpensAgainToPlay) {
 }
 
 TEST_P(IdleAudioDeviceTest, MainLoopPassClosesTheIdleDevice) {
+  StartSilent();
   ASSERT_TRUE(GetParam().load());
   ASSERT_TRUE(platform::mixer::DeviceOpen());
-  platform::Event event;
-  platform::WaitEvent(0, event);
+  Pass();
   EXPECT_FALSE(platform::mixer::DeviceOpen());
 }
 
@@ -94,6 +94,7 @@ void WriteShortWav(const std::string& path) {
 // The end of a sound wakes the sleeping main loop, which then closes the device at once
 // rather than at its next look at the clock.
 TEST_F(SoundTest, TheEndOfASoundEndsTheWaitAndTheIdleDeviceCloses) {
+  StartSilent();
   WriteShortWav("kurz.wav");
   WriteSilentMp3("kurz.mp3", 8);
   const std::function<bool()> plays[] = {
@@ -113,7 +114,7 @@ TEST_F(SoundTest, TheEndOfASoundEndsTheWaitAndTheIdleDeviceCloses) {
     ASSERT_TRUE(platform::mixer::DeviceOpen());
     EXPECT_EQ(platform::WaitEvent(1000, event), platform::WaitEnd::Woken)
         << "ended by the sound, not the time";
-    platform::WaitEvent(0, event);
+    Pass();
     EXPECT_FALSE(platform::mixer::DeviceOpen());
   }
   platform::CloseSoundOutput();

@@ -2,7 +2,7 @@
 
 #include "platform/media_commands.h"
 #include "platform/sounds.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/program.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/media_commands.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"
 
@@ -45,6 +45,12 @@ class SoundTest : public ProgramTest {
     WriteFile("konfig.set", EncodeSettings(s));
   }
   Settings SavedSettings() const { return DecodeSettings(ReadFile("konfig.set")); }
+  // The program started and passed once with no sound of its own (no chime, no reminder
+  // sound), so that what a test plays is all there is.
+  void StartSilent() {
+    WriteSettings(static_cast<int>(ChimeChoice::Off), "", 0);
+    Start();
+  }
 
   // A valid MP3 stream of silent MPEG-1 Layer III frames (128 kbit/s, 44.1 kHz,
   // stereo): a zero side-info block and zero main data decode as silence. `utf8Path`

@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <thread>
 
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
+#include "platform/testing/ui_driver.h"
 #include "platform/tray.h"
-#include "platform/ui_driver.h"
 #include "shell/state/identifiers.h"
 #include "shell/state/settings.h"
 #include "tests/support/program_fixture.h"

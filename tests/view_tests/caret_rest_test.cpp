@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/caret_rest.h"
-#include "platform/test_probes.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/test_probes.h"
+#include "platform/testing/ui_driver.h"
 #include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 

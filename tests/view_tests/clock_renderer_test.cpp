@@ -11,7 +11,7 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/clock_renderer.h"
 #include "shell/program.h"
 #include "shell/state/identifiers.h"

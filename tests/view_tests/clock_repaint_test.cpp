@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "platform/events.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/clock_renderer.h"
 #include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"

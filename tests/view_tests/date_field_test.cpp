@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/controls.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 #include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 

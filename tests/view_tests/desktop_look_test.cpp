@@ -12,8 +12,8 @@
 
 #include "organs/organ_table.h"
 #include "platform/controls.h"
-#include "platform/test_probes.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/test_probes.h"
+#include "platform/testing/ui_driver.h"
 #include "platform/windows.h"
 #include "shell/state/identifiers.h"
 #include "shell/text_contrast.h"

@@ -6,8 +6,8 @@
 #include "commands/command_tables.h"
 #include "commands/dispatch.h"
 #include "platform/cp1252.h"
-#include "platform/test_probes.h"
-#include "platform/ui_driver.h"
+#include "platform/testing/test_probes.h"
+#include "platform/testing/ui_driver.h"
 #include "shell/state/identifiers.h"
 #include "tests/support/program_fixture.h"
 

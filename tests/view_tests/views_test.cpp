@@ -8,9 +8,9 @@
 
 #include "platform/controls.h"
 #include "platform/menus.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
+#include "platform/testing/ui_driver.h"
 #include "platform/tray.h"
-#include "platform/ui_driver.h"
 #include "platform/windows.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"

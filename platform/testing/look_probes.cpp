@@ -14,7 +14,7 @@
 #include <QTableView>
 
 #include "platform/object_table.h"
-#include "platform/test_probes.h"
+#include "platform/testing/test_probes.h"
 
 namespace platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/ui_driver.h"
+#include "platform/testing/ui_driver.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -12,10 +12,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSystemTrayIcon>
 #include <QTableWidget>
 #include <QWidget>
 
 #include "platform/object_table.h"
+#include "platform/tray_table.h"
 
 namespace platform {
 void TriggerMenuItem(int menu, int item) {
@@ -129,5 +131,12 @@ void PressReturnKey(int window) {
   auto it = ReturnShortcuts().find(window);
   if (it != ReturnShortcuts().end() && it->second) emit it->second->activated();
 }
+
+void ClickTrayIcon(int icon) {
+  auto it = TrayIcons().find(icon);
+  if (it != TrayIcons().end() && it->second.icon) emit it->second.icon->activated(QSystemTrayIcon::Trigger);
+}
+
+void SetTrayAvailableForTesting(int available) { TrayPresenceOverride() = available; }
 
 }  // namespace platform

@@ -33,6 +33,5 @@ void MoveWindowByUser(int window, int x, int y);
 
 // -1: ask the desktop whether a tray exists; 0 or 1: pretend it does not or does.
 void SetTrayAvailableForTesting(int available);
-void RemoveAllTrayIcons();
 
 }  // namespace platform

@@ -91,9 +91,6 @@ int PendingEventCount();
 // Whether the caret blinks now.
 bool CaretBlinks();
 
-// Whether a notification service is on the session bus right now.
-bool NotificationServiceAvailable();
-
 // Sounds.
 bool IsSoundOutputOpen();
 bool IsSoundLoaded(int id);
