@@ -1,12 +1,14 @@
 #include "calendar/calendar_sync.h"
 
 #include <QNetworkReply>
+#include <QPointer>
 #include <QSettings>
 #include <QUrl>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <set>
+#include <utility>
 
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
@@ -53,7 +55,9 @@ struct CalendarSync {
   bool conflict = false;
   int requests = 0;
   bool changedWhileRunning = false;
-  bool applying = false;  // our own save of what the server sent is no change to send
+  bool askedWhileRunning = false;   // "Jetzt abgleichen" during a sync: another one right after
+  QPointer<QNetworkReply> current;  // the request under way; a sync sends one at a time
+  bool applying = false;            // our own save of what the server sent is no change to send
 };
 
 CalendarSync& Sync() {
@@ -87,11 +91,13 @@ void Finish(const std::string& problem) {
     s.retryPause = kFirstRetry;
     s.due = platform::SteadyNow() + (s.changedWhileRunning ? kAfterChange : kSyncInterval);
     s.changedWhileRunning = false;
-    return;
+  } else {
+    s.status = problem;
+    s.due = platform::SteadyNow() + s.retryPause;
+    s.retryPause = std::min(s.retryPause * 2, kLongestRetry);
   }
-  s.status = problem;
-  s.due = platform::SteadyNow() + s.retryPause;
-  s.retryPause = std::min(s.retryPause * 2, kLongestRetry);
+  if (s.askedWhileRunning) s.due = platform::SteadyNow();
+  if (problem.empty()) return;
   if (askedByUser)
     platform::ShowMessageBox("Fehler", platform::Cp1252(problem), platform::MessageIcon::Error);
 }
@@ -105,7 +111,7 @@ void Done(const std::string& problem) {
 QNetworkReply* Send(const QByteArray& verb, const QUrl& url, const std::string& body,
                     const QByteArray& depth) {
   ++Sync().requests;
-  return SendDav(verb, url, body, Sync().login, depth);
+  return Sync().current = SendDav(verb, url, body, Sync().login, depth);
 }
 
 std::string Header(QNetworkReply* reply, const char* name) { return reply->rawHeader(name).toStdString(); }
@@ -171,9 +177,9 @@ void WriteNext() {
   const bool put = write.kind == CalendarWrite::Kind::Put;
   ++s.requests;
   const bool created = write.ifMatch.empty();
-  QNetworkReply* reply = SendDav(put ? "PUT" : "DELETE", url, put ? write.ics : "", s.login, {},
-                                 "text/calendar; charset=utf-8", created ? "If-None-Match" : "If-Match",
-                                 created ? "*" : QByteArray::fromStdString(write.ifMatch));
+  QNetworkReply* reply = s.current = SendDav(
+      put ? "PUT" : "DELETE", url, put ? write.ics : "", s.login, {}, "text/calendar; charset=utf-8",
+      created ? "If-None-Match" : "If-Match", created ? "*" : QByteArray::fromStdString(write.ifMatch));
   QObject::connect(reply, &QNetworkReply::finished, [reply, write] {
     reply->deleteLater();
     CalendarSync& s = Sync();
@@ -340,8 +346,16 @@ void Start(bool userAsked) {
                                platform::MessageIcon::Error);
     return;
   }
-  if (s.phase != Phase::Idle) return;
+  if (s.phase != Phase::Idle) {
+    // The user asked during a sync: the next one follows as soon as this one ends.
+    if (userAsked) {
+      s.askedWhileRunning = true;
+      ShowCalendarStatus("Ein Abgleich läuft; der nächste folgt gleich danach.", false);
+    }
+    return;
+  }
   s.userAsked = userAsked;
+  s.askedWhileRunning = false;
   s.rounds = 0;
   if (!IsAllowedAddress(s.collection)) {
     Done("Ohne Verschlüsselung (https) verbindet sich das Programm nur mit dem eigenen Rechner.");
@@ -377,7 +391,7 @@ void RunCalendarStep() {
   CalendarSync& s = Sync();
   if (s.phase == Phase::NotConnected) return;
   if (s.phase == Phase::Unread) ReadConnection();
-  if (s.phase == Phase::Idle && platform::SteadyNow() >= s.due) Start(false);
+  if (s.phase == Phase::Idle && platform::SteadyNow() >= s.due) Start(s.askedWhileRunning);
 }
 
 void SyncCalendarNow() { Start(true); }
@@ -437,7 +451,14 @@ void ConnectCalendar(const std::string& collection, const std::string& user, con
 
 void DisconnectCalendar() {
   CalendarSync& s = Sync();
-  if (CalendarSyncRunning()) return;
+  // A sync under way ends here: its answers would write the state just dropped. What it
+  // already saved in Term.dat stays there.
+  if (QNetworkReply* reply = s.current) {
+    QObject::disconnect(reply, &QNetworkReply::finished, nullptr, nullptr);
+    reply->abort();
+    reply->deleteLater();
+  }
+  if (CalendarSyncRunning()) s.phase = Phase::Idle;
   if (s.phase == Phase::Unread) ReadConnection();
   if (!s.login.user.isEmpty())
     ForgetCalendarPassword(CalendarPasswordKey(s.login.user, s.collection.toString()));

@@ -45,8 +45,16 @@ void Report(const std::string& problem) {
   platform::ShowMessageBox("Fehler", platform::Cp1252(problem), platform::MessageIcon::Error);
 }
 
+// A connection made during a sync would lose what that sync is sending.
+bool RefusedWhileSyncing() {
+  if (!CalendarSyncRunning()) return false;
+  SetStatus("Ein Abgleich läuft; bitte danach noch einmal „Verbinden“ drücken.");
+  return true;
+}
+
 void ConnectChosen() {
   CalendarDialog& d = Dialog();
+  if (RefusedWhileSyncing()) return;
   const QString collection = d.calendars->currentData().toString();
   SetStatus("Verbunden; der Kalender wird abgeglichen.");
   ConnectCalendar(collection.toStdString(), d.user->text().trimmed().toStdString(),
@@ -55,7 +63,7 @@ void ConnectChosen() {
 
 void Connect() {
   CalendarDialog& d = Dialog();
-  if (d.searching || CalendarSyncRunning()) return;
+  if (d.searching || RefusedWhileSyncing()) return;
   const QString address = d.address->text().trimmed();
   if (address == d.searchedAddress && d.calendars->count() > 0) {
     ConnectChosen();
@@ -86,7 +94,6 @@ void Connect() {
 
 void Disconnect() {
   CalendarDialog& d = Dialog();
-  if (CalendarSyncRunning()) return;
   DisconnectCalendar();
   d.calendars->clear();
   d.searchedAddress.clear();
