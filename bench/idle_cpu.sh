@@ -3,6 +3,8 @@
 # over a quiet period (default 30 s) on a virtual X display. Prints the figures.
 #
 #   bench/idle_cpu.sh [seconds]   (after building in build/)
+# With CALENDAR_URL set, organclock is connected to that calendar (kalender.ini) and the
+# quiet period starts once its first sync has written the sync state.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
@@ -11,10 +13,17 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$top"/data/* "$work"/
+if [ -n "${CALENDAR_URL:-}" ]; then
+  printf '[Kalender]\nAdresse=%s\nBenutzer=\n' "$CALENDAR_URL" >"$work/kalender.ini"
+fi
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   cd "$1"
   "$2/build/organclock" &
   pid=$!
+  if [ -f kalender.ini ]; then
+    for _ in $(seq 600); do [ -s kalender.sync ] && break; sleep 0.2; done
+    [ -s kalender.sync ] || echo "the calendar sync did not finish"
+  fi
   sleep 5
   ticks() { awk "{print \$14 + \$15}" /proc/$pid/stat; }
   switches() { cat /proc/$pid/task/*/status | awk "/^voluntary_ctxt_switches/ {s += \$2} END {print s}"; }

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -35,6 +37,9 @@ constexpr auto kFirstRetry = seconds(30);
 constexpr auto kLongestRetry = seconds(30 * 60);
 // A 412 means the server changed an object under our write: one more sync merges it.
 constexpr int kMostRoundsPerSync = 3;
+// More changed objects than this are fetched with one query for the whole calendar: some
+// servers (Xandikos) answer a multiget in a time that grows with the square of its hrefs.
+constexpr size_t kMostInMultiget = 50;
 
 enum class Phase { Unread, NotConnected, Idle, Password, Listing, Fetching, Writing };
 
@@ -58,6 +63,8 @@ struct CalendarSync {
   bool askedWhileRunning = false;   // "Jetzt abgleichen" during a sync: another one right after
   QPointer<QNetworkReply> current;  // the request under way; a sync sends one at a time
   bool applying = false;            // our own save of what the server sent is no change to send
+  // The list as the last whole sync left it, both sides in step; none when unknown.
+  std::optional<std::string> listInStep;
 };
 
 CalendarSync& Sync() {
@@ -159,6 +166,8 @@ void WritesDone() {
   KeepStateOfRefusedWrites();
   s.last = s.plan.state;
   platform::WriteWholeFile(kSyncStateFileName, EncodeSyncState(s.last));
+  s.listInStep.reset();
+  if (s.refused.empty() && !s.conflict) s.listInStep = EncodeAppointments(App().Appointments);
   if (s.conflict && ++s.rounds < kMostRoundsPerSync) {
     StartRound();
     return;
@@ -228,12 +237,16 @@ void Fetched(std::vector<SyncResource> server, QNetworkReply* reply) {
     Done(ProblemOf(reply));
     return;
   }
-  for (const DavResponse& r : answer.responses)
-    for (SyncResource& object : server)
-      if (object.href == PathOf(r.href) && r.status / 100 == 2) {
-        object.ics = r.calendarData;
-        if (!r.etag.empty()) object.etag = r.etag;
-      }
+  std::map<std::string, SyncResource*> byHref;
+  for (SyncResource& object : server) byHref[object.href] = &object;
+  for (const DavResponse& r : answer.responses) {
+    // A query for the whole calendar also brings objects listed as unchanged, or added
+    // since the listing (those come with the next sync).
+    const auto object = byHref.find(PathOf(r.href));
+    if (object == byHref.end() || r.status / 100 != 2 || !object->second->ics.empty()) continue;
+    object->second->ics = r.calendarData;
+    if (!r.etag.empty()) object->second->etag = r.etag;
+  }
   Plan(server);
 }
 
@@ -245,7 +258,9 @@ void FetchChanged(std::vector<SyncResource> server, const std::vector<std::strin
     return;
   }
   Sync().phase = Phase::Fetching;
-  QNetworkReply* fetch = Send("REPORT", Sync().collection, MultigetRequest(changed), "1");
+  QNetworkReply* fetch =
+      Send("REPORT", Sync().collection,
+           changed.size() > kMostInMultiget ? CalendarQueryRequest() : MultigetRequest(changed), "1");
   QObject::connect(fetch, &QNetworkReply::finished, [fetch, server = std::move(server)] {
     fetch->deleteLater();
     Fetched(server, fetch);
@@ -311,6 +326,18 @@ void ChangesDone(QNetworkReply* reply) {
     return;
   }
   s.nextToken = answer.syncToken;
+  // Nothing changed on the server nor here: the one request was all. Planning would
+  // read every object again and write the same state.
+  const bool serverSame = std::none_of(answer.responses.begin(), answer.responses.end(),
+                                       [](const DavResponse& r) { return IsMember(r, PathOf(r.href)); });
+  if (serverSame && s.listInStep == EncodeAppointments(App().Appointments)) {
+    if (s.last.syncToken != s.nextToken) {
+      s.last.syncToken = s.nextToken;
+      platform::WriteWholeFile(kSyncStateFileName, EncodeSyncState(s.last));
+    }
+    Done("");
+    return;
+  }
   std::vector<SyncResource> server = s.last.resources;
   std::vector<std::string> changed;
   for (const DavResponse& r : answer.responses) {
