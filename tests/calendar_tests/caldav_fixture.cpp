@@ -49,7 +49,8 @@ bool Accepts(int port) {
   return ok;
 }
 
-std::vector<std::string> RadicaleWith(const std::string& folder, int port, std::vector<std::string> access) {
+std::vector<std::string> RadicaleWith(const std::string& folder, int port,
+                                      std::vector<std::string> access) {
   std::vector<std::string> args = {"radicale",
                                    "--config",
                                    "",
@@ -125,7 +126,8 @@ void CalDavProgramTest::TearDown() {
 void CalDavProgramTest::StartServer() {
   if (port_ == 0) port_ = FreePort();
   server_ = StartProcess(GetParam().command((Dir() / "server").string(), port_));
-  for (int i = 0; i < 500 && !Accepts(port_); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  for (int i = 0; i < 500 && !Accepts(port_); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   ASSERT_TRUE(Accepts(port_)) << GetParam().name << " did not start";
 }
 
@@ -174,7 +176,8 @@ std::vector<std::string> CalDavProgramTest::Saved() {
   for (const Appointment& a : SavedRecords()) {
     char time[8];
     std::snprintf(time, sizeof time, "%02d:%02d", a.Hour, a.Minute);
-    out.push_back(a.DateText + " " + time + " " + std::to_string(ReminderByte(a.ReminderKind)) + " " + a.Text);
+    out.push_back(a.DateText + " " + time + " " + std::to_string(ReminderByte(a.ReminderKind)) + " " +
+                  a.Text);
   }
   std::sort(out.begin(), out.end());
   return out;
@@ -186,7 +189,8 @@ QWidget* CalendarProgramTest::DialogWindow() {
   return nullptr;
 }
 
-void CalendarProgramTest::Fill(const std::string& address, const std::string& user, const std::string& password) {
+void CalendarProgramTest::Fill(const std::string& address, const std::string& user,
+                               const std::string& password) {
   Menu(kCmdConnectCalendar);
   ASSERT_NE(DialogWindow(), nullptr);
   Field<QLineEdit>("Adresse")->setText(QString::fromStdString(address));

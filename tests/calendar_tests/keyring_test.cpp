@@ -82,8 +82,8 @@ TEST_P(CalendarKeyringTest, WithoutAKeyringThePasswordIsAskedOnceAndKeptForTheRu
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, CalendarKeyringTest,
-                         ::testing::Values(ServerKind{"RadicaleWithLogin", "/anna/termine/", RadicaleWithLogin,
-                                                      "anna", "geheim"}),
+                         ::testing::Values(ServerKind{"RadicaleWithLogin", "/anna/termine/",
+                                                      RadicaleWithLogin, "anna", "geheim"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -52,8 +52,9 @@ std::vector<std::string> FailingServer(const std::string&, int port) {
 // Radicale over TLS with a certificate made up here, which no one trusts.
 std::vector<std::string> RadicaleWithOwnCertificate(const std::string& folder, int port) {
   std::vector<std::string> args = Radicale(folder, port);
-  const std::string made = CommandOutput("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout " +
-                                         folder + "/key.pem -out " + folder + "/cert.pem");
+  const std::string made =
+      CommandOutput("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout " +
+                    folder + "/key.pem -out " + folder + "/cert.pem");
   if (!std::filesystem::exists(folder + "/cert.pem")) ADD_FAILURE() << made;
   args.insert(args.end(), {"--server-ssl", "True", "--server-certificate", folder + "/cert.pem",
                            "--server-key", folder + "/key.pem"});
@@ -68,7 +69,8 @@ class CalendarErrorTest : public CalendarProgramTest, public ::testing::WithPara
     url_ = std::string(GetParam().scheme) + "://127.0.0.1:" + std::to_string(port_) + GetParam().path;
     if (!GetParam().command) return;
     server_ = StartProcess(GetParam().command((Dir() / "server").string(), port_));
-    for (int i = 0; i < 500 && !Accepts(port_); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 500 && !Accepts(port_); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ASSERT_TRUE(Accepts(port_)) << GetParam().name << " did not start";
   }
   void TearDown() override {
@@ -119,16 +121,16 @@ TEST_P(CalendarErrorTest, OneSentenceInABoxOnlyWhenTheUserAsked) {
 
 INSTANTIATE_TEST_SUITE_P(
     Servers, CalendarErrorTest,
-    ::testing::Values(
-        ErrorCase{"NoServer", nullptr, "http", "/termine/", "Der Kalender-Server ist nicht erreichbar."},
-        ErrorCase{"WrongAddress", Radicale, "http", "/gibt/es/nicht/",
-                  "Unter der Adresse wurde kein Kalender gefunden."},
-        ErrorCase{"WrongCredentials", RadicaleWithLogin, "http", "/anna/termine/",
-                  "Benutzer oder Passwort für den Kalender stimmen nicht."},
-        ErrorCase{"ServerError", FailingServer, "http", "/termine/",
-                  "Der Kalender-Server hat die Anfrage nicht ausgeführt."},
-        ErrorCase{"UntrustedCertificate", RadicaleWithOwnCertificate, "https", "/termine/",
-                  "Das Zertifikat des Kalender-Servers ist nicht vertrauenswürdig."}),
+    ::testing::Values(ErrorCase{"NoServer", nullptr, "http", "/termine/",
+                                "Der Kalender-Server ist nicht erreichbar."},
+                      ErrorCase{"WrongAddress", Radicale, "http", "/gibt/es/nicht/",
+                                "Unter der Adresse wurde kein Kalender gefunden."},
+                      ErrorCase{"WrongCredentials", RadicaleWithLogin, "http", "/anna/termine/",
+                                "Benutzer oder Passwort für den Kalender stimmen nicht."},
+                      ErrorCase{"ServerError", FailingServer, "http", "/termine/",
+                                "Der Kalender-Server hat die Anfrage nicht ausgeführt."},
+                      ErrorCase{"UntrustedCertificate", RadicaleWithOwnCertificate, "https", "/termine/",
+                                "Das Zertifikat des Kalender-Servers ist nicht vertrauenswürdig."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
