@@ -26,12 +26,15 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   fi
   sleep 5
   ticks() { awk "{print \$14 + \$15}" /proc/$pid/stat; }
-  switches() { cat /proc/$pid/task/*/status | awk "/^voluntary_ctxt_switches/ {s += \$2} END {print s}"; }
-  t0=$(ticks); s0=$(switches)
+  # Per thread, so that a thread ending meanwhile does not take its earlier count out of
+  # the difference: "tid switches" lines, summed over the threads alive at both.
+  switches() { for t in /proc/$pid/task/*; do echo "${t##*/} $(awk "/^voluntary_ctxt_switches/ {print \$2}" $t/status 2>/dev/null)"; done; }
+  t0=$(ticks); switches >s0
   sleep "$3"
-  t1=$(ticks); s1=$(switches)
+  t1=$(ticks); switches >s1
+  s=$(awk "NR == FNR {v[\$1] = \$2; next} (\$1 in v) {s += \$2 - v[\$1]} END {print s + 0}" s0 s1)
   hz=$(getconf CLK_TCK)
-  awk -v t="$((t1 - t0))" -v hz="$hz" -v n="$3" -v s="$((s1 - s0))" "BEGIN {
+  awk -v t="$((t1 - t0))" -v hz="$hz" -v n="$3" -v s="$s" "BEGIN {
     printf \"idle CPU time over %d s: %.2f s (%.2f%% of one core)\n\", n, t / hz, 100 * t / hz / n
     printf \"voluntary context switches: %.1f per second\n\", s / n }"
   kill -TERM $pid
