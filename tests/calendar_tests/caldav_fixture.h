@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct ServerKind {
   const char* user = "";  // where the server wants a login
   const char* password = "";
 };
+inline void PrintTo(const ServerKind& kind, std::ostream* out) { *out << kind.name; }
 
 // Radicale on the port with its storage in `folder`, and these options for login and rights.
 std::vector<std::string> RadicaleWith(const std::string& folder, int port, std::vector<std::string> access);

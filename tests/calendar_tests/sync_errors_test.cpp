@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,6 +45,7 @@ struct ErrorCase {
   const char* path;
   const char* sentence;
 };
+void PrintTo(const ErrorCase& c, std::ostream* out) { *out << c.name; }
 
 std::vector<std::string> FailingServer(const std::string&, int port) {
   return {"/usr/bin/python3", "-c", kFailingServer, std::to_string(port)};
