@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -27,13 +28,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The process's CPU time: what the sync costs on our side, the rest of its time is the
+// server's (and the loopback's).
+double CpuMillis() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double cpuOfLastSync = 0;
+
 // One sync from "Jetzt abgleichen" until its last answer is in.
 double SyncMillis() {
+  const double cpu = CpuMillis();
   const auto start = Clock::now();
   SyncCalendarNow();
   // Waiting as the main loop waits, so that the server on the same machine has the CPU.
   platform::Event event;
   while (CalendarSyncRunning()) platform::WaitEvent(50, event);
+  cpuOfLastSync = CpuMillis() - cpu;
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
@@ -51,12 +64,19 @@ int main(int argc, char** argv) {
   LoadAppointments();
 
   const double first = SyncMillis();
-  std::printf("first sync                  %9.1f ms  (%zu appointments, %d requests)\n", first,
-              App().Appointments.size(), CalendarRequestCount());
-  const int before = CalendarRequestCount();
-  const double again = SyncMillis();
-  std::printf("sync, nothing changed       %9.1f ms  (%d requests)\n", again,
-              CalendarRequestCount() - before);
+  std::printf("first sync                  %9.1f ms  (%zu appointments, %d requests, our CPU %.1f ms)\n",
+              first, App().Appointments.size(), CalendarRequestCount(), cpuOfLastSync);
+  // The best of a few: one slow answer of a busy machine says little.
+  double again = 1e9, againCpu = 0;
+  int requests = 0;
+  for (int i = 0; i < 5; ++i) {
+    const int before = CalendarRequestCount();
+    const double t = SyncMillis();
+    requests = CalendarRequestCount() - before;
+    if (t < again) again = t, againCpu = cpuOfLastSync;
+  }
+  std::printf("sync, nothing changed       %9.1f ms  (%d requests, our CPU %.1f ms, best of 5)\n", again,
+              requests, againCpu);
   std::printf("status: %s\n", CalendarSyncStatus().c_str());
 
   EndBenchProgram(dir);

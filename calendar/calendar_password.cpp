@@ -13,6 +13,11 @@ std::map<QString, QString>& InMemory() {
   return passwords;
 }
 
+int& WritesUnderWay() {
+  static int writes = 0;
+  return writes;
+}
+
 }  // namespace
 
 QString CalendarPasswordKey(const QString& user, const QString& collection) {
@@ -25,6 +30,8 @@ void KeepCalendarPassword(const QString& key, const QString& password) {
   job->setInsecureFallback(false);  // without a keyring the password stays in memory only
   job->setKey(key);
   job->setTextData(password);
+  ++WritesUnderWay();
+  QObject::connect(job, &QKeychain::Job::finished, [] { --WritesUnderWay(); });
   job->start();  // deletes itself when done; a missing keyring is no error here
 }
 
@@ -51,3 +58,5 @@ void LookUpCalendarPassword(const QString& key, std::function<void(const QString
   });
   job->start();
 }
+
+bool CalendarPasswordBeingKept() { return WritesUnderWay() > 0; }

@@ -10,3 +10,5 @@ void KeepCalendarPassword(const QString& key, const QString& password);
 void ForgetCalendarPassword(const QString& key);
 // From memory, else from the keyring; `done` gets an empty text when there is none.
 void LookUpCalendarPassword(const QString& key, std::function<void(const QString&)> done);
+// True while the keyring has not yet taken a password handed to it.
+bool CalendarPasswordBeingKept();

@@ -1,12 +1,16 @@
 #include "calendar/calendar_sync.h"
 
 #include <QNetworkReply>
+#include <QPointer>
 #include <QSettings>
 #include <QUrl>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <map>
+#include <optional>
 #include <set>
+#include <utility>
 
 #include "appointments/appointment_file.h"
 #include "appointments/appointment_list.h"
@@ -33,6 +37,9 @@ constexpr auto kFirstRetry = seconds(30);
 constexpr auto kLongestRetry = seconds(30 * 60);
 // A 412 means the server changed an object under our write: one more sync merges it.
 constexpr int kMostRoundsPerSync = 3;
+// More changed objects than this are fetched with one query for the whole calendar: some
+// servers (Xandikos) answer a multiget in a time that grows with the square of its hrefs.
+constexpr size_t kMostInMultiget = 50;
 
 enum class Phase { Unread, NotConnected, Idle, Password, Listing, Fetching, Writing };
 
@@ -53,7 +60,11 @@ struct CalendarSync {
   bool conflict = false;
   int requests = 0;
   bool changedWhileRunning = false;
-  bool applying = false;  // our own save of what the server sent is no change to send
+  bool askedWhileRunning = false;   // "Jetzt abgleichen" during a sync: another one right after
+  QPointer<QNetworkReply> current;  // the request under way; a sync sends one at a time
+  bool applying = false;            // our own save of what the server sent is no change to send
+  // The list as the last whole sync left it, both sides in step; none when unknown.
+  std::optional<std::string> listInStep;
 };
 
 CalendarSync& Sync() {
@@ -87,11 +98,13 @@ void Finish(const std::string& problem) {
     s.retryPause = kFirstRetry;
     s.due = platform::SteadyNow() + (s.changedWhileRunning ? kAfterChange : kSyncInterval);
     s.changedWhileRunning = false;
-    return;
+  } else {
+    s.status = problem;
+    s.due = platform::SteadyNow() + s.retryPause;
+    s.retryPause = std::min(s.retryPause * 2, kLongestRetry);
   }
-  s.status = problem;
-  s.due = platform::SteadyNow() + s.retryPause;
-  s.retryPause = std::min(s.retryPause * 2, kLongestRetry);
+  if (s.askedWhileRunning) s.due = platform::SteadyNow();
+  if (problem.empty()) return;
   if (askedByUser)
     platform::ShowMessageBox("Fehler", platform::Cp1252(problem), platform::MessageIcon::Error);
 }
@@ -105,7 +118,7 @@ void Done(const std::string& problem) {
 QNetworkReply* Send(const QByteArray& verb, const QUrl& url, const std::string& body,
                     const QByteArray& depth) {
   ++Sync().requests;
-  return SendDav(verb, url, body, Sync().login, depth);
+  return Sync().current = SendDav(verb, url, body, Sync().login, depth);
 }
 
 std::string Header(QNetworkReply* reply, const char* name) { return reply->rawHeader(name).toStdString(); }
@@ -153,6 +166,8 @@ void WritesDone() {
   KeepStateOfRefusedWrites();
   s.last = s.plan.state;
   platform::WriteWholeFile(kSyncStateFileName, EncodeSyncState(s.last));
+  s.listInStep.reset();
+  if (s.refused.empty() && !s.conflict) s.listInStep = EncodeAppointments(App().Appointments);
   if (s.conflict && ++s.rounds < kMostRoundsPerSync) {
     StartRound();
     return;
@@ -171,9 +186,9 @@ void WriteNext() {
   const bool put = write.kind == CalendarWrite::Kind::Put;
   ++s.requests;
   const bool created = write.ifMatch.empty();
-  QNetworkReply* reply = SendDav(put ? "PUT" : "DELETE", url, put ? write.ics : "", s.login, {},
-                                 "text/calendar; charset=utf-8", created ? "If-None-Match" : "If-Match",
-                                 created ? "*" : QByteArray::fromStdString(write.ifMatch));
+  QNetworkReply* reply = s.current = SendDav(
+      put ? "PUT" : "DELETE", url, put ? write.ics : "", s.login, {}, "text/calendar; charset=utf-8",
+      created ? "If-None-Match" : "If-Match", created ? "*" : QByteArray::fromStdString(write.ifMatch));
   QObject::connect(reply, &QNetworkReply::finished, [reply, write] {
     reply->deleteLater();
     CalendarSync& s = Sync();
@@ -222,12 +237,16 @@ void Fetched(std::vector<SyncResource> server, QNetworkReply* reply) {
     Done(ProblemOf(reply));
     return;
   }
-  for (const DavResponse& r : answer.responses)
-    for (SyncResource& object : server)
-      if (object.href == PathOf(r.href) && r.status / 100 == 2) {
-        object.ics = r.calendarData;
-        if (!r.etag.empty()) object.etag = r.etag;
-      }
+  std::map<std::string, SyncResource*> byHref;
+  for (SyncResource& object : server) byHref[object.href] = &object;
+  for (const DavResponse& r : answer.responses) {
+    // A query for the whole calendar also brings objects listed as unchanged, or added
+    // since the listing (those come with the next sync).
+    const auto object = byHref.find(PathOf(r.href));
+    if (object == byHref.end() || r.status / 100 != 2 || !object->second->ics.empty()) continue;
+    object->second->ics = r.calendarData;
+    if (!r.etag.empty()) object->second->etag = r.etag;
+  }
   Plan(server);
 }
 
@@ -239,7 +258,9 @@ void FetchChanged(std::vector<SyncResource> server, const std::vector<std::strin
     return;
   }
   Sync().phase = Phase::Fetching;
-  QNetworkReply* fetch = Send("REPORT", Sync().collection, MultigetRequest(changed), "1");
+  QNetworkReply* fetch =
+      Send("REPORT", Sync().collection,
+           changed.size() > kMostInMultiget ? CalendarQueryRequest() : MultigetRequest(changed), "1");
   QObject::connect(fetch, &QNetworkReply::finished, [fetch, server = std::move(server)] {
     fetch->deleteLater();
     Fetched(server, fetch);
@@ -305,6 +326,18 @@ void ChangesDone(QNetworkReply* reply) {
     return;
   }
   s.nextToken = answer.syncToken;
+  // Nothing changed on the server nor here: the one request was all. Planning would
+  // read every object again and write the same state.
+  const bool serverSame = std::none_of(answer.responses.begin(), answer.responses.end(),
+                                       [](const DavResponse& r) { return IsMember(r, PathOf(r.href)); });
+  if (serverSame && s.listInStep == EncodeAppointments(App().Appointments)) {
+    if (s.last.syncToken != s.nextToken) {
+      s.last.syncToken = s.nextToken;
+      platform::WriteWholeFile(kSyncStateFileName, EncodeSyncState(s.last));
+    }
+    Done("");
+    return;
+  }
   std::vector<SyncResource> server = s.last.resources;
   std::vector<std::string> changed;
   for (const DavResponse& r : answer.responses) {
@@ -340,8 +373,16 @@ void Start(bool userAsked) {
                                platform::MessageIcon::Error);
     return;
   }
-  if (s.phase != Phase::Idle) return;
+  if (s.phase != Phase::Idle) {
+    // The user asked during a sync: the next one follows as soon as this one ends.
+    if (userAsked) {
+      s.askedWhileRunning = true;
+      ShowCalendarStatus("Ein Abgleich läuft; der nächste folgt gleich danach.", false);
+    }
+    return;
+  }
   s.userAsked = userAsked;
+  s.askedWhileRunning = false;
   s.rounds = 0;
   if (!IsAllowedAddress(s.collection)) {
     Done("Ohne Verschlüsselung (https) verbindet sich das Programm nur mit dem eigenen Rechner.");
@@ -377,7 +418,7 @@ void RunCalendarStep() {
   CalendarSync& s = Sync();
   if (s.phase == Phase::NotConnected) return;
   if (s.phase == Phase::Unread) ReadConnection();
-  if (s.phase == Phase::Idle && platform::SteadyNow() >= s.due) Start(false);
+  if (s.phase == Phase::Idle && platform::SteadyNow() >= s.due) Start(s.askedWhileRunning);
 }
 
 void SyncCalendarNow() { Start(true); }
@@ -437,7 +478,14 @@ void ConnectCalendar(const std::string& collection, const std::string& user, con
 
 void DisconnectCalendar() {
   CalendarSync& s = Sync();
-  if (CalendarSyncRunning()) return;
+  // A sync under way ends here: its answers would write the state just dropped. What it
+  // already saved in Term.dat stays there.
+  if (QNetworkReply* reply = s.current) {
+    QObject::disconnect(reply, &QNetworkReply::finished, nullptr, nullptr);
+    reply->abort();
+    reply->deleteLater();
+  }
+  if (CalendarSyncRunning()) s.phase = Phase::Idle;
   if (s.phase == Phase::Unread) ReadConnection();
   if (!s.login.user.isEmpty())
     ForgetCalendarPassword(CalendarPasswordKey(s.login.user, s.collection.toString()));

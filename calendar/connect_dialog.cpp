@@ -1,32 +1,22 @@
 #include "calendar/connect_dialog.h"
 
-#include <QComboBox>
-#include <QDialog>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QString>
+#include <QUrl>
 
 #include "calendar/calendar_discovery.h"
 #include "calendar/calendar_sync.h"
+#include "platform/controls.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
+#include "platform/form_window.h"
 #include "platform/tray.h"
+#include "platform/windows.h"
 #include "shell/state/identifiers.h"
 
 namespace {
 
 struct CalendarDialog {
-  QPointer<QDialog> window;
-  QLineEdit* address = nullptr;
-  QLineEdit* user = nullptr;
-  QLineEdit* password = nullptr;
-  QComboBox* calendars = nullptr;
-  QLabel* status = nullptr;
-  QString searchedAddress;  // the address whose calendars fill the choice
+  std::string searchedAddress;  // the address whose calendars fill the choice
   bool searching = false;
 };
 
@@ -35,8 +25,14 @@ CalendarDialog& Dialog() {
   return dialog;
 }
 
+bool IsOpen() { return platform::WindowExists(kCalendarWindow); }
+
 void SetStatus(const std::string& text) {
-  if (Dialog().window) Dialog().status->setText(QString::fromStdString(text));
+  if (IsOpen()) platform::SetControlText(kCtlCalendarStatus, platform::Cp1252(text));
+}
+
+std::string Trimmed(int field) {
+  return QString::fromStdString(platform::FormFieldValue(field)).trimmed().toStdString();
 }
 
 // The user pressed a button: what is wrong comes as a box too.
@@ -45,108 +41,92 @@ void Report(const std::string& problem) {
   platform::ShowMessageBox("Fehler", platform::Cp1252(problem), platform::MessageIcon::Error);
 }
 
+// A connection made during a sync would lose what that sync is sending.
+bool RefusedWhileSyncing() {
+  if (!CalendarSyncRunning()) return false;
+  SetStatus("Ein Abgleich läuft; bitte danach noch einmal „Verbinden“ drücken.");
+  return true;
+}
+
 void ConnectChosen() {
-  CalendarDialog& d = Dialog();
-  const QString collection = d.calendars->currentData().toString();
+  if (RefusedWhileSyncing()) return;
   SetStatus("Verbunden; der Kalender wird abgeglichen.");
-  ConnectCalendar(collection.toStdString(), d.user->text().trimmed().toStdString(),
-                  d.password->text().toStdString());
+  ConnectCalendar(platform::FormChoiceValue(kCtlCalendarChoice), Trimmed(kCtlCalendarUser),
+                  platform::FormFieldValue(kCtlCalendarPassword));
 }
 
 void Connect() {
   CalendarDialog& d = Dialog();
-  if (d.searching || CalendarSyncRunning()) return;
-  const QString address = d.address->text().trimmed();
-  if (address == d.searchedAddress && d.calendars->count() > 0) {
+  if (d.searching || RefusedWhileSyncing()) return;
+  const std::string address = Trimmed(kCtlCalendarAddress);
+  if (address == d.searchedAddress && platform::FormChoiceCount(kCtlCalendarChoice) > 0) {
     ConnectChosen();
     return;
   }
-  d.calendars->clear();
-  d.calendars->setEnabled(false);
+  platform::SetFormChoices(kCtlCalendarChoice, {});
+  platform::EnableControl(kCtlCalendarChoice, false);
   d.searching = true;
   SetStatus("Kalender werden gesucht …");
-  const DavLogin login{d.user->text().trimmed(), d.password->text()};
-  FindCalendars(QUrl::fromUserInput(address), login,
+  const DavLogin login{QString::fromStdString(Trimmed(kCtlCalendarUser)),
+                       QString::fromStdString(platform::FormFieldValue(kCtlCalendarPassword))};
+  FindCalendars(QUrl::fromUserInput(QString::fromStdString(address)), login,
                 [address](const std::string& problem, const std::vector<FoundCalendar>& found) {
                   CalendarDialog& c = Dialog();
                   c.searching = false;
-                  if (!c.window) return;
+                  if (!IsOpen()) return;
                   if (!problem.empty()) {
                     Report(problem);
                     return;
                   }
                   c.searchedAddress = address;
+                  std::vector<std::pair<std::string, std::string>> items;
                   for (const FoundCalendar& calendar : found)
-                    c.calendars->addItem(calendar.name, calendar.url.toString());
-                  c.calendars->setEnabled(found.size() > 1);
+                    items.emplace_back(calendar.name.toStdString(), calendar.url.toString().toStdString());
+                  platform::SetFormChoices(kCtlCalendarChoice, items);
+                  platform::EnableControl(kCtlCalendarChoice, found.size() > 1);
                   if (found.size() == 1) ConnectChosen();
                   else SetStatus("Mehrere Kalender gefunden: bitte einen wählen und „Verbinden“ drücken.");
                 });
 }
 
 void Disconnect() {
-  CalendarDialog& d = Dialog();
-  if (CalendarSyncRunning()) return;
   DisconnectCalendar();
-  d.calendars->clear();
-  d.searchedAddress.clear();
-  d.password->clear();
+  platform::SetFormChoices(kCtlCalendarChoice, {});
+  Dialog().searchedAddress.clear();
+  platform::SetFormFieldValue(kCtlCalendarPassword, "");
   ShowCalendarStatus("Getrennt; alle Termine bleiben erhalten.", false);
 }
 
-QDialog* Build() {
-  CalendarDialog& d = Dialog();
-  auto* window = new QDialog;
-  window->setObjectName("KalenderVerbinden");
-  window->setWindowTitle(QString::fromUtf8("Kalender verbinden"));
-  window->setAttribute(Qt::WA_DeleteOnClose);
-  auto* form = new QFormLayout;
-  const auto field = [&](const char* name, const char* label, QWidget* widget) {
-    widget->setObjectName(name);
-    form->addRow(QString::fromUtf8(label), widget);
-  };
-  field("Adresse", "&Adresse", d.address = new QLineEdit);
-  field("Benutzer", "&Benutzer", d.user = new QLineEdit);
-  field("Passwort", "&Passwort", d.password = new QLineEdit);
-  field("Kalender", "&Kalender", d.calendars = new QComboBox);
-  d.password->setEchoMode(QLineEdit::Password);
-  d.calendars->setEnabled(false);
-  d.status = new QLabel;
-  d.status->setObjectName("Status");
-  d.status->setWordWrap(true);
-  auto* buttons = new QHBoxLayout;
-  const auto button = [&](const char* name, const char* label, void (*pressed)()) {
-    auto* b = new QPushButton(QString::fromUtf8(label));
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    QObject::connect(b, &QPushButton::clicked, pressed);
-    buttons->addWidget(b);
-    return b;
-  };
-  button("Verbinden", "&Verbinden", Connect)->setDefault(true);
-  button("Trennen", "&Trennen", Disconnect);
-  button("Abbrechen", "Abbrechen", [] { Dialog().window->close(); });
-  auto* layout = new QVBoxLayout(window);
-  layout->addLayout(form);
-  layout->addWidget(d.status);
-  layout->addLayout(buttons);
-
+void Build() {
+  using platform::FormFieldKind;
+  const auto w = [](const char* utf8) { return platform::Cp1252(utf8); };
+  platform::CreateFormWindow(kCalendarWindow,
+                             {"KalenderVerbinden",
+                              w("Kalender verbinden"),
+                              {{kCtlCalendarAddress, "Adresse", w("&Adresse"), FormFieldKind::Text},
+                               {kCtlCalendarUser, "Benutzer", w("&Benutzer"), FormFieldKind::Text},
+                               {kCtlCalendarPassword, "Passwort", w("&Passwort"), FormFieldKind::Password},
+                               {kCtlCalendarChoice, "Kalender", w("&Kalender"), FormFieldKind::Choice}},
+                              kCtlCalendarStatus,
+                              "Status",
+                              {{kCtlCalendarConnect, "Verbinden", w("&Verbinden"), Connect, true},
+                               {kCtlCalendarDisconnect, "Trennen", w("&Trennen"), Disconnect},
+                               {kCtlCalendarCancel, "Abbrechen", w("Abbrechen"),
+                                [] { platform::CloseFormWindow(kCalendarWindow); }}}});
+  platform::EnableControl(kCtlCalendarChoice, false);
   const CalendarConnection now = ReadCalendarConnection();
-  d.address->setText(QString::fromStdString(now.address));
-  d.user->setText(QString::fromStdString(now.user));
-  d.searchedAddress.clear();
-  d.status->setText(QString::fromStdString(CalendarSyncStatus()));
-  return window;
+  platform::SetFormFieldValue(kCtlCalendarAddress, now.address);
+  platform::SetFormFieldValue(kCtlCalendarUser, now.user);
+  Dialog().searchedAddress.clear();
+  SetStatus(CalendarSyncStatus());
 }
 
 }  // namespace
 
 void OpenCalendarDialog() {
-  CalendarDialog& d = Dialog();
-  if (!d.window) d.window = Build();
-  d.window->show();
-  d.window->raise();
-  d.window->activateWindow();
+  if (!IsOpen()) Build();
+  platform::ShowWindow(kCalendarWindow);
+  platform::BringWindowToFront(kCalendarWindow);
 }
 
 void ShowCalendarStatus(const std::string& status, bool isProblem) {

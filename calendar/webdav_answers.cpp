@@ -165,6 +165,16 @@ std::string MultigetRequest(const std::vector<std::string>& hrefs) {
   });
 }
 
+std::string CalendarQueryRequest() {
+  return Document(kCalDav, "calendar-query", [](QXmlStreamWriter& xml) {
+    WriteProps(xml, Wanted::Data);
+    xml.writeStartElement(kCalDav, "filter");
+    xml.writeEmptyElement(kCalDav, "comp-filter");
+    xml.writeAttribute("name", "VCALENDAR");
+    xml.writeEndElement();
+  });
+}
+
 std::string SyncCollectionRequest(const std::string& syncToken) {
   return Document(kDav, "sync-collection", [&](QXmlStreamWriter& xml) {
     xml.writeTextElement(kDav, "sync-token", QString::fromStdString(syncToken));

@@ -37,3 +37,5 @@ std::string SyncCollectionRequest(const std::string& syncToken);
 std::string DiscoveryRequest();
 // REPORT calendar-multiget for the objects at these hrefs, with their ETags and text.
 std::string MultigetRequest(const std::vector<std::string>& hrefs);
+// REPORT calendar-query for every object of the collection, with its ETag and text.
+std::string CalendarQueryRequest();

@@ -16,7 +16,7 @@ PACKAGES=(
   libx11-dev
   dunst systemd dbus at-spi2-core python3-pyatspi
   libical-dev qtkeychain-qt6-dev
-  radicale xandikos python3-caldav python3-icalendar apache2-utils python3-passlib gnome-keyring
+  radicale xandikos python3-caldav python3-icalendar apache2-utils python3-passlib gnome-keyring openssl
 )
 
 missing=()

@@ -106,3 +106,14 @@ constexpr int kCmdImportAppointments = 50;  // "Importieren…"
 constexpr int kCmdExportAppointments = 51;  // "Exportieren…"
 constexpr int kCmdConnectCalendar = 52;     // "Kalender verbinden…"
 constexpr int kCmdSyncCalendar = 53;        // "Jetzt abgleichen"
+
+// The window "Kalender verbinden…" and its controls.
+constexpr int kCalendarWindow = 3;
+constexpr int kCtlCalendarAddress = 70;
+constexpr int kCtlCalendarUser = 71;
+constexpr int kCtlCalendarPassword = 72;
+constexpr int kCtlCalendarChoice = 73;
+constexpr int kCtlCalendarStatus = 74;
+constexpr int kCtlCalendarConnect = 75;
+constexpr int kCtlCalendarDisconnect = 76;
+constexpr int kCtlCalendarCancel = 77;

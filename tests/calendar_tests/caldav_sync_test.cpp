@@ -1,26 +1,13 @@
 // The sync against real CalDAV servers on 127.0.0.1, each started by the test with its
 // storage in the test's directory; python3-caldav plays the phone.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -30,207 +17,11 @@
 #include "platform/testing/test_probes.h"
 #include "shell/state/app_state.h"
 #include "shell/state/identifiers.h"
-#include "tests/appointment_tests/appointment_test_support.h"
-#include "tests/calendar_tests/command_output.h"
+#include "tests/calendar_tests/caldav_fixture.h"
 
 namespace {
 
-int FreePort() {
-  const int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-  socklen_t n = sizeof a;
-  getsockname(s, reinterpret_cast<sockaddr*>(&a), &n);
-  close(s);
-  return ntohs(a.sin_port);
-}
-
-bool Accepts(int port) {
-  const int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_port = htons(static_cast<uint16_t>(port));
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  const bool ok = connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-  close(s);
-  return ok;
-}
-
-struct ServerKind {
-  const char* name;
-  const char* calendarPath;
-  // The command line for a storage folder and a port.
-  std::vector<std::string> (*command)(const std::string& folder, int port);
-  const char* user = "";  // where the server wants a login
-  const char* password = "";
-};
-
-// Radicale on the port with its storage in `folder`, and these options for login and rights.
-std::vector<std::string> RadicaleWith(const std::string& folder, int port,
-                                      std::vector<std::string> access) {
-  std::vector<std::string> args = {"radicale",
-                                   "--config",
-                                   "",
-                                   "--server-hosts",
-                                   "127.0.0.1:" + std::to_string(port),
-                                   "--storage-filesystem-folder",
-                                   folder + "/collections"};
-  args.insert(args.end(), access.begin(), access.end());
-  return args;
-}
-
-// Without a password everyone may do everything.
-std::vector<std::string> Radicale(const std::string& folder, int port) {
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder + "/rights") << "[all]\nuser: .*\ncollection: .*\npermissions: RrWw\n";
-  return RadicaleWith(
-      folder, port,
-      {"--auth-type", "none", "--rights-type", "from_file", "--rights-file", folder + "/rights"});
-}
-
-// Each user may reach the own calendars only, with the password from the htpasswd file.
-std::vector<std::string> RadicaleWithLogin(const std::string& folder, int port) {
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder + "/users") << "anna:geheim\n";
-  return RadicaleWith(folder, port,
-                      {"--auth-type", "htpasswd", "--auth-htpasswd-filename", folder + "/users",
-                       "--auth-htpasswd-encryption", "plain", "--rights-type", "owner_only"});
-}
-
-std::vector<std::string> Xandikos(const std::string& folder, int port) {
-  return {"xandikos", "-d", folder, "--autocreate", "-l", "127.0.0.1", "-p", std::to_string(port)};
-}
-
-class CalDavSyncTest : public AppointmentProgramTest, public ::testing::WithParamInterface<ServerKind> {
- protected:
-  void SetUp() override {
-    AppointmentProgramTest::SetUp();
-    StartServer();
-    url_ = "http://127.0.0.1:" + std::to_string(port_) + GetParam().calendarPath;
-    if (*GetParam().user)
-      phoneUrl_ = "http://" + std::string(GetParam().user) + ":" + GetParam().password +
-                  "@127.0.0.1:" + std::to_string(port_) + GetParam().calendarPath;
-    ASSERT_EQ(Phone("make"), "");
-  }
-  void TearDown() override {
-    StopServer();
-    AppointmentProgramTest::TearDown();
-  }
-
-  void StartServer() {
-    if (port_ == 0) port_ = FreePort();
-    const std::vector<std::string> args = GetParam().command((Dir() / "server").string(), port_);
-    server_ = fork();
-    if (server_ == 0) {
-      std::vector<char*> argv;
-      for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      freopen("/dev/null", "w", stdout);
-      freopen("/dev/null", "w", stderr);
-      execvp(argv[0], argv.data());
-      _exit(127);
-    }
-    for (int i = 0; i < 500 && !Accepts(port_); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    ASSERT_TRUE(Accepts(port_)) << GetParam().name << " did not start";
-  }
-  void StopServer() {
-    if (server_ <= 0) return;
-    kill(server_, SIGTERM);
-    waitpid(server_, nullptr, 0);
-    server_ = 0;
-  }
-
-  std::string Phone(const std::string& args) {
-    const std::string command = "/usr/bin/python3 " CALENDAR_TEST_DIR "/phone.py '" +
-                                (phoneUrl_.empty() ? url_ : phoneUrl_) + "' " + args + " 2>&1";
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-      char buffer[512];
-      while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-      pclose(pipe);
-    }
-    return out;
-  }
-
-  void Connect(const AppointmentList& records) {
-    CopyDeliveredFiles();
-    WriteFile("kalender.ini", "[Kalender]\r\nAdresse=" + url_ + "\r\nBenutzer=\r\n");
-    StartWith(records, 2026, 12, 7, 10, 0);
-    WaitForSync();
-  }
-
-  // Passes of the main loop until the sync's answers are in.
-  void WaitForSync() {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (CalendarSyncRunning() && std::chrono::steady_clock::now() < end) {
-      Pass();
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    ASSERT_FALSE(CalendarSyncRunning());
-  }
-  void SyncNow() {
-    Menu(kCmdSyncCalendar);
-    WaitForSync();
-  }
-
-  std::vector<std::string> Saved() {
-    std::vector<std::string> out;
-    for (const Appointment& a : SavedRecords()) {
-      char time[8];
-      std::snprintf(time, sizeof time, "%02d:%02d", a.Hour, a.Minute);
-      out.push_back(a.DateText + " " + time + " " + std::to_string(ReminderByte(a.ReminderKind)) + " " +
-                    a.Text);
-    }
-    std::sort(out.begin(), out.end());
-    return out;
-  }
-
-  // The dialog "Kalender verbinden…", driven through its widgets.
-  static QWidget* DialogWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == "KalenderVerbinden" && w->isVisible()) return w;
-    return nullptr;
-  }
-  template <class Widget>
-  static Widget* Field(const char* name) {
-    QWidget* window = DialogWindow();
-    return window ? window->findChild<Widget*>(name) : nullptr;
-  }
-  void Fill(const std::string& address, const std::string& user, const std::string& password) {
-    Menu(kCmdConnectCalendar);
-    ASSERT_NE(DialogWindow(), nullptr);
-    Field<QLineEdit>("Adresse")->setText(QString::fromStdString(address));
-    Field<QLineEdit>("Benutzer")->setText(QString::fromStdString(user));
-    Field<QLineEdit>("Passwort")->setText(QString::fromStdString(password));
-  }
-  void Press(const char* button) {
-    ASSERT_NE(Field<QPushButton>(button), nullptr) << button;
-    Field<QPushButton>(button)->click();
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while ((CalendarSearchRunning() || CalendarSyncRunning()) && std::chrono::steady_clock::now() < end) {
-      Pass();
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    ASSERT_FALSE(CalendarSearchRunning() || CalendarSyncRunning());
-  }
-  // Picks our calendar where the server holds several.
-  void ChooseOurs() {
-    QComboBox* choice = Field<QComboBox>("Kalender");
-    const int ours = choice->findData(QString::fromStdString(url_));
-    ASSERT_GE(ours, 0);
-    choice->setCurrentIndex(ours);
-    if (choice->isEnabled()) Press("Verbinden");
-  }
-  std::string StatusLine() { return Field<QLabel>("Status")->text().toStdString(); }
-
-  std::string url_;
-  std::string phoneUrl_;  // with the phone's user and password, where the server wants them
-  int port_ = 0;
-  pid_t server_ = 0;
-};
+using CalDavSyncTest = CalDavProgramTest;
 
 TEST_P(CalDavSyncTest, AppointmentsGoBothWays) {
   ASSERT_EQ(Phone("add phone-1 2026-12-09T08:15 Bäcker 30"), "");
@@ -356,6 +147,61 @@ TEST_P(CalDavSyncTest, LaterSyncsAskForTheChangesOnlyAndABadTokenFallsBackToTheL
   EXPECT_TRUE(TakeBoxes().empty());
 }
 
+TEST_P(CalDavSyncTest, TrennenDuringASyncEndsItAndKeepsEveryAppointment) {
+  AppointmentList many;
+  for (int i = 0; i < 60; ++i) many.push_back(Record("09.12.2026", 8, i, 0, "Termin " + std::to_string(i)));
+  CopyDeliveredFiles();
+  WriteFile("kalender.ini", "[Kalender]\r\nAdresse=" + url_ + "\r\nBenutzer=\r\n");
+  const int before = CalendarRequestCount();
+  StartWith(many, 2026, 12, 7, 10, 0);
+  const std::string appointments = ReadFile("Term.dat");
+  Menu(kCmdConnectCalendar);
+  ASSERT_NE(DialogWindow(), nullptr);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (CalendarRequestCount() < before + 5 && std::chrono::steady_clock::now() < end) Pass();
+  ASSERT_TRUE(CalendarSyncRunning());
+
+  // "Verbinden" meanwhile says why it waits.
+  Field<QPushButton>("Verbinden")->click();
+  EXPECT_EQ(StatusLine(), "Ein Abgleich läuft; bitte danach noch einmal „Verbinden“ drücken.");
+
+  Field<QPushButton>("Trennen")->click();
+  EXPECT_FALSE(CalendarSyncRunning());
+  const int requests = CalendarRequestCount();
+  for (int i = 0; i < 100; ++i) {
+    Pass();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  EXPECT_EQ(CalendarRequestCount(), requests);
+  EXPECT_LT(requests - before, 61);
+  EXPECT_FALSE(Exists("kalender.ini"));
+  EXPECT_FALSE(Exists("kalender.sync"));
+  EXPECT_EQ(ReadFile("Term.dat"), appointments);
+  EXPECT_EQ(StatusLine(), "Getrennt; alle Termine bleiben erhalten.");
+  EXPECT_TRUE(TakeBoxes().empty());
+}
+
+// "Jetzt abgleichen" during a sync is not lost: a second sync follows the first and
+// brings what the phone added meanwhile.
+TEST_P(CalDavSyncTest, JetztAbgleichenDuringASyncRunsRightAfterIt) {
+  Connect({Record("08.12.2026", 10, 0, 0, "Arzt")});
+  App().Appointments.push_back(Record("09.12.2026", 11, 0, 0, "Chor"));
+  SaveAppointments();
+  Menu(kCmdSyncCalendar);
+  ASSERT_TRUE(CalendarSyncRunning());
+  ASSERT_EQ(Phone("add phone-1 2026-12-10T08:15 Post"), "");
+  Menu(kCmdSyncCalendar);
+  WaitForSync();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (Saved().size() < 3 && std::chrono::steady_clock::now() < end) {
+    Pass();
+    WaitForSync();
+  }
+  EXPECT_EQ(Saved(), (std::vector<std::string>{"08.12.2026 10:00 0 Arzt", "09.12.2026 11:00 0 Chor",
+                                               "10.12.2026 08:15 0 Post"}));
+  EXPECT_TRUE(TakeBoxes().empty());
+}
+
 // The dialog "Kalender verbinden…", against servers that lead from their root address
 // to the calendars (Radicale only once the user has logged in).
 using CalendarDialogTest = CalDavSyncTest;
@@ -387,17 +233,6 @@ INSTANTIATE_TEST_SUITE_P(Servers, CalDavSyncTest,
                          ::testing::Values(ServerKind{"Radicale", "/termine/", Radicale},
                                            ServerKind{"Xandikos", "/user/calendars/termine/", Xandikos}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Whether any file of the program's working directory (not the server's) holds `text`.
-bool AnyFileHolds(const std::filesystem::path& dir, const std::string& text) {
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
-    if (!entry.is_regular_file() || entry.path().string().find("/server/") != std::string::npos) continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.find(text) != std::string::npos) return true;
-  }
-  return false;
-}
 
 using CalendarLoginTest = CalDavSyncTest;
 
