@@ -40,9 +40,7 @@ int main(int argc, char** argv) {
   platform::SetScriptedClock(platform::MakeLocalTime(2026, 12, 7, 14, 37, 21));
   // Two appointments today, so the calendar and the appointment window have content.
   AppointmentList list(2);
-  list[0] = {
-      "07.12.2026", 16, 30, 1, platform::Cp1252("Zahnarzt Dr. Müller"),
-  };
+  list[0] = {"07.12.2026", 16, 30, ReminderKind::Hour, platform::Cp1252("Zahnarzt Dr. Müller")};
   list[1] = {"07.12.2026", 19, 0, ReminderKind::None, "Qigong-Kurs"};
   platform::WriteWholeFile("Term.dat", EncodeAppointments(list));
   RunStartup();
