@@ -1,6 +1,10 @@
 // Picture controls, and the hand-over of pictures to them from any thread.
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QLabel>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 #include "platform/control_widgets.h"
 #include "platform/controls.h"
@@ -8,8 +12,57 @@
 #include "platform/picture_label.h"
 
 namespace platform {
+namespace {
+
+// Pictures a drawing thread has handed over and the main thread has not shown yet.
+struct HandOver {
+  std::vector<std::pair<int, QImage>> pictures;
+  QString accessibleName;
+};
+std::mutex g_handOverMutex;
+std::vector<HandOver> g_handOvers;
+
+std::vector<HandOver> TakeHandOvers() {
+  std::lock_guard<std::mutex> lock(g_handOverMutex);
+  return std::exchange(g_handOvers, {});
+}
+
+void ShowHandOvers(const std::vector<HandOver>& ready) {
+  for (const HandOver& handOver : ready)
+    for (const auto& [control, image] : handOver.pictures) {
+      auto* label = dynamic_cast<PictureLabel*>(As<QLabel>(control));
+      if (!label) continue;
+      label->ShowHandedPicture(image);
+      // A new name is an event on the accessibility bus: only when the text changes.
+      const QString& name = handOver.accessibleName;
+      if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
+    }
+}
+
+// Whenever the main thread's event loop wakes, also inside a message box's own loop, it
+// shows what has been handed over since. The drawing thread only wakes it: no event and
+// no call object crosses the threads, the lock alone hands the pictures over.
+QObject* g_receiver = nullptr;
+
+void ReceiveHandOversOnMainThread() {
+  if (g_receiver || !QCoreApplication::instance()) return;
+  QAbstractEventDispatcher* dispatcher =
+      QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
+  if (!dispatcher) return;
+  g_receiver = new QObject(QCoreApplication::instance());
+  QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, g_receiver,
+                   [] { ShowHandOvers(TakeHandOvers()); });
+  // What was handed over to the controls of a program that ends is never shown.
+  QObject::connect(g_receiver, &QObject::destroyed, [] {
+    g_receiver = nullptr;
+    TakeHandOvers();
+  });
+}
+
+}  // namespace
 
 QWidget* MakePictureControl(QWidget* parent) {
+  ReceiveHandOversOnMainThread();
   auto* label = new PictureLabel(parent);
   label->setAlignment(Qt::AlignCenter);
   return label;
@@ -39,21 +92,14 @@ void HandPicturesToControls(const std::vector<std::pair<int, int>>& controlsAndP
     if (QImage image = TakePictureForHandOver(picture); !image.isNull())
       handed.emplace_back(control, image);
   if (handed.empty()) return;
-  const QString name = ToQt(accessibleName);
-  // One posted call for all of them: the main thread wakes once, and does not wait on
-  // the event queue's lock while the drawing thread posts the next one.
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(),
-      [handed, name] {
-        for (const auto& [control, image] : handed) {
-          auto* label = dynamic_cast<PictureLabel*>(As<QLabel>(control));
-          if (!label) continue;
-          label->ShowHandedPicture(image);
-          // A new name is an event on the accessibility bus: only when the text changes.
-          if (!name.isEmpty() && label->accessibleName() != name) label->setAccessibleName(name);
-        }
-      },
-      Qt::QueuedConnection);
+  {
+    std::lock_guard<std::mutex> lock(g_handOverMutex);
+    g_handOvers.push_back({std::move(handed), ToQt(accessibleName)});
+  }
+  // Safe from any thread; the main thread's loop wakes once for all these pictures.
+  if (QAbstractEventDispatcher* dispatcher =
+          QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread()))
+    dispatcher->wakeUp();
 }
 
 }  // namespace platform
