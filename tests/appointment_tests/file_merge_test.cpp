@@ -51,6 +51,13 @@ class FileMergeTest : public AppointmentProgramTest {
     }
     return false;
   }
+  // Row `row` of the day list of kPostDay, chosen as the user chooses it.
+  void ChooseRowOfPostDay(int row) {
+    platform::ClickCalendarDay(kCtlCalendar, kPostDay);
+    Drain();
+    platform::ClickReportRow(kCtlDayList, row);
+    Drain();
+  }
   void EnterNewAppointment(platform::Date day, const std::string& text) {
     Menu(kCmdNewAppointment);
     platform::PickDate(kCtlDateField, day);
@@ -79,10 +86,7 @@ TEST_F(FileMergeTest, AppointmentsEnteredOnTwoMachinesBothSurvive) {
 
 TEST_F(FileMergeTest, DeletedHereWhileChangedElsewhereKeepsTheChange) {
   StartAt1002({kDentist, kPost});
-  platform::ClickCalendarDay(kCtlCalendar, kPostDay);
-  Drain();
-  platform::ClickReportRow(kCtlDayList, 0);
-  Drain();
+  ChooseRowOfPostDay(0);
   // Meanwhile elsewhere Zahnarzt is deleted and Post moved; here Post is deleted: the
   // other machine's new version of it stays.
   ChangeElsewhere("Term.dat", EncodeAppointments({kPostLater}));
@@ -158,10 +162,7 @@ TEST_F(FileMergeTest, AChangeOnDiskIsShownInTheOpenReminderWindowAtOnce) {
 
 TEST_F(FileMergeTest, TheChosenRecordStaysChosenWhenTheMergeInsertsRecordsBeforeIt) {
   StartAt1002({kPost, kPostLater});
-  platform::ClickCalendarDay(kCtlCalendar, kPostDay);
-  Drain();
-  platform::ClickReportRow(kCtlDayList, 1);
-  Drain();
+  ChooseRowOfPostDay(1);
   ASSERT_EQ(platform::ControlText(kCtlHourBox), "09");
   const Appointment early = Record("10.12.2026", 7, 0, 0, "Post");
   ChangeElsewhere("Term.dat", EncodeAppointments({early, kDentist, kPost, kPostLater}));

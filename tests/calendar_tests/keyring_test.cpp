@@ -16,7 +16,16 @@
 
 namespace {
 
-using CalendarKeyringTest = CalDavProgramTest;
+class CalendarKeyringTest : public CalDavProgramTest {
+ protected:
+  // A program start with kalender.ini as a user writes it by hand, and its first sync.
+  void StartWithHandWrittenConnection() {
+    CopyDeliveredFiles();
+    WriteFile("kalender.ini", "[Kalender]\r\nAdresse=" + url_ + "\r\nBenutzer=anna\r\n");
+    StartWith({Record("09.12.2026", 11, 0, 0, "Chor")}, 2026, 12, 7, 10, 0);
+    WaitForSync();
+  }
+};
 
 TEST_P(CalendarKeyringTest, KeepsThePasswordGivenInTheDialogInTheKeyring) {
   CopyDeliveredFiles();
@@ -37,10 +46,7 @@ TEST_P(CalendarKeyringTest, KeepsThePasswordGivenInTheDialogInTheKeyring) {
 // A new run with kalender.ini as the first one left it: the password comes from the
 // keyring, no one is asked.
 TEST_P(CalendarKeyringTest, FindsThePasswordInTheKeyringAtTheNextStart) {
-  CopyDeliveredFiles();
-  WriteFile("kalender.ini", "[Kalender]\r\nAdresse=" + url_ + "\r\nBenutzer=anna\r\n");
-  StartWith({Record("09.12.2026", 11, 0, 0, "Chor")}, 2026, 12, 7, 10, 0);
-  WaitForSync();
+  StartWithHandWrittenConnection();
   EXPECT_EQ(CalendarSyncStatus(), "Kalender abgeglichen.");
   EXPECT_EQ(Phone("list"), "09.12.2026 11:00 [] Chor\n");
   EXPECT_EQ(DialogWindow(), nullptr);
@@ -48,10 +54,7 @@ TEST_P(CalendarKeyringTest, FindsThePasswordInTheKeyringAtTheNextStart) {
 }
 
 TEST_P(CalendarKeyringTest, WithoutAKeyringThePasswordIsAskedOnceAndKeptForTheRun) {
-  CopyDeliveredFiles();
-  WriteFile("kalender.ini", "[Kalender]\r\nAdresse=" + url_ + "\r\nBenutzer=anna\r\n");
-  StartWith({Record("09.12.2026", 11, 0, 0, "Chor")}, 2026, 12, 7, 10, 0);
-  WaitForSync();
+  StartWithHandWrittenConnection();
   const std::string missing = "Das Passwort für den Kalender fehlt.";
   EXPECT_EQ(CalendarSyncStatus(), missing);
   ASSERT_NE(DialogWindow(), nullptr);
